@@ -2,6 +2,7 @@
 // The console: one line per call, no levels. `log` goes to standard error, `print` to standard
 // output. Tests capture lines with LogCapture. Never pass a full card number, CVV, SSN, password or
 // token here.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,9 @@ void log(const std::string& line);
 void print(const std::string& line);
 
 // While alive, captures every line of both streams (and still writes them through when `echo`).
+// Captures nest: each live one sees every line; a line reaches the console only if all of them echo.
 class LogCapture {
-public:
+  public:
     explicit LogCapture(bool echo = false);
     ~LogCapture();
     LogCapture(const LogCapture&) = delete;
@@ -21,6 +23,11 @@ public:
     std::vector<std::string> lines() const;
     bool contains(const std::string& fragment) const;
     void clear();
+
+    struct State;  // opaque; shared with the console while the capture is alive
+
+  private:
+    std::shared_ptr<State> state_;
 };
 
 }  // namespace fv

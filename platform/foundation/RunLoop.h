@@ -4,13 +4,14 @@
 // post to it.
 #include <functional>
 #include <memory>
+#include <thread>
 
 namespace fv {
 
 class Timer;
 
 class RunLoop {
-public:
+  public:
     using Task = std::function<void()>;
 
     static RunLoop& main();
@@ -50,22 +51,25 @@ public:
     void addEndOfTurnObserver(Task observer);
 
     // Drops all queued work and timers and resets the virtual clock to 0; for test isolation.
+    // End-of-turn observers stay: the UI registers its passes once per process.
     void reset();
 
+    // The main thread is the one that first called main() (or constructed this loop), unless set.
     bool isMainThread() const;
+    void setMainThread(std::thread::id id);
 
     RunLoop();
     ~RunLoop();
     RunLoop(const RunLoop&) = delete;
     RunLoop& operator=(const RunLoop&) = delete;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual void invalidate() = 0;
     virtual bool isValid() const = 0;

@@ -72,6 +72,10 @@ public:
     const Value& operator[](const std::string& key) const;
     const Value& operator[](const char* key) const { return (*this)[std::string(key)]; }
     const Value& operator[](std::size_t index) const;
+    // Makes v[0] unambiguous; a negative index reads as null.
+    const Value& operator[](int index) const {
+        return index < 0 ? null() : (*this)[static_cast<std::size_t>(index)];
+    }
     bool contains(const std::string& key) const;
     std::size_t size() const;  // elements of an array or dictionary, else 0
 

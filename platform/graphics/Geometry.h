@@ -1,8 +1,10 @@
 #pragma once
-// Points, sizes, rects, insets, affine transforms and UTF-16 ranges with the platform's rules.
+// Points, sizes, rects, insets and affine transforms with the platform's rules.
 #include <cmath>
 #include <cstdint>
 #include <string>
+
+#include "platform/foundation/Range.h"
 
 namespace fv {
 
@@ -34,15 +36,6 @@ struct CGAffineTransform {
     bool operator==(const CGAffineTransform&) const = default;
 };
 
-// A range in UTF-16 code units; text form "{loc, len}".
-struct NSRange {
-    std::size_t location = 0, length = 0;
-    bool operator==(const NSRange&) const = default;
-    std::size_t end() const { return location + length; }
-};
-constexpr std::size_t NSNotFound = static_cast<std::size_t>(INT64_MAX);
-std::string NSStringFromRange(NSRange r);
-
 inline constexpr CGPoint CGPointZero{};
 inline constexpr CGSize CGSizeZero{};
 inline constexpr CGRect CGRectZero{};
@@ -53,7 +46,6 @@ inline CGPoint CGPointMake(CGFloat x, CGFloat y) { return {x, y}; }
 inline CGSize CGSizeMake(CGFloat w, CGFloat h) { return {w, h}; }
 inline CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat w, CGFloat h) { return {{x, y}, {w, h}}; }
 inline UIEdgeInsets UIEdgeInsetsMake(CGFloat t, CGFloat l, CGFloat b, CGFloat r) { return {t, l, b, r}; }
-inline NSRange NSMakeRange(std::size_t loc, std::size_t len) { return {loc, len}; }
 
 // Standardised: a negative width or height moves the origin so that both are positive.
 CGRect CGRectStandardize(CGRect r);

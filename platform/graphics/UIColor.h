@@ -11,7 +11,7 @@ class UIColor;
 using UIColorPtr = std::shared_ptr<const UIColor>;
 
 class UIColor {
-public:
+  public:
     UIColor(CGFloat r, CGFloat g, CGFloat b, CGFloat a) : r_(r), g_(g), b_(b), a_(a) {}
 
     static UIColorPtr colorWithRed(CGFloat r, CGFloat g, CGFloat b, CGFloat a);
@@ -36,9 +36,14 @@ public:
 
     UIColorPtr colorWithAlphaComponent(CGFloat alpha) const;
 
+    // Make this the current graphics context's fill and stroke colour, or one of them.
+    void set() const;
+    void setFill() const;
+    void setStroke() const;
+
     bool operator==(const UIColor& o) const { return r_ == o.r_ && g_ == o.g_ && b_ == o.b_ && a_ == o.a_; }
 
-private:
+  private:
     CGFloat r_, g_, b_, a_;
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+// Card number, CVV and expiry as shown on a card face, in full or masked with "✱".
+#include <string>
+
+namespace fv {
+
+// Blanks and "-" are removed from `number` first. The result stops where the number runs out (no
+// trailing separator); characters beyond the mask's places are dropped.
+// Shown: "1234   5678   9012   3456"; hidden: "✱✱✱✱ ✱✱✱✱ ✱✱✱✱ 3456".
+std::string formattedCardNumber(const std::string& number, bool shouldHide);
+// Shown: the three characters; hidden: "✱✱✱".
+std::string formattedCVV(const std::string& number, bool shouldHide);
+// Takes four characters, month then year. Shown: "MM/YY"; hidden: "✱✱/✱✱".
+std::string formattedEXP(const std::string& number, bool shouldHide);
+
+}  // namespace fv

@@ -1,0 +1,194 @@
+#include "platform/foundation/Bundle.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/foundation/Log.h"
+#include "platform/foundation/PropertyList.h"
+
+namespace fv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kFrameworkIdentifier = "com.tarvex.Fernvault-SDK";
+
+std::string envOrEmpty(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? std::string(v) : std::string();
+}
+
+bool isDirectory(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_directory(p, ec);
+}
+
+bool pathExists(const fs::path& p) {
+    std::error_code ec;
+    return fs::exists(p, ec);
+}
+
+std::string& mainBundleOverride() {
+    static std::string path;
+    return path;
+}
+
+// Bundles are kept per folder so their parsed string tables are read once.
+std::shared_ptr<NSBundle> bundleAt(const fs::path& folder, const std::string& identifier) {
+    static std::map<std::string, std::shared_ptr<NSBundle>> bundles;
+    std::error_code ec;
+    fs::path canonical = fs::weakly_canonical(folder, ec);
+    const std::string key = (ec ? folder : canonical).string();
+    auto& bundle = bundles[key + '\n' + identifier];
+    if (!bundle) bundle = std::make_shared<NSBundle>(key, identifier);
+    return bundle;
+}
+
+std::optional<fs::path> frameworkFolder() {
+    if (auto env = envOrEmpty("FERNVAULT_BUNDLE_PATH"); !env.empty()) {
+        if (isDirectory(env)) return fs::path(env);
+        log("FERNVAULT_BUNDLE_PATH names no folder: " + env);
+        return std::nullopt;
+    }
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&frameworkFolder), &info) && info.dli_fname) {
+        const fs::path libraryDir = fs::path(info.dli_fname).parent_path();
+        for (const fs::path& candidate :
+             {libraryDir / "resources", libraryDir / ".." / "share" / "fernvault" / "resources"})
+            if (isDirectory(candidate)) return candidate;
+    }
+#ifdef FV_SOURCE_RESOURCES
+    if (isDirectory(FV_SOURCE_RESOURCES)) return fs::path(FV_SOURCE_RESOURCES);
+#endif
+    return std::nullopt;
+}
+
+fs::path executableFolder() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::current_path(ec) : exe.parent_path();
+}
+
+// Resource names come from code, but must still never reach outside the bundle.
+bool isSafeRelativeName(const std::string& name) {
+    if (name.empty() || name.front() == '/') return false;
+    for (const auto& part : fs::path(name))
+        if (part == "..") return false;
+    return true;
+}
+
+void addLanguage(std::vector<std::string>& out, std::string tag) {
+    tag = tag.substr(0, tag.find_first_of(".@"));
+    if (tag.empty() || tag == "C" || tag == "POSIX") return;
+    std::replace(tag.begin(), tag.end(), '_', '-');
+    for (const std::string& candidate : {tag, tag.substr(0, tag.find('-'))})
+        if (std::find(out.begin(), out.end(), candidate) == out.end()) out.push_back(candidate);
+}
+
+}  // namespace
+
+NSBundle::NSBundle(std::string path, std::string identifier)
+    : path_(std::move(path)), identifier_(std::move(identifier)) {}
+
+std::shared_ptr<NSBundle> NSBundle::bundleWithIdentifier(const std::string& identifier) {
+    if (identifier != kFrameworkIdentifier) return nullptr;
+    auto folder = frameworkFolder();
+    return folder ? bundleAt(*folder, identifier) : nullptr;
+}
+
+std::shared_ptr<NSBundle> NSBundle::mainBundle() {
+    fs::path folder = envOrEmpty("FERNVAULT_MAIN_BUNDLE");
+    if (folder.empty()) folder = mainBundleOverride();
+    if (folder.empty()) folder = executableFolder();
+    std::string identifier;
+    if (auto info = PropertyList::readDictionary((folder / "Info.plist").string()))
+        identifier = (*info)["CFBundleIdentifier"].stringValue();
+    return bundleAt(folder, identifier);
+}
+
+void NSBundle::setMainBundlePath(const std::string& path) {
+    mainBundleOverride() = path;
+}
+
+std::vector<std::string> NSBundle::preferredLanguages() {
+    std::vector<std::string> out;
+    const std::string list = envOrEmpty("LANGUAGE");
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        addLanguage(out, list.substr(start, end - start));
+        start = end + 1;
+    }
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (auto v = envOrEmpty(name); !v.empty()) {
+            addLanguage(out, v);
+            break;
+        }
+    }
+    addLanguage(out, "en");
+    return out;
+}
+
+std::optional<std::string> NSBundle::pathForResource(const std::string& name, const std::string& type) const {
+    std::string file = name;
+    if (!type.empty()) file += type.front() == '.' ? type : "." + type;
+    if (!isSafeRelativeName(name) || !isSafeRelativeName(file)) return std::nullopt;
+    std::vector<fs::path> folders{path_};
+    for (const std::string& language : preferredLanguages())
+        folders.push_back(fs::path(path_) / (language + ".lproj"));
+    folders.push_back(fs::path(path_) / "Base.lproj");
+    for (const fs::path& folder : folders)
+        if (pathExists(folder / file)) return (folder / file).string();
+    return std::nullopt;
+}
+
+std::vector<std::string> NSBundle::pathsForResourcesOfType(const std::string& type) const {
+    const std::string extension = type.empty() || type.front() == '.' ? type : "." + type;
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(path_, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        if (extension.empty() || it->path().extension() == extension) out.push_back(it->path().string());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+const StringsFile::Table* NSBundle::table(const std::string& path) const {
+    auto it = tables_.find(path);
+    if (it == tables_.end()) {
+        StringsFile::Table parsed;
+        if (pathExists(path)) {
+            if (auto t = StringsFile::readFile(path))
+                parsed = std::move(*t);
+            else
+                log("Localized strings file is malformed, ignoring it: " + path);
+        }
+        it = tables_.emplace(path, std::move(parsed)).first;
+    }
+    return &it->second;
+}
+
+std::string NSBundle::localizedStringForKey(const std::string& key, const std::string& value,
+                                            const std::string& table) const {
+    const std::string file = (table.empty() ? std::string("Localizable") : table) + ".strings";
+    std::vector<fs::path> folders;
+    for (const std::string& language : preferredLanguages())
+        folders.push_back(fs::path(path_) / (language + ".lproj"));
+    folders.push_back(fs::path(path_) / "Base.lproj");
+    folders.push_back(path_);
+    for (const fs::path& folder : folders) {
+        const StringsFile::Table* strings = this->table((folder / file).string());
+        if (auto it = strings->find(key); it != strings->end()) return it->second;
+    }
+    return value.empty() ? key : value;
+}
+
+std::string NSLocalizedString(const std::string& key, const std::string& /*comment*/) {
+    return NSBundle::mainBundle()->localizedStringForKey(key, "", "Localizable");
+}
+
+}  // namespace fv

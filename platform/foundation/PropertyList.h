@@ -1,0 +1,31 @@
+#pragma once
+// XML property lists: reading and writing the value tree. Reading never throws and never crashes on
+// bad input; a missing, unreadable or malformed file gives none.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/foundation/Value.h"
+
+namespace fv {
+
+class PropertyList {
+public:
+    static std::optional<Value> readFile(const std::string& path);
+    static std::optional<Value> readData(const Value::Bytes& bytes);
+    static std::optional<Value> readData(std::string_view text);
+
+    // None unless the file holds a property list with that root type.
+    static std::optional<Value> readArray(const std::string& path);
+    static std::optional<Value> readDictionary(const std::string& path);
+
+    // The XML text, or "" when the value cannot be a property list: a null value anywhere, a text
+    // holding a NUL character, or a date that is not finite or outside the years 1 to 9999.
+    static std::string toXML(const Value& value);
+
+    // Writes a temporary file beside `path`, then renames it over `path`, so a reader sees either the
+    // old or the new file, never a half-written one. False when the value cannot be written.
+    static bool writeFile(const std::string& path, const Value& value);
+};
+
+}  // namespace fv

@@ -1,0 +1,22 @@
+#pragma once
+// Internal: the Pango font map text is laid out with, and font descriptions for UIFont faces.
+#include <mutex>
+
+#include <pango/pango.h>
+
+#include "platform/graphics/UIFont.h"
+
+namespace fv::detail {
+
+// Pango and the font registry are not thread-safe; every use holds this lock.
+std::recursive_mutex& pangoLock();
+// One font map for the process, at 72 dpi so that a point is a unit.
+PangoFontMap* sharedFontMap();
+// Drops the shared map so the next use sees newly registered fonts.
+void resetFontMap();
+// A new Pango context on the shared map; the caller unrefs it.
+PangoContext* newPangoContext();
+// Selects the font's face at its point size; the caller frees it.
+PangoFontDescription* newFontDescription(const UIFont& font);
+
+}  // namespace fv::detail

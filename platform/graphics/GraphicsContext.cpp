@@ -1,0 +1,635 @@
+#include "platform/graphics/GraphicsContext.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace fv {
+namespace {
+
+cairo_operator_t cairoOperator(CGBlendMode mode) {
+    switch (mode) {
+        case CGBlendMode::Copy:
+            return CAIRO_OPERATOR_SOURCE;
+        case CGBlendMode::Clear:
+            return CAIRO_OPERATOR_CLEAR;
+        case CGBlendMode::Normal:
+            break;
+    }
+    return CAIRO_OPERATOR_OVER;
+}
+
+void setSourceColor(cairo_t* cr, const UIColorPtr& color, CGFloat alpha) {
+    if (!color) {
+        cairo_set_source_rgba(cr, 0, 0, 0, 0);
+        return;
+    }
+    cairo_set_source_rgba(cr, color->red(), color->green(), color->blue(), color->alpha() * alpha);
+}
+
+// Running-sum box blur of one line of alpha values; out-of-range samples count as transparent.
+void blurLine(unsigned char* p, std::ptrdiff_t step, int n, int r, std::vector<unsigned char>& line) {
+    for (int i = 0; i < n; ++i) line[i] = p[i * step];
+    int sum = 0;
+    for (int i = 0; i <= std::min(r, n - 1); ++i) sum += line[i];
+    const int window = 2 * r + 1;
+    for (int i = 0; i < n; ++i) {
+        p[i * step] = static_cast<unsigned char>(sum / window);
+        if (i + r + 1 < n) sum += line[i + r + 1];
+        if (i - r >= 0) sum -= line[i - r];
+    }
+}
+
+// Three box passes approximate a Gaussian of about the given radius.
+void blurAlpha(cairo_surface_t* surface, int radius) {
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    std::vector<unsigned char> line(static_cast<std::size_t>(std::max(w, h)));
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int y = 0; y < h; ++y)
+            blurLine(data + static_cast<std::ptrdiff_t>(y) * stride, 1, w, radius, line);
+        for (int x = 0; x < w; ++x) blurLine(data + x, stride, h, radius, line);
+    }
+    cairo_surface_mark_dirty(surface);
+}
+
+// Device-space bounding box of a user-space rect.
+void deviceBounds(cairo_t* cr, CGRect r, double& x0, double& y0, double& x1, double& y1) {
+    double xs[4] = {r.origin.x, r.origin.x + r.size.width, r.origin.x, r.origin.x + r.size.width};
+    double ys[4] = {r.origin.y, r.origin.y, r.origin.y + r.size.height, r.origin.y + r.size.height};
+    x0 = y0 = INFINITY;
+    x1 = y1 = -INFINITY;
+    for (int i = 0; i < 4; ++i) {
+        cairo_user_to_device(cr, &xs[i], &ys[i]);
+        x0 = std::min(x0, xs[i]);
+        x1 = std::max(x1, xs[i]);
+        y0 = std::min(y0, ys[i]);
+        y1 = std::max(y1, ys[i]);
+    }
+}
+
+struct StackEntry {
+    CGContextRef context;
+    cairo_surface_t* bitmap = nullptr;  // owned; set for image contexts
+    CGFloat scale = 1;
+};
+
+std::vector<StackEntry>& contextStack() {
+    thread_local std::vector<StackEntry> stack;
+    return stack;
+}
+
+}  // namespace
+
+CGContext::CGContext(cairo_t* cr) : cr_(cairo_reference(cr)) {}
+
+CGContext::~CGContext() {
+    cairo_destroy(cr_);
+}
+
+void CGContext::saveGState() {
+    cairo_save(cr_);
+    saved_.push_back(state_);
+}
+
+void CGContext::restoreGState() {
+    if (saved_.empty()) return;  // an unbalanced restore must not corrupt cairo's state
+    cairo_restore(cr_);
+    state_ = saved_.back();
+    saved_.pop_back();
+}
+
+void CGContext::translateCTM(CGFloat tx, CGFloat ty) {
+    cairo_translate(cr_, tx, ty);
+}
+void CGContext::scaleCTM(CGFloat sx, CGFloat sy) {
+    cairo_scale(cr_, sx, sy);
+}
+void CGContext::rotateCTM(CGFloat angle) {
+    cairo_rotate(cr_, angle);
+}
+
+void CGContext::concatCTM(CGAffineTransform t) {
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, t.a, t.b, t.c, t.d, t.tx, t.ty);
+    cairo_transform(cr_, &m);
+}
+
+CGAffineTransform CGContext::getCTM() const {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    return {m.xx, m.yx, m.xy, m.yy, m.x0, m.y0};
+}
+
+void CGContext::setFillColor(const UIColorPtr& color) {
+    state_.fill = color;
+}
+void CGContext::setStrokeColor(const UIColorPtr& color) {
+    state_.stroke = color;
+}
+void CGContext::setLineWidth(CGFloat width) {
+    cairo_set_line_width(cr_, std::max<CGFloat>(0, width));
+}
+
+void CGContext::setLineCap(CGLineCap cap) {
+    cairo_set_line_cap(cr_, cap == CGLineCap::Round    ? CAIRO_LINE_CAP_ROUND
+                            : cap == CGLineCap::Square ? CAIRO_LINE_CAP_SQUARE
+                                                       : CAIRO_LINE_CAP_BUTT);
+}
+
+void CGContext::setLineJoin(CGLineJoin join) {
+    cairo_set_line_join(cr_, join == CGLineJoin::Round   ? CAIRO_LINE_JOIN_ROUND
+                             : join == CGLineJoin::Bevel ? CAIRO_LINE_JOIN_BEVEL
+                                                         : CAIRO_LINE_JOIN_MITER);
+}
+
+void CGContext::setLineDash(CGFloat phase, const std::vector<CGFloat>& lengths) {
+    cairo_set_dash(cr_, lengths.data(), static_cast<int>(lengths.size()), phase);
+}
+
+void CGContext::setAlpha(CGFloat alpha) {
+    state_.alpha = std::clamp<CGFloat>(alpha, 0, 1);
+}
+void CGContext::setBlendMode(CGBlendMode mode) {
+    state_.blend = mode;
+}
+
+void CGContext::setShadow(CGSize offset, CGFloat blur, const UIColorPtr& color) {
+    state_.shadowOffset = offset;
+    state_.shadowBlur = std::max<CGFloat>(0, blur);
+    state_.shadowColor = color;
+}
+
+void CGContext::beginPath() {
+    cairo_new_path(cr_);
+}
+void CGContext::moveToPoint(CGPoint p) {
+    cairo_move_to(cr_, p.x, p.y);
+}
+
+void CGContext::addLineToPoint(CGPoint p) {
+    if (!cairo_has_current_point(cr_)) return cairo_move_to(cr_, p.x, p.y);
+    cairo_line_to(cr_, p.x, p.y);
+}
+
+void CGContext::addCurveToPoint(CGPoint cp1, CGPoint cp2, CGPoint end) {
+    if (!cairo_has_current_point(cr_)) cairo_move_to(cr_, cp1.x, cp1.y);
+    cairo_curve_to(cr_, cp1.x, cp1.y, cp2.x, cp2.y, end.x, end.y);
+}
+
+void CGContext::addQuadCurveToPoint(CGPoint cp, CGPoint end) {
+    if (!cairo_has_current_point(cr_)) cairo_move_to(cr_, cp.x, cp.y);
+    double x0, y0;
+    cairo_get_current_point(cr_, &x0, &y0);
+    cairo_curve_to(cr_, x0 + 2.0 / 3 * (cp.x - x0), y0 + 2.0 / 3 * (cp.y - y0),
+                   end.x + 2.0 / 3 * (cp.x - end.x), end.y + 2.0 / 3 * (cp.y - end.y), end.x, end.y);
+}
+
+void CGContext::addArc(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat endAngle, bool clockwise) {
+    // With y pointing down, increasing angles turn clockwise on screen.
+    if (clockwise) {
+        cairo_arc(cr_, center.x, center.y, radius, startAngle, endAngle);
+    } else {
+        cairo_arc_negative(cr_, center.x, center.y, radius, startAngle, endAngle);
+    }
+}
+
+void CGContext::closePath() {
+    cairo_close_path(cr_);
+}
+
+void CGContext::addRect(CGRect r) {
+    r = CGRectStandardize(r);
+    cairo_rectangle(cr_, r.origin.x, r.origin.y, r.size.width, r.size.height);
+}
+
+void CGContext::addRoundedRect(CGRect r, CGFloat radius) {
+    r = CGRectStandardize(r);
+    radius = std::min({radius, r.size.width / 2, r.size.height / 2});
+    if (radius <= 0) return addRect(r);
+    const double x0 = r.origin.x, y0 = r.origin.y, x1 = x0 + r.size.width, y1 = y0 + r.size.height;
+    cairo_new_sub_path(cr_);
+    cairo_arc(cr_, x1 - radius, y0 + radius, radius, -M_PI / 2, 0);
+    cairo_arc(cr_, x1 - radius, y1 - radius, radius, 0, M_PI / 2);
+    cairo_arc(cr_, x0 + radius, y1 - radius, radius, M_PI / 2, M_PI);
+    cairo_arc(cr_, x0 + radius, y0 + radius, radius, M_PI, 3 * M_PI / 2);
+    cairo_close_path(cr_);
+}
+
+void CGContext::addEllipseInRect(CGRect r) {
+    r = CGRectStandardize(r);
+    if (r.size.width <= 0 || r.size.height <= 0) return;
+    cairo_save(cr_);
+    cairo_translate(cr_, r.origin.x + r.size.width / 2, r.origin.y + r.size.height / 2);
+    cairo_scale(cr_, r.size.width / 2, r.size.height / 2);
+    cairo_new_sub_path(cr_);
+    cairo_arc(cr_, 0, 0, 1, 0, 2 * M_PI);
+    cairo_close_path(cr_);
+    cairo_restore(cr_);
+}
+
+bool CGContext::isPathEmpty() const {
+    cairo_path_t* path = cairo_copy_path(cr_);
+    bool empty = path->num_data == 0;
+    cairo_path_destroy(path);
+    return empty;
+}
+
+namespace {
+
+struct ShadowSpec {
+    CGSize offset;
+    CGFloat blur;
+    UIColorPtr color;
+    CGFloat alpha;
+};
+
+// Paints `shape` (drawn opaque on the context it is given) as a blurred mask in the shadow colour,
+// offset and clipped like the context's own drawing. `userBounds` is what the shape covers.
+void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
+                 const std::function<void(cairo_t*)>& shape) {
+    double x0, y0, x1, y1;
+    deviceBounds(cr, userBounds, x0, y0, x1, y1);
+    double ox = s.offset.width, oy = s.offset.height;
+    cairo_user_to_device_distance(cr, &ox, &oy);
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    const double blur = s.blur * std::sqrt(std::abs(m.xx * m.yy - m.xy * m.yx));
+    // Three box passes of width w have the variance of a Gaussian with sigma^2 = (w^2 - 1) / 4; the
+    // blur is taken as twice sigma.
+    const int radius = std::max(0, static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)));
+    double cx0, cy0, cx1, cy1;
+    cairo_clip_extents(cr, &cx0, &cy0, &cx1, &cy1);
+    deviceBounds(cr, CGRectMake(cx0, cy0, cx1 - cx0, cy1 - cy0), cx0, cy0, cx1, cy1);
+    const double margin = 3.0 * radius + 1;
+    const int sx0 = static_cast<int>(std::floor(std::max(x0 + ox - margin, cx0)));
+    const int sy0 = static_cast<int>(std::floor(std::max(y0 + oy - margin, cy0)));
+    const int sx1 = static_cast<int>(std::ceil(std::min(x1 + ox + margin, cx1)));
+    const int sy1 = static_cast<int>(std::ceil(std::min(y1 + oy + margin, cy1)));
+    if (sx1 <= sx0 || sy1 <= sy0) return;
+
+    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, sx1 - sx0, sy1 - sy0);
+    cairo_t* mc = cairo_create(mask);
+    cairo_matrix_t shifted = m;
+    shifted.x0 += ox - sx0;
+    shifted.y0 += oy - sy0;
+    cairo_set_matrix(mc, &shifted);
+    shape(mc);
+    cairo_destroy(mc);
+    if (radius > 0) blurAlpha(mask, radius);
+
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    setSourceColor(cr, s.color, s.alpha);
+    cairo_mask_surface(cr, mask, sx0, sy0);
+    cairo_restore(cr);
+    cairo_surface_destroy(mask);
+}
+
+}  // namespace
+
+void CGContext::fillPath(bool evenOdd) {
+    drawPath(evenOdd ? CGPathDrawingMode::EOFill : CGPathDrawingMode::Fill);
+}
+
+void CGContext::strokePath() {
+    drawPath(CGPathDrawingMode::Stroke);
+}
+
+void CGContext::drawPath(CGPathDrawingMode mode) {
+    const bool fill = mode != CGPathDrawingMode::Stroke;
+    const bool stroke = mode == CGPathDrawingMode::Stroke || mode == CGPathDrawingMode::FillStroke ||
+                        mode == CGPathDrawingMode::EOFillStroke;
+    const bool evenOdd = mode == CGPathDrawingMode::EOFill || mode == CGPathDrawingMode::EOFillStroke;
+    cairo_path_t* path = cairo_copy_path(cr_);
+    const double lineWidth = cairo_get_line_width(cr_);
+    const cairo_line_cap_t cap = cairo_get_line_cap(cr_);
+    const cairo_line_join_t join = cairo_get_line_join(cr_);
+    const int dashes = cairo_get_dash_count(cr_);
+    std::vector<double> dash(static_cast<std::size_t>(dashes));
+    double dashOffset = 0;
+    if (dashes > 0) cairo_get_dash(cr_, dash.data(), &dashOffset);
+    double x0, y0, x1, y1;
+    if (stroke) {
+        cairo_stroke_extents(cr_, &x0, &y0, &x1, &y1);
+    } else {
+        cairo_fill_extents(cr_, &x0, &y0, &x1, &y1);
+    }
+    const State st = state_;
+    auto shape = [&](cairo_t* t, bool forShadow) {
+        cairo_new_path(t);
+        cairo_append_path(t, path);
+        if (fill) {
+            cairo_set_fill_rule(t, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+            setSourceColor(t, forShadow ? UIColor::blackColor() : st.fill, forShadow ? 1 : st.alpha);
+            stroke ? cairo_fill_preserve(t) : cairo_fill(t);
+        }
+        if (stroke) {
+            cairo_set_line_width(t, lineWidth);
+            cairo_set_line_cap(t, cap);
+            cairo_set_line_join(t, join);
+            cairo_set_dash(t, dash.data(), dashes, dashOffset);
+            setSourceColor(t, forShadow ? UIColor::blackColor() : st.stroke, forShadow ? 1 : st.alpha);
+            cairo_stroke(t);
+        }
+    };
+    if (st.shadowColor && st.shadowColor->alpha() > 0 && x1 > x0 && y1 > y0) {
+        paintShadow(cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
+                    CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); });
+    }
+    cairo_save(cr_);
+    cairo_set_operator(cr_, cairoOperator(st.blend));
+    shape(cr_, false);
+    cairo_restore(cr_);
+    cairo_new_path(cr_);
+    cairo_path_destroy(path);
+}
+
+void CGContext::clip(bool evenOdd) {
+    cairo_set_fill_rule(cr_, evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+    cairo_clip(cr_);
+    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
+}
+
+void CGContext::clipToRect(CGRect r) {
+    cairo_new_path(cr_);
+    addRect(r);
+    cairo_clip(cr_);
+}
+
+CGRect CGContext::clipBoundingBox() const {
+    double x0, y0, x1, y1;
+    cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
+    return CGRectMake(x0, y0, x1 - x0, y1 - y0);
+}
+
+void CGContext::fillRect(CGRect r) {
+    cairo_new_path(cr_);
+    addRect(r);
+    fillPath();
+}
+
+void CGContext::strokeRect(CGRect r) {
+    cairo_new_path(cr_);
+    addRect(r);
+    strokePath();
+}
+
+void CGContext::fillEllipseInRect(CGRect r) {
+    cairo_new_path(cr_);
+    addEllipseInRect(r);
+    fillPath();
+}
+
+void CGContext::strokeEllipseInRect(CGRect r) {
+    cairo_new_path(cr_);
+    addEllipseInRect(r);
+    strokePath();
+}
+
+void CGContext::clearRect(CGRect r) {
+    cairo_save(cr_);
+    cairo_new_path(cr_);
+    addRect(r);
+    cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr_);
+    cairo_restore(cr_);
+}
+
+namespace {
+
+// Maps user space to the image's pixels so that the oriented image fills `r`.
+cairo_matrix_t imageMatrix(const UIImage& image, CGRect r) {
+    // Raw pixel position as a function of the displayed unit square (u, v): raw = (a*u + b*v + c).
+    struct Coeff {
+        double ax, bx, cx, ay, by, cy;
+    };
+    Coeff k{1, 0, 0, 0, 1, 0};
+    switch (image.imageOrientation()) {
+        case UIImageOrientation::Up:
+            break;
+        case UIImageOrientation::Down:
+            k = {-1, 0, 1, 0, -1, 1};
+            break;
+        case UIImageOrientation::Left:
+            k = {0, -1, 1, 1, 0, 0};
+            break;
+        case UIImageOrientation::Right:
+            k = {0, 1, 0, -1, 0, 1};
+            break;
+        case UIImageOrientation::UpMirrored:
+            k = {-1, 0, 1, 0, 1, 0};
+            break;
+        case UIImageOrientation::DownMirrored:
+            k = {1, 0, 0, 0, -1, 1};
+            break;
+        case UIImageOrientation::LeftMirrored:
+            k = {0, -1, 1, -1, 0, 1};
+            break;
+        case UIImageOrientation::RightMirrored:
+            k = {0, 1, 0, 1, 0, 0};
+            break;
+    }
+    const double pw = image.pixelWidth(), ph = image.pixelHeight();
+    const double rw = r.size.width, rh = r.size.height, rx = r.origin.x, ry = r.origin.y;
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, k.ax * pw / rw, k.ay * ph / rw, k.bx * pw / rh, k.by * ph / rh,
+                      (k.cx - k.ax * rx / rw - k.bx * ry / rh) * pw,
+                      (k.cy - k.ay * rx / rw - k.by * ry / rh) * ph);
+    return m;
+}
+
+}  // namespace
+
+void CGContext::drawImage(const UIImage& image, CGRect rect, const UIColorPtr& tint) {
+    rect = CGRectStandardize(rect);
+    if (image.isEmpty() || rect.size.width <= 0 || rect.size.height <= 0) return;
+    const cairo_matrix_t m = imageMatrix(image, rect);
+    const bool asTemplate = tint && image.renderingMode() == UIImageRenderingMode::AlwaysTemplate;
+    const State st = state_;
+    auto shape = [&](cairo_t* t, bool forShadow) {
+        cairo_save(t);
+        cairo_rectangle(t, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
+        cairo_clip(t);
+        cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image.cairoSurface());
+        cairo_pattern_set_matrix(pattern, &m);
+        cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+        if (forShadow || asTemplate) {
+            setSourceColor(t, forShadow ? UIColor::blackColor() : tint, forShadow ? 1 : st.alpha);
+            cairo_mask(t, pattern);
+        } else {
+            cairo_set_source(t, pattern);
+            cairo_paint_with_alpha(t, st.alpha);
+        }
+        cairo_pattern_destroy(pattern);
+        cairo_restore(t);
+    };
+    if (st.shadowColor && st.shadowColor->alpha() > 0) {
+        paintShadow(cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha}, rect,
+                    [&](cairo_t* t) { shape(t, true); });
+    }
+    cairo_save(cr_);
+    cairo_set_operator(cr_, cairoOperator(st.blend));
+    shape(cr_, false);
+    cairo_restore(cr_);
+}
+
+namespace {
+
+void paintGradient(cairo_t* cr, cairo_pattern_t* pattern, const std::vector<UIColorPtr>& colors,
+                   const std::vector<CGFloat>& locations, unsigned options, CGFloat alpha,
+                   CGBlendMode blend) {
+    const std::size_t n = colors.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        // Without locations the colours spread evenly.
+        CGFloat at = i < locations.size() ? locations[i] : (n > 1 ? static_cast<CGFloat>(i) / (n - 1) : 0);
+        const UIColorPtr& c = colors[i];
+        if (c) {
+            cairo_pattern_add_color_stop_rgba(pattern, at, c->red(), c->green(), c->blue(), c->alpha());
+        } else {
+            cairo_pattern_add_color_stop_rgba(pattern, at, 0, 0, 0, 0);
+        }
+    }
+    cairo_pattern_set_extend(pattern, options ? CAIRO_EXTEND_PAD : CAIRO_EXTEND_NONE);
+    cairo_save(cr);
+    cairo_set_operator(cr, cairoOperator(blend));
+    cairo_set_source(cr, pattern);
+    cairo_paint_with_alpha(cr, alpha);
+    cairo_restore(cr);
+    cairo_pattern_destroy(pattern);
+}
+
+}  // namespace
+
+void CGContext::drawLinearGradient(const std::vector<UIColorPtr>& colors,
+                                   const std::vector<CGFloat>& locations, CGPoint start, CGPoint end,
+                                   unsigned options) {
+    if (colors.empty()) return;
+    paintGradient(cr_, cairo_pattern_create_linear(start.x, start.y, end.x, end.y), colors, locations,
+                  options, state_.alpha, state_.blend);
+}
+
+void CGContext::drawRadialGradient(const std::vector<UIColorPtr>& colors,
+                                   const std::vector<CGFloat>& locations, CGPoint startCenter,
+                                   CGFloat startRadius, CGPoint endCenter, CGFloat endRadius,
+                                   unsigned options) {
+    if (colors.empty()) return;
+    paintGradient(cr_,
+                  cairo_pattern_create_radial(startCenter.x, startCenter.y, std::max<CGFloat>(0, startRadius),
+                                              endCenter.x, endCenter.y, std::max<CGFloat>(0, endRadius)),
+                  colors, locations, options, state_.alpha, state_.blend);
+}
+
+CGContextRef UIGraphicsGetCurrentContext() {
+    auto& stack = contextStack();
+    return stack.empty() ? nullptr : stack.back().context;
+}
+
+void UIGraphicsPushContext(const CGContextRef& context) {
+    if (context) contextStack().push_back({context, nullptr, 1});
+}
+
+void UIGraphicsPopContext() {
+    auto& stack = contextStack();
+    // Image contexts are ended by UIGraphicsEndImageContext, which frees their bitmap.
+    if (!stack.empty() && !stack.back().bitmap) stack.pop_back();
+}
+
+void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale) {
+    if (scale <= 0) scale = UIImage::screenScale();
+    auto pixels = [&](CGFloat points) {
+        double p = std::ceil(std::max<CGFloat>(0, points) * scale);
+        return static_cast<int>(std::clamp(p, 0.0, 32767.0));
+    };
+    cairo_surface_t* bitmap = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
+                                                         pixels(size.width), pixels(size.height));
+    cairo_t* cr = cairo_create(bitmap);
+    cairo_scale(cr, scale, scale);
+    auto context = std::make_shared<CGContext>(cr);
+    cairo_destroy(cr);
+    contextStack().push_back({context, bitmap, scale});
+}
+
+void UIGraphicsBeginImageContext(CGSize size) {
+    UIGraphicsBeginImageContextWithOptions(size, false, 1);
+}
+
+UIImagePtr UIGraphicsGetImageFromCurrentImageContext() {
+    auto& stack = contextStack();
+    if (stack.empty() || !stack.back().bitmap) return nullptr;
+    cairo_surface_t* src = stack.back().bitmap;
+    cairo_surface_flush(src);
+    const int w = cairo_image_surface_get_width(src), h = cairo_image_surface_get_height(src);
+    cairo_surface_t* copy = cairo_image_surface_create(cairo_image_surface_get_format(src), w, h);
+    cairo_t* cr = cairo_create(copy);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, src, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    UIImagePtr image = UIImage::imageWithSurface(copy, stack.back().scale);
+    cairo_surface_destroy(copy);
+    return image;
+}
+
+void UIGraphicsEndImageContext() {
+    auto& stack = contextStack();
+    if (stack.empty() || !stack.back().bitmap) return;
+    cairo_surface_t* bitmap = stack.back().bitmap;
+    stack.pop_back();
+    cairo_surface_destroy(bitmap);
+}
+
+void UIRectFillUsingBlendMode(CGRect rect, CGBlendMode mode) {
+    CGContextRef context = UIGraphicsGetCurrentContext();
+    if (!context) return;
+    context->saveGState();
+    context->setBlendMode(mode);
+    context->fillRect(rect);
+    context->restoreGState();
+}
+
+void UIRectFill(CGRect rect) {
+    UIRectFillUsingBlendMode(rect, CGBlendMode::Copy);
+}
+
+void UIRectFrame(CGRect rect) {
+    CGContextRef context = UIGraphicsGetCurrentContext();
+    if (!context) return;
+    context->saveGState();
+    context->beginPath();
+    context->addRect(rect);
+    context->addRect(CGRectInset(rect, 1, 1));
+    context->setBlendMode(CGBlendMode::Copy);
+    context->fillPath(true);
+    context->restoreGState();
+}
+
+void UIColor::set() const {
+    setFill();
+    setStroke();
+}
+
+void UIColor::setFill() const {
+    if (CGContextRef c = UIGraphicsGetCurrentContext())
+        c->setFillColor(std::make_shared<const UIColor>(*this));
+}
+
+void UIColor::setStroke() const {
+    if (CGContextRef c = UIGraphicsGetCurrentContext())
+        c->setStrokeColor(std::make_shared<const UIColor>(*this));
+}
+
+void UIImage::drawAtPoint(CGPoint p) const {
+    drawInRect({p, size()});
+}
+
+void UIImage::drawInRect(CGRect r) const {
+    if (CGContextRef c = UIGraphicsGetCurrentContext()) c->drawImage(*this, r);
+}
+
+}  // namespace fv

@@ -1,0 +1,73 @@
+#pragma once
+// URL sessions: data tasks loaded by libcurl on a worker thread, each finishing with exactly one
+// completion, on the session's delegate queue.
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/net/NSError.h"
+#include "platform/net/OperationQueue.h"
+#include "platform/net/URLRequest.h"
+
+namespace fv {
+
+class NSURLSessionDataTask : public std::enable_shared_from_this<NSURLSessionDataTask> {
+public:
+    using Completion = std::function<void(const std::vector<std::uint8_t>& data,
+                                          const std::optional<NSHTTPURLResponse>& response,
+                                          const std::optional<NSError>& error)>;
+    enum class State { Suspended, Running, Completed };
+
+    // Starts the load; only the first call counts, and none after cancel.
+    void resume();
+    // Ends the task with an NSURLErrorCancelled error, unless it has already finished.
+    void cancel();
+
+    State state() const;
+    std::uint64_t taskIdentifier() const { return identifier_; }
+    const NSURLRequest& originalRequest() const { return request_; }
+
+    ~NSURLSessionDataTask();
+    NSURLSessionDataTask(const NSURLSessionDataTask&) = delete;
+    NSURLSessionDataTask& operator=(const NSURLSessionDataTask&) = delete;
+
+private:
+    friend class NSURLSession;
+    NSURLSessionDataTask(NSURLRequest request, std::shared_ptr<NSOperationQueue> queue, Completion completion);
+    // Whoever moves the state to Completed first (the load or cancel) delivers; the other is dropped.
+    bool finish();
+    void deliver(std::vector<std::uint8_t> data, std::optional<NSHTTPURLResponse> response,
+                 std::optional<NSError> error);
+
+    std::uint64_t identifier_;
+    NSURLRequest request_;
+    std::shared_ptr<NSOperationQueue> queue_;
+    Completion completion_;
+    std::atomic<State> state_{State::Suspended};
+    std::atomic<std::uint64_t> transferId_{0};
+};
+
+class NSURLSession {
+public:
+    // The process-wide session; completions run on its own serial background queue.
+    static std::shared_ptr<NSURLSession> sharedSession();
+    // A session whose completions run on `delegateQueue` (e.g. NSOperationQueue::mainQueue()); a null
+    // queue gives the session a serial background queue of its own.
+    static std::shared_ptr<NSURLSession> create(std::shared_ptr<NSOperationQueue> delegateQueue);
+
+    // A suspended task; resume() starts it. The completion is called once: with the body and the
+    // response, or with an error (transport failure, time-out, cancellation) and no response.
+    std::shared_ptr<NSURLSessionDataTask> dataTaskWithRequest(const NSURLRequest& request,
+                                                              NSURLSessionDataTask::Completion completion);
+
+    const std::shared_ptr<NSOperationQueue>& delegateQueue() const { return queue_; }
+
+private:
+    explicit NSURLSession(std::shared_ptr<NSOperationQueue> queue) : queue_(std::move(queue)) {}
+    std::shared_ptr<NSOperationQueue> queue_;
+};
+
+}  // namespace fv

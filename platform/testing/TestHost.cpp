@@ -1,0 +1,380 @@
+#include "platform/testing/TestHost.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/foundation/RunLoop.h"
+#include "platform/foundation/UserDefaults.h"
+#include "platform/graphics/UIImage.h"
+#include "platform/ui/UIApplication.h"
+#include "platform/ui/UIDevice.h"
+#include "platform/ui/UIKeyInput.h"
+#include "platform/ui/UINib.h"
+#include "platform/ui/UIScreen.h"
+#include "platform/ui/UIViewAnimation.h"
+#include "platform/ui/UIViewRendering.h"
+
+namespace fv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isShown(const UIView& v) {
+    return !v.isHidden() && v.alpha() >= 0.01;
+}
+
+std::optional<std::string> textOf(const UIView& v) {
+    for (const char* key : {"text", "title", "currentTitle"}) {
+        auto value = v.valueForKey(key);
+        if (auto s = value.asString()) return s;
+    }
+    return std::nullopt;
+}
+
+// Front to back: later siblings and children are drawn over earlier ones.
+UIViewPtr findText(const UIViewPtr& v, const std::string& text) {
+    if (!v || !isShown(*v)) return nullptr;
+    const auto& subs = v->subviews();
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+        if (auto found = findText(*it, text)) return found;
+    auto own = textOf(*v);
+    return own && *own == text ? v : nullptr;
+}
+
+void collectTexts(const UIViewPtr& v, std::vector<std::string>& out) {
+    if (!v || !isShown(*v)) return;
+    if (auto t = textOf(*v); t && !t->empty()) out.push_back(*t);
+    for (const auto& sub : v->subviews()) collectTexts(sub, out);
+}
+
+// Splits UTF-8 text into characters (code points), each typed as one keystroke.
+std::vector<std::string> characters(const std::string& text) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < text.size();) {
+        auto c = static_cast<unsigned char>(text[i]);
+        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+        n = std::min(n, text.size() - i);
+        out.push_back(text.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+std::uint32_t pixelAt(cairo_surface_t* s, int x, int y) {
+    auto* row =
+        cairo_image_surface_get_data(s) + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(s);
+    std::uint32_t p = reinterpret_cast<const std::uint32_t*>(row)[x];
+    if (cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24) p |= 0xFF000000u;
+    return p;
+}
+
+bool writeBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+TestHost::TestHost() {
+    std::string pattern = (fs::temp_directory_path() / "fv-testhost-XXXXXX").string();
+    if (char* dir = mkdtemp(pattern.data())) tempDir_ = dir;
+    setenv("FERNVAULT_DEFAULTS_PATH", (fs::path(tempDir_) / "defaults.plist").c_str(), 1);
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+
+    auto& loop = RunLoop::main();
+    loop.reset();
+    loop.setVirtualClock(true);
+    UIApplication::sharedApplication()->reset();
+    UIScreen::mainScreen()->reset();
+    UIDevice::currentDevice()->reset();
+    AnimationLog::clear();
+    UINib::clearLoadErrors();
+
+    root_ = UIViewController::create();
+    root_->view()->setBackgroundColor(UIColor::whiteColor());
+    nav_ = UINavigationController::create(root_);
+    window_ = UIWindow::create();
+    window_->setRootViewController(nav_);
+    window_->makeKeyAndVisible();
+    runUntilIdle();
+}
+
+TestHost::~TestHost() {
+    finish();
+}
+
+void TestHost::finish() {
+    if (finished_) return;
+    finished_ = true;
+    for (const auto& e : UINib::loadErrors()) ADD_FAILURE() << "interface file error: " << e;
+    UINib::clearLoadErrors();
+    window_->setRootViewController(nullptr);
+    window_->setHidden(true);
+    UIApplication::sharedApplication()->reset();
+    RunLoop::main().reset();
+    window_.reset();
+    nav_.reset();
+    root_.reset();
+    unsetenv("FERNVAULT_DEFAULTS_PATH");
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    std::error_code ec;
+    if (!tempDir_.empty()) fs::remove_all(tempDir_, ec);
+}
+
+// ---- screens ----
+
+void TestHost::show(const UIViewControllerPtr& screen) {
+    nav_->pushViewController(screen, false);
+    runUntilIdle();
+}
+
+std::vector<UIViewControllerPtr> TestHost::navigationStack() const {
+    return nav_->viewControllers();
+}
+
+UIViewControllerPtr TestHost::topViewController() const {
+    return nav_->topViewController();
+}
+
+UIViewControllerPtr TestHost::presentedViewController() const {
+    UIViewControllerPtr shown = nav_->presentedViewController();
+    while (shown && shown->presentedViewController()) shown = shown->presentedViewController();
+    return shown;
+}
+
+// ---- the clock ----
+
+void TestHost::advance(double seconds) {
+    RunLoop::main().advance(seconds);
+}
+
+void TestHost::runUntilIdle() {
+    RunLoop::main().runUntilIdle();
+}
+
+// ---- input ----
+
+bool TestHost::deliverTouchSequence(const std::vector<CGPoint>& points, double stepSeconds) {
+    if (points.empty()) return false;
+    auto app = UIApplication::sharedApplication();
+    auto hit = app->hitTest(points.front());
+    if (!hit || !hit->window()) return false;
+    auto touch = std::make_shared<UITouch>();
+    touch->view = hit;
+    touch->window = std::static_pointer_cast<UIWindow>(hit->window()->shared_from_this());
+    touch->locationInWindowPoint = touch->previousLocationInWindowPoint = points.front();
+    auto event = std::make_shared<UIEvent>();
+    event->touches = {touch};
+    auto stamp = [&] { touch->timestamp = event->timestamp = RunLoop::main().now(); };
+
+    stamp();
+    touch->phase = UITouchPhaseBegan;
+    hit->touchesBegan({touch}, event.get());
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        advance(stepSeconds);
+        touch->previousLocationInWindowPoint = touch->locationInWindowPoint;
+        touch->locationInWindowPoint = points[i];
+        touch->phase = UITouchPhaseMoved;
+        stamp();
+        hit->touchesMoved({touch}, event.get());
+    }
+    touch->phase = UITouchPhaseEnded;
+    touch->previousLocationInWindowPoint = touch->locationInWindowPoint;
+    stamp();
+    hit->touchesEnded({touch}, event.get());
+    runUntilIdle();
+    return true;
+}
+
+bool TestHost::tap(CGPoint windowPoint) {
+    return deliverTouchSequence({windowPoint}, 0);
+}
+
+bool TestHost::tap(const UIViewPtr& view) {
+    if (!view || !view->window()) return false;
+    runUntilIdle();
+    CGRect b = view->bounds();
+    CGPoint centre{CGRectGetMidX(b), CGRectGetMidY(b)};
+    CGPoint p = view->convertPointToView(centre, nullptr);
+    return tap(p);
+}
+
+bool TestHost::typeText(const UIViewPtr& field, const std::string& text) {
+    if (!field) return false;
+    if (!field->isFirstResponder() && !field->becomeFirstResponder()) return false;
+    auto* input = dynamic_cast<UIKeyInput*>(field.get());
+    if (!input || !field->isFirstResponder()) return false;
+    for (const auto& c : characters(text)) {
+        input->insertText(c);
+        runUntilIdle();
+    }
+    return true;
+}
+
+bool TestHost::deleteBackward(const UIViewPtr& field, int count) {
+    if (!field) return false;
+    if (!field->isFirstResponder() && !field->becomeFirstResponder()) return false;
+    auto* input = dynamic_cast<UIKeyInput*>(field.get());
+    if (!input) return false;
+    for (int i = 0; i < count; ++i) input->deleteBackward();
+    runUntilIdle();
+    return true;
+}
+
+bool TestHost::drag(const UIViewPtr& view, CGPoint from, CGPoint to, double velocity) {
+    if (!view || !view->window()) return false;
+    runUntilIdle();
+    constexpr int kSteps = 10;
+    double speed = velocity > 0 ? velocity : 1000;
+    double distance = std::hypot(to.x - from.x, to.y - from.y);
+    std::vector<CGPoint> points;
+    for (int i = 0; i <= kSteps; ++i) {
+        double t = static_cast<double>(i) / kSteps;
+        CGPoint local{from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t};
+        points.push_back(view->convertPointToView(local, nullptr));
+    }
+    return deliverTouchSequence(points, distance / speed / kSteps);
+}
+
+bool TestHost::pan(const UIViewPtr& view, CGPoint translation, double velocity) {
+    if (!view) return false;
+    CGRect b = view->bounds();
+    CGPoint c{CGRectGetMidX(b), CGRectGetMidY(b)};
+    return drag(view, c, {c.x + translation.x, c.y + translation.y}, velocity);
+}
+
+// ---- looking ----
+
+UIViewPtr TestHost::outlet(const NSObjectPtr& owner, const std::string& name) {
+    return owner ? std::dynamic_pointer_cast<UIView>(owner->objectForKey(name)) : nullptr;
+}
+
+UIViewPtr TestHost::findViewWithText(const std::string& text, const UIViewPtr& root) const {
+    if (root) return findText(root, text);
+    auto overlays = overlayWindows();
+    for (auto it = overlays.rbegin(); it != overlays.rend(); ++it)
+        if (auto found = findText(*it, text)) return found;
+    return findText(window_, text);
+}
+
+std::vector<std::string> TestHost::visibleTexts(const UIViewPtr& root) {
+    std::vector<std::string> out;
+    collectTexts(root, out);
+    return out;
+}
+
+std::vector<UIWindowPtr> TestHost::overlayWindows() const {
+    auto windows = UIApplication::sharedApplication()->windows();
+    auto it = std::find(windows.begin(), windows.end(), window_);
+    if (it == windows.end()) return windows;
+    return {it + 1, windows.end()};
+}
+
+std::vector<UIViewPtr> TestHost::overlayViews() const {
+    std::vector<UIViewPtr> views;
+    for (const auto& w : overlayWindows())
+        for (const auto& v : w->subviews())
+            if (isShown(*v)) views.push_back(v);
+    return views;
+}
+
+UIAlertControllerPtr TestHost::visibleAlert() const {
+    UIAlertControllerPtr alert;
+    for (auto c = nav_->presentedViewController(); c; c = c->presentedViewController())
+        if (auto a = std::dynamic_pointer_cast<UIAlertController>(c)) alert = a;
+    return alert;
+}
+
+bool TestHost::tapAlertAction(const std::string& title) {
+    auto alert = visibleAlert();
+    if (!alert) return false;
+    const auto& actions = alert->actions();
+    const auto& rows = alert->actionRowFrames();
+    for (std::size_t i = 0; i < actions.size() && i < rows.size(); ++i) {
+        if (actions[i]->title() != title || !actions[i]->enabled()) continue;
+        CGRect card = alert->cardFrame();
+        CGPoint inCard{CGRectGetMidX(rows[i]), CGRectGetMidY(rows[i])};
+        auto backdrop = alert->viewIfLoaded();
+        CGPoint p =
+            backdrop->convertPointToView({card.origin.x + inCard.x, card.origin.y + inCard.y}, nullptr);
+        if (!tap(p)) return false;
+        advance(UIViewControllerTransitionDuration);
+        runUntilIdle();
+        return true;
+    }
+    return false;
+}
+
+// ---- snapshots ----
+
+bool TestHost::snapshotIn(const std::string& testDir, const std::string& name, const UIViewPtr& view) {
+    UIViewPtr target = view ? view : window_;
+    runUntilIdle();
+    target->layoutIfNeeded();
+    auto image = renderView(*target, 1);
+    if (!image || image->isEmpty()) {
+        ADD_FAILURE() << "snapshot " << name << ": the view has no size";
+        return false;
+    }
+    auto bytes = image->PNGRepresentation();
+    fs::path reference = fs::path(testDir) / "snapshots" / (name + ".png");
+    const char* record = std::getenv("FV_RECORD_SNAPSHOTS");
+    bool recording = record && std::string(record) == "1";
+    if (recording || !fs::exists(reference)) {
+        if (!writeBytes(reference, bytes)) {
+            ADD_FAILURE() << "snapshot " << name << ": cannot write " << reference;
+            return false;
+        }
+        if (recording) return true;
+        ADD_FAILURE() << "snapshot " << name << ": no reference image; recorded " << reference
+                      << " (check it and run again)";
+        return false;
+    }
+    auto expected = UIImage::imageWithContentsOfFile(reference.string());
+    cairo_surface_t* a = image->cairoSurface();
+    cairo_surface_t* b = expected ? expected->cairoSurface() : nullptr;
+    std::string problem;
+    if (!b) {
+        problem = "the reference cannot be read";
+    } else if (image->pixelWidth() != expected->pixelWidth() ||
+               image->pixelHeight() != expected->pixelHeight()) {
+        problem = "size " + std::to_string(image->pixelWidth()) + "x" + std::to_string(image->pixelHeight()) +
+                  " differs from the reference's " + std::to_string(expected->pixelWidth()) + "x" +
+                  std::to_string(expected->pixelHeight());
+    } else {
+        cairo_surface_flush(a);
+        cairo_surface_flush(b);
+        long differing = 0;
+        for (int y = 0; y < image->pixelHeight(); ++y) {
+            for (int x = 0; x < image->pixelWidth(); ++x) {
+                std::uint32_t p = pixelAt(a, x, y), q = pixelAt(b, x, y);
+                for (int shift = 0; shift < 32; shift += 8) {
+                    int d = std::abs(static_cast<int>((p >> shift) & 0xFF) -
+                                     static_cast<int>((q >> shift) & 0xFF));
+                    if (d > kSnapshotTolerance) {
+                        ++differing;
+                        break;
+                    }
+                }
+            }
+        }
+        if (differing > 0) problem = std::to_string(differing) + " pixels differ from the reference";
+    }
+    if (problem.empty()) return true;
+    fs::path actual = fs::temp_directory_path() / "fv-snapshots" / (name + ".actual.png");
+    writeBytes(actual, bytes);
+    ADD_FAILURE() << "snapshot " << name << ": " << problem << " (actual image: " << actual
+                  << "; FV_RECORD_SNAPSHOTS=1 re-records)";
+    return false;
+}
+
+}  // namespace fv

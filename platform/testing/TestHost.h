@@ -1,0 +1,112 @@
+#pragma once
+// The headless test host: one per test. It puts the main run loop on a virtual clock, points user
+// defaults at a fresh temporary folder, and shows a 375 x 667 key window whose root is a host
+// navigation controller around a plain screen. Tests drive screens as a user would (tap, type, drag)
+// and look at the result: the navigation stack, the views, overlays and alerts, and PNG snapshots.
+//
+// Interface-file load errors during the test fail it (at finish(), which the fixture calls).
+//
+//     class MyScreenTest : public fv::TestHostFixture {};
+//     TEST_F(MyScreenTest, ...) { host.show(screen); host.tap(host.outlet(screen, "btn_next")); ... }
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/UIAlertController.h"
+#include "platform/ui/UINavigationController.h"
+#include "platform/ui/UIWindow.h"
+
+namespace fv {
+
+class TestHost {
+  public:
+    TestHost();
+    ~TestHost();
+    TestHost(const TestHost&) = delete;
+    TestHost& operator=(const TestHost&) = delete;
+
+    const UIWindowPtr& window() const { return window_; }
+    const UINavigationControllerPtr& navigationController() const { return nav_; }
+    // The plain screen at the bottom of the host stack.
+    const UIViewControllerPtr& rootScreen() const { return root_; }
+
+    // Pushes `screen` on the host stack without animation and lets the transition finish.
+    void show(const UIViewControllerPtr& screen);
+    std::vector<UIViewControllerPtr> navigationStack() const;
+    UIViewControllerPtr topViewController() const;
+    // The controller presented last over the host stack (following presentations up), or none.
+    UIViewControllerPtr presentedViewController() const;
+
+    // ---- the clock ----
+    void advance(double seconds);
+    void runUntilIdle();
+
+    // ---- input ----
+    // A touch down and up at the centre of `view` (or at a point in window coordinates), delivered
+    // to whatever is hit there, as on a device. False when the view is not on screen or nothing is hit.
+    bool tap(const UIViewPtr& view);
+    bool tap(CGPoint windowPoint);
+    // Makes `field` first responder, then types `text` one character (code point) at a time through its
+    // key input. False when the field refuses focus or takes no text.
+    bool typeText(const UIViewPtr& field, const std::string& text);
+    bool deleteBackward(const UIViewPtr& field, int count = 1);
+    // A finger down at `from`, moved in even steps to `to` (both in `view`'s coordinates), then up.
+    // The steps are spaced in time so the finger moves at `velocity` points per second (0 = 1000).
+    bool drag(const UIViewPtr& view, CGPoint from, CGPoint to, double velocity = 0);
+    // A drag from the view's centre by `translation`.
+    bool pan(const UIViewPtr& view, CGPoint translation, double velocity = 0);
+
+    // ---- looking ----
+    // The view behind a named outlet of `owner` (a screen or view), or none.
+    static UIViewPtr outlet(const NSObjectPtr& owner, const std::string& name);
+    // The frontmost visible view whose "text", "title" or "currentTitle" reads `text`: overlay windows
+    // first, then the key window; or within `root` only.
+    UIViewPtr findViewWithText(const std::string& text, const UIViewPtr& root = nullptr) const;
+    // Every visible text in the tree, depth first, for failure messages.
+    static std::vector<std::string> visibleTexts(const UIViewPtr& root);
+    // Windows shown above the key window (banners, progress, pop-ups), bottom to top, and their views.
+    std::vector<UIWindowPtr> overlayWindows() const;
+    std::vector<UIViewPtr> overlayViews() const;
+    // The alert or action sheet on screen, or none.
+    UIAlertControllerPtr visibleAlert() const;
+    // Taps the row of the visible alert's action with that title, then lets the dismissal finish.
+    bool tapAlertAction(const std::string& title);
+
+    // ---- snapshots ----
+    // Renders `view` (default: the key window) and compares it with <dir>/snapshots/<name>.png. A
+    // missing reference is written and the test fails; FV_RECORD_SNAPSHOTS=1 rewrites references.
+    bool snapshot(const std::string& name, const UIViewPtr& view = nullptr) {
+#ifdef FV_TEST_DIR
+        return snapshotIn(FV_TEST_DIR, name, view);
+#else
+        return snapshotIn(".", name, view);
+#endif
+    }
+    bool snapshotIn(const std::string& testDir, const std::string& name, const UIViewPtr& view);
+    // Channel difference a pixel may show and still match, out of 255.
+    static constexpr int kSnapshotTolerance = 12;
+
+    // Fails the current test for each interface-file error since the host started, then tears the
+    // host down. Idempotent; the destructor calls it.
+    void finish();
+
+  private:
+    bool deliverTouchSequence(const std::vector<CGPoint>& windowPoints, double stepSeconds);
+
+    UIWindowPtr window_;
+    UINavigationControllerPtr nav_;
+    UIViewControllerPtr root_;
+    std::string tempDir_;
+    bool finished_ = false;
+};
+
+// A GoogleTest fixture owning a TestHost named `host`.
+class TestHostFixture : public ::testing::Test {
+  protected:
+    void TearDown() override { host.finish(); }
+    TestHost host;
+};
+
+}  // namespace fv

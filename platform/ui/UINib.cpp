@@ -1,0 +1,756 @@
+#include "platform/ui/UINib.h"
+
+#include <pugixml.hpp>
+
+#include <charconv>
+#include <cstdio>
+#include <map>
+#include <mutex>
+#include <sstream>
+
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/Log.h"
+#include "platform/graphics/GeometryValue.h"
+#include "platform/ui/ColorValue.h"
+#include "platform/ui/NSLayoutConstraint.h"
+#include "platform/ui/UIView.h"
+
+namespace fv {
+
+FV_REGISTER_CLASS(UINib);
+
+std::shared_ptr<NSBundle> frameworkBundle() {
+    return NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
+}
+
+namespace {
+
+// ---- process-wide registries ----
+
+struct Registries {
+    std::mutex mutex;
+    std::vector<std::string> errors;
+    std::map<std::string, UINib::ActionConnector> connectors;
+    std::map<std::string, UINib::ChildAttacher> attachers;
+};
+
+Registries& registries() {
+    static Registries r;
+    return r;
+}
+
+template <typename F>
+F findForClass(const std::map<std::string, F>& table, const ClassInfo* info) {
+    for (; info; info = info->superclass()) {
+        auto it = table.find(info->name);
+        if (it != table.end()) return it->second;
+    }
+    return nullptr;
+}
+
+// ---- value conversion ----
+
+const std::map<std::string, std::map<std::string, int>>& enumNames() {
+    static const std::map<std::string, std::map<std::string, int>> names = {
+        {"textAlignment", {{"left", 0}, {"center", 1}, {"right", 2}, {"justified", 3}, {"natural", 4}}},
+        {"contentMode",
+         {{"scaleToFill", 0},
+          {"scaleAspectFit", 1},
+          {"scaleAspectFill", 2},
+          {"redraw", 3},
+          {"center", 4},
+          {"top", 5},
+          {"bottom", 6},
+          {"left", 7},
+          {"right", 8},
+          {"topLeft", 9},
+          {"topRight", 10},
+          {"bottomLeft", 11},
+          {"bottomRight", 12}}},
+        {"keyboardType",
+         {{"default", 0},
+          {"asciiCapable", 1},
+          {"numbersAndPunctuation", 2},
+          {"URL", 3},
+          {"numberPad", 4},
+          {"phonePad", 5},
+          {"namePhonePad", 6},
+          {"emailAddress", 7},
+          {"decimalPad", 8}}},
+        {"returnKeyType",
+         {{"default", 0},
+          {"go", 1},
+          {"google", 2},
+          {"join", 3},
+          {"next", 4},
+          {"route", 5},
+          {"search", 6},
+          {"send", 7},
+          {"yahoo", 8},
+          {"done", 9}}},
+        {"autocapitalizationType", {{"none", 0}, {"words", 1}, {"sentences", 2}, {"allCharacters", 3}}},
+        {"autocorrectionType", {{"default", 0}, {"no", 1}, {"yes", 2}}},
+        {"keyboardAppearance", {{"default", 0}, {"dark", 1}, {"light", 2}}},
+        {"borderStyle", {{"none", 0}, {"line", 1}, {"bezel", 2}, {"roundedRect", 3}}},
+        {"clearButtonMode", {{"never", 0}, {"whileEditing", 1}, {"unlessEditing", 2}, {"always", 3}}},
+        {"scrollDirection", {{"vertical", 0}, {"horizontal", 1}}},
+        {"selectionStyle", {{"none", 0}, {"blue", 1}, {"gray", 2}, {"default", 3}}},
+        {"separatorStyle", {{"none", 0}, {"singleLine", 1}}},
+        {"style", {{"plain", 0}, {"default", 0}, {"bordered", 1}, {"grouped", 1}, {"done", 2}}},
+        {"activityIndicatorViewStyle",
+         {{"whiteLarge", 0}, {"white", 1}, {"gray", 2}, {"medium", 100}, {"large", 101}}},
+        {"barStyle", {{"default", 0}, {"black", 1}}},
+        {"lineBreakMode",
+         {{"wordWrap", 0},
+          {"charWrap", 1},
+          {"clip", 2},
+          {"truncatingHead", 3},
+          {"truncatingTail", 4},
+          {"truncatingMiddle", 5}}},
+        {"contentHorizontalAlignment", {{"center", 0}, {"left", 1}, {"right", 2}, {"fill", 3}}},
+        {"contentVerticalAlignment", {{"center", 0}, {"top", 1}, {"bottom", 2}, {"fill", 3}}},
+        {"modalPresentationStyle",
+         {{"fullScreen", 0},
+          {"pageSheet", 1},
+          {"formSheet", 2},
+          {"currentContext", 3},
+          {"custom", 4},
+          {"overFullScreen", 5},
+          {"overCurrentContext", 6},
+          {"popover", 7}}},
+    };
+    return names;
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    double d = 0;
+    const char* begin = text.data();
+    if (*begin == '+') ++begin;
+    auto [end, ec] = std::from_chars(begin, text.data() + text.size(), d);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return d;
+}
+
+std::vector<double> parseNumbers(const std::string& text) {
+    std::vector<double> out;
+    std::istringstream in(text);
+    std::string word;
+    while (in >> word) {
+        auto d = parseNumber(word);
+        if (!d) return {};
+        out.push_back(*d);
+    }
+    return out;
+}
+
+Value insetsValue(const std::vector<double>& n) {
+    Value::Dictionary d;
+    d["top"] = n[0];
+    d["left"] = n[1];
+    d["bottom"] = n[2];
+    d["right"] = n[3];
+    return Value(std::move(d));
+}
+
+bool containsInsetWord(const std::string& key) {
+    return key.find("nset") != std::string::npos || key.find("argin") != std::string::npos;
+}
+
+// The readings of an attribute's text, most specific first; the first one the setter accepts wins.
+std::vector<Value> candidateValues(const std::string& key, const std::string& text) {
+    std::vector<Value> out;
+    auto& enums = enumNames();
+    if (auto it = enums.find(key); it != enums.end()) {
+        if (auto e = it->second.find(text); e != it->second.end()) out.emplace_back(e->second);
+    }
+    if (text == "true" || text == "YES") out.emplace_back(true);
+    if (text == "false" || text == "NO") out.emplace_back(false);
+    if (auto d = parseNumber(text)) {
+        bool integral = text.find_first_of(".eE") == std::string::npos;
+        if (integral && *d >= -9e18 && *d <= 9e18) out.emplace_back(static_cast<long long>(*d));
+        out.emplace_back(*d);
+    } else if (auto n = parseNumbers(text); n.size() == 4) {
+        CGRect r{{n[0], n[1]}, {n[2], n[3]}};
+        if (containsInsetWord(key)) {
+            out.push_back(insetsValue(n));
+            out.push_back(valueWithCGRect(r));
+        } else {
+            out.push_back(valueWithCGRect(r));
+            out.push_back(insetsValue(n));
+        }
+    } else if (n.size() == 2) {
+        out.push_back(valueWithCGSize({n[0], n[1]}));
+        out.push_back(valueWithCGPoint({n[0], n[1]}));
+    }
+    out.emplace_back(text);
+    return out;
+}
+
+// A runtime attribute's value by its declared type; none for an unknown type or unreadable text.
+std::optional<Value> typedValue(const std::string& type, const std::string& text) {
+    if (type == "string" || type == "color" || type == "font" || type == "image") return Value(text);
+    if (type == "nil") return Value();
+    if (type == "boolean") {
+        if (text == "true" || text == "YES" || text == "1") return Value(true);
+        if (text == "false" || text == "NO" || text == "0") return Value(false);
+        return std::nullopt;
+    }
+    if (type == "number") {
+        auto d = parseNumber(text);
+        if (!d) return std::nullopt;
+        if (text.find_first_of(".eE") == std::string::npos) return Value(static_cast<long long>(*d));
+        return Value(*d);
+    }
+    auto n = parseNumbers(text);
+    if (type == "rect" && n.size() == 4) return valueWithCGRect({{n[0], n[1]}, {n[2], n[3]}});
+    if (type == "insets" && n.size() == 4) return insetsValue(n);
+    if (type == "point" && n.size() == 2) return valueWithCGPoint({n[0], n[1]});
+    if (type == "size" && n.size() == 2) return valueWithCGSize({n[0], n[1]});
+    return std::nullopt;
+}
+
+// A view's own layer has no properties by name; interface files still style it ("layer.cornerRadius").
+bool setLayerValue(CALayer& layer, const std::string& key, const Value& v);
+
+std::optional<unsigned> autoresizingMask(const std::string& text) {
+    static const std::map<std::string, unsigned> bits = {
+        {"left", UIViewAutoresizingFlexibleLeftMargin},   {"width", UIViewAutoresizingFlexibleWidth},
+        {"right", UIViewAutoresizingFlexibleRightMargin}, {"top", UIViewAutoresizingFlexibleTopMargin},
+        {"height", UIViewAutoresizingFlexibleHeight},     {"bottom", UIViewAutoresizingFlexibleBottomMargin},
+    };
+    unsigned mask = 0;
+    std::istringstream in(text);
+    std::string word;
+    while (in >> word) {
+        auto it = bits.find(word);
+        if (it == bits.end()) return std::nullopt;
+        mask |= it->second;
+    }
+    return mask;
+}
+
+std::optional<NSLayoutAttribute> layoutAttribute(const std::string& name) {
+    static const std::map<std::string, NSLayoutAttribute> attrs = {
+        {"left", NSLayoutAttributeLeft},       {"right", NSLayoutAttributeRight},
+        {"top", NSLayoutAttributeTop},         {"bottom", NSLayoutAttributeBottom},
+        {"leading", NSLayoutAttributeLeading}, {"trailing", NSLayoutAttributeTrailing},
+        {"width", NSLayoutAttributeWidth},     {"height", NSLayoutAttributeHeight},
+        {"centerX", NSLayoutAttributeCenterX}, {"centerY", NSLayoutAttributeCenterY},
+    };
+    auto it = attrs.find(name);
+    if (it == attrs.end()) return std::nullopt;
+    return it->second;
+}
+
+bool isReservedAttribute(const std::string& name) {
+    return name == "id" || name == "outlet" || name == "frame" || name == "autoresizing" || name == "key";
+}
+
+}  // namespace
+
+// ---- the parsed file and one instantiation ----
+
+struct UINib::Impl {
+    std::string name;
+    pugi::xml_document doc;
+    bool parsed = false;
+    std::vector<std::string> parseErrors;
+    mutable std::vector<std::string> lastErrors;
+};
+
+namespace {
+
+class Instantiation {
+  public:
+    Instantiation(const std::string& nibName, const NSObjectPtr& owner, std::vector<std::string>& errors)
+        : nibName_(nibName), owner_(owner), errors_(errors) {}
+
+    std::vector<NSObjectPtr> run(const pugi::xml_node& root) {
+        std::vector<NSObjectPtr> top;
+        for (auto node : root.children()) {
+            if (node.type() != pugi::node_element) continue;
+            std::string tag = node.name();
+            if (tag == "constraint") {
+                pending_.push_back({node, nullptr, nullptr});
+                continue;
+            }
+            if (tag == "outlet" || tag == "action" || tag == "attribute" || tag == "segment") {
+                error("<" + tag + "> belongs inside an object element, not at the top level");
+                continue;
+            }
+            if (auto object = build(node, nullptr)) top.push_back(object);
+        }
+        connect();
+        for (auto& object : made_) object->awakeFromNib();
+        return top;
+    }
+
+  private:
+    struct Pending {
+        pugi::xml_node node;
+        NSObjectPtr object;  // the element's object (none for top-level constraints)
+        UIView* parentView;  // the view a constraint is declared in, for "super"
+    };
+
+    void error(const std::string& problem) {
+        std::string line = nibName_ + ": " + problem;
+        log("interface file " + line);
+        errors_.push_back(line);
+        std::lock_guard lock(registries().mutex);
+        registries().errors.push_back(line);
+    }
+
+    static std::string where(const pugi::xml_node& node) {
+        std::string id = node.attribute("id").as_string();
+        return "<" + std::string(node.name()) + (id.empty() ? "" : " id=\"" + id + "\"") + ">";
+    }
+
+    NSObjectPtr build(const pugi::xml_node& node, const NSObjectPtr& parent) {
+        std::string className = node.name();
+        auto object = ClassRegistry::create(className);
+        if (!object) {
+            error("unknown class " + className + " in " + where(node));
+            return nullptr;
+        }
+        made_.push_back(object);
+        if (std::string id = node.attribute("id").as_string(); !id.empty()) {
+            if (ids_.count(id)) error("duplicate id \"" + id + "\"");
+            ids_[id] = object;
+        }
+        auto view = std::dynamic_pointer_cast<UIView>(object);
+        applyGeometry(node, object, view.get());
+        for (auto attr : node.attributes()) {
+            std::string key = attr.name();
+            if (isReservedAttribute(key)) continue;
+            std::string text = attr.value();
+            if (text.rfind("@@", 0) == 0) {
+                setProperty(*object, key, text.substr(1), node);
+            } else if (!text.empty() && text[0] == '@') {
+                references_.push_back({object, key, text.substr(1), where(node)});
+            } else {
+                setProperty(*object, key, text, node);
+            }
+        }
+        if (parent) attach(node, parent, object);
+        buildChildren(node, object, view.get());
+        if (std::string outlet = node.attribute("outlet").as_string(); !outlet.empty())
+            outlets_.push_back({outlet, object, where(node)});
+        return object;
+    }
+
+    void applyGeometry(const pugi::xml_node& node, const NSObjectPtr& object, UIView* view) {
+        auto frame = node.attribute("frame");
+        auto mask = node.attribute("autoresizing");
+        if ((frame || mask) && !view) {
+            error("frame and autoresizing apply to views only, in " + where(node));
+            return;
+        }
+        if (frame) {
+            auto n = parseNumbers(frame.value());
+            if (n.size() == 4) {
+                view->setFrame({{n[0], n[1]}, {n[2], n[3]}});
+            } else {
+                error("frame \"" + std::string(frame.value()) + "\" is not \"x y width height\" in " +
+                      where(node));
+            }
+        }
+        if (mask) {
+            if (auto m = autoresizingMask(mask.value())) {
+                view->setAutoresizingMask(*m);
+            } else {
+                error("autoresizing \"" + std::string(mask.value()) + "\" has an unknown edge in " +
+                      where(node));
+            }
+        }
+        (void)object;
+    }
+
+    void buildChildren(const pugi::xml_node& node, const NSObjectPtr& object, UIView* view) {
+        Value segments{Value::Array{}};
+        bool hasSegments = false;
+        for (auto child : node.children()) {
+            if (child.type() != pugi::node_element) continue;
+            std::string tag = child.name();
+            if (tag == "constraint") {
+                pending_.push_back({child, nullptr, view});
+            } else if (tag == "action" || tag == "outlet") {
+                pending_.push_back({child, object, view});
+            } else if (tag == "attribute") {
+                runtimeAttribute(child, object);
+            } else if (tag == "segment") {
+                segments.append(Value(std::string(child.attribute("title").as_string())));
+                hasSegments = true;
+            } else {
+                build(child, object);
+            }
+        }
+        if (hasSegments && !object->setValueForKey("segmentTitles", segments))
+            error(object->className() + " takes no segments, in " + where(node));
+    }
+
+    // A child element goes to its parent's `key`, into its subviews, or to the parent's family.
+    void attach(const pugi::xml_node& node, const NSObjectPtr& parent, const NSObjectPtr& child) {
+        if (std::string key = node.attribute("key").as_string(); !key.empty()) {
+            if (!parent->setObjectForKey(key, child))
+                error(parent->className() + " has no object property \"" + key + "\" for " + where(node));
+            return;
+        }
+        auto parentView = std::dynamic_pointer_cast<UIView>(parent);
+        if (auto childView = std::dynamic_pointer_cast<UIView>(child); childView && parentView) {
+            parentView->addSubview(childView);
+            return;
+        }
+        UINib::ChildAttacher attacher;
+        {
+            std::lock_guard lock(registries().mutex);
+            attacher = findForClass(registries().attachers, &child->classInfo());
+        }
+        if (!attacher || !attacher(*parent, child))
+            error(where(node) + " cannot be placed inside " + parent->className() + " (give it a key?)");
+    }
+
+    void setProperty(NSObject& object, const std::string& key, const std::string& text,
+                     const pugi::xml_node& node) {
+        for (const auto& candidate : candidateValues(key, text))
+            if (object.setValueForKey(key, candidate)) return;
+        if (auto* layer = dynamic_cast<CALayer*>(&object)) {
+            for (const auto& candidate : candidateValues(key, text))
+                if (setLayerValue(*layer, key, candidate)) return;
+        }
+        if (!object.hasValueForKey(key) && !dynamic_cast<CALayer*>(&object)) {
+            error(object.className() + " has no property \"" + key + "\" (in " + where(node) + ")");
+        } else {
+            error("\"" + text + "\" is not a valid " + key + " for " + object.className() + " (in " +
+                  where(node) + ")");
+        }
+    }
+
+    // <attribute key="layer.cornerRadius" type="number" value="8"/>: a key path with a declared type.
+    void runtimeAttribute(const pugi::xml_node& node, const NSObjectPtr& object) {
+        std::string keyPath = node.attribute("key").as_string();
+        std::string type = node.attribute("type").as_string("string");
+        std::string text = node.attribute("value").as_string();
+        auto value = typedValue(type, text);
+        if (keyPath.empty() || !value) {
+            error("runtime attribute \"" + keyPath + "\" of type " + type + " has an unreadable value \"" +
+                  text + "\"");
+            return;
+        }
+        NSObjectPtr target = object;
+        std::string key = keyPath;
+        for (auto dot = key.find('.'); dot != std::string::npos && target; dot = key.find('.')) {
+            target = target->objectForKey(key.substr(0, dot));
+            key = key.substr(dot + 1);
+        }
+        if (!target) {
+            error("runtime attribute \"" + keyPath + "\" names no object on " + object->className());
+            return;
+        }
+        if (target->setValueForKey(key, *value)) return;
+        if (auto layer = std::dynamic_pointer_cast<CALayer>(target);
+            layer && setLayerValue(*layer, key, *value))
+            return;
+        error("runtime attribute \"" + keyPath + "\" cannot be set on " + object->className());
+    }
+
+    NSObjectPtr resolve(const std::string& ref) {
+        if (ref == "owner") return owner_;
+        auto it = ids_.find(ref);
+        return it == ids_.end() ? nullptr : it->second;
+    }
+
+    void connect() {
+        for (auto& r : references_) {
+            auto target = resolve(r.ref);
+            if (!target) {
+                error("\"@" + r.ref + "\" refers to nothing (" + r.key + " of " + r.where + ")");
+            } else if (!r.object->setObjectForKey(r.key, target)) {
+                error(r.object->className() + " has no object property \"" + r.key + "\" accepting " +
+                      target->className() + " (in " + r.where + ")");
+            }
+        }
+        for (auto& o : outlets_) bindOwnerOutlet(o.name, o.object, o.where);
+        for (auto& p : pending_) {
+            std::string tag = p.node.name();
+            if (tag == "constraint") {
+                constraint(p.node, p.parentView);
+            } else if (tag == "action") {
+                action(p.node, p.object);
+            } else {
+                outletElement(p.node, p.object);
+            }
+        }
+    }
+
+    void bindOwnerOutlet(const std::string& name, const NSObjectPtr& object, const std::string& at) {
+        if (!owner_) {
+            error("outlet \"" + name + "\" of " + at + " has no owner to bind to");
+        } else if (!owner_->hasObjectForKey(name)) {
+            error("missing outlet \"" + name + "\" on " + owner_->className() + " (for " + at + ")");
+        } else if (!owner_->setObjectForKey(name, object)) {
+            error("outlet \"" + name + "\" on " + owner_->className() + " cannot hold " +
+                  object->className());
+        }
+    }
+
+    // <outlet name="iconView" to="@icon"/>: an outlet of the enclosing object.
+    void outletElement(const pugi::xml_node& node, const NSObjectPtr& object) {
+        std::string name = node.attribute("name").as_string();
+        std::string to = node.attribute("to").as_string();
+        if (name.empty() || to.size() < 2 || to[0] != '@') {
+            error("<outlet> needs name=\"...\" and to=\"@id\" (in " + object->className() + ")");
+            return;
+        }
+        auto target = resolve(to.substr(1));
+        if (!target) {
+            error("outlet \"" + name + "\" refers to nothing: " + to);
+        } else if (!object->hasObjectForKey(name)) {
+            error("missing outlet \"" + name + "\" on " + object->className());
+        } else if (!object->setObjectForKey(name, target)) {
+            error("outlet \"" + name + "\" on " + object->className() + " cannot hold " +
+                  target->className());
+        }
+    }
+
+    // <action selector="done:" event="touchUpInside" target="@owner"/>
+    void action(const pugi::xml_node& node, const NSObjectPtr& sender) {
+        std::string selector = node.attribute("selector").as_string();
+        std::string event = node.attribute("event").as_string();
+        std::string targetRef = node.attribute("target").as_string("@owner");
+        if (selector.empty() || targetRef.size() < 2 || targetRef[0] != '@') {
+            error("<action> of " + sender->className() + " needs selector=\"...\" (and target=\"@id\")");
+            return;
+        }
+        auto target = resolve(targetRef.substr(1));
+        if (!target) {
+            error("action \"" + selector + "\" targets nothing: " + targetRef);
+            return;
+        }
+        if (!target->respondsToSelector(selector)) {
+            error("missing action \"" + selector + "\" on " + target->className());
+            return;
+        }
+        UINib::ActionConnector connector;
+        {
+            std::lock_guard lock(registries().mutex);
+            connector = findForClass(registries().connectors, &sender->classInfo());
+        }
+        if (!connector) {
+            error(sender->className() + " sends no actions (\"" + selector + "\")");
+        } else if (!connector(*sender, target, selector, event)) {
+            error(sender->className() + " has no event \"" + event + "\" for action \"" + selector + "\"");
+        }
+    }
+
+    // "item.attr == item.attr * m + c @p" or "item.attr == c @p"; "super" is the enclosing view.
+    void constraint(const pugi::xml_node& node, UIView* parentView) {
+        std::string text = node.child_value();
+        std::istringstream in(text);
+        std::vector<std::string> words;
+        for (std::string w; in >> w;) words.push_back(w);
+        auto fail = [&](const std::string& why) { error("constraint \"" + text + "\": " + why); };
+        if (words.size() < 3) return fail("expected \"item.attribute == item.attribute * m + c @priority\"");
+
+        auto item = [&](const std::string& word, std::shared_ptr<UIView>& view, NSLayoutAttribute& attr) {
+            auto dot = word.rfind('.');
+            if (dot == std::string::npos) return false;
+            std::string id = word.substr(0, dot);
+            auto a = layoutAttribute(word.substr(dot + 1));
+            if (!a) return false;
+            attr = *a;
+            if (id == "super") {
+                view =
+                    parentView ? std::static_pointer_cast<UIView>(parentView->shared_from_this()) : nullptr;
+            } else {
+                view = std::dynamic_pointer_cast<UIView>(resolve(id));
+            }
+            return view != nullptr;
+        };
+        std::shared_ptr<UIView> first, second;
+        NSLayoutAttribute attr1 = NSLayoutAttributeNotAnAttribute, attr2 = NSLayoutAttributeNotAnAttribute;
+        if (!item(words[0], first, attr1)) return fail("unknown view or attribute \"" + words[0] + "\"");
+        NSLayoutRelation relation;
+        if (words[1] == "==") {
+            relation = NSLayoutRelationEqual;
+        } else if (words[1] == "<=") {
+            relation = NSLayoutRelationLessThanOrEqual;
+        } else if (words[1] == ">=") {
+            relation = NSLayoutRelationGreaterThanOrEqual;
+        } else {
+            return fail("unknown relation \"" + words[1] + "\"");
+        }
+        double multiplier = 1, constant = 0;
+        float priority = UILayoutPriorityRequired;
+        std::size_t i = 2;
+        if (auto c = parseNumber(words[i])) {
+            constant = *c;
+            ++i;
+        } else if (!item(words[i++], second, attr2)) {
+            return fail("unknown view or attribute \"" + words[i - 1] + "\"");
+        }
+        while (i < words.size()) {
+            const std::string& w = words[i];
+            if ((w == "*" || w == "+" || w == "-") && i + 1 < words.size()) {
+                auto n = parseNumber(words[i + 1]);
+                if (!n || !second) return fail("\"" + w + "\" needs a number after a second item");
+                if (w == "*") multiplier = *n;
+                if (w == "+") constant = *n;
+                if (w == "-") constant = -*n;
+                i += 2;
+            } else if (w.size() > 1 && w[0] == '@') {
+                auto p = parseNumber(w.substr(1));
+                if (!p || *p <= 0 || *p > 1000) return fail("priority \"" + w + "\" is not in 1...1000");
+                priority = static_cast<float>(*p);
+                ++i;
+            } else {
+                return fail("unexpected \"" + w + "\"");
+            }
+        }
+        auto c = NSLayoutConstraint::constraintWithItem(first, attr1, relation, second, attr2, multiplier,
+                                                        constant);
+        c->setPriority(priority);
+        std::string id = node.attribute("id").as_string();
+        if (!id.empty()) {
+            c->setIdentifier(id);
+            ids_[id] = c;
+        }
+        NSLayoutConstraint::activateConstraints({c});
+        made_.push_back(c);
+        if (std::string outlet = node.attribute("outlet").as_string(); !outlet.empty())
+            bindOwnerOutlet(outlet, c, "constraint \"" + text + "\"");
+    }
+
+    struct Reference {
+        NSObjectPtr object;
+        std::string key;
+        std::string ref;
+        std::string where;
+    };
+    struct Outlet {
+        std::string name;
+        NSObjectPtr object;
+        std::string where;
+    };
+
+    const std::string& nibName_;
+    NSObjectPtr owner_;
+    std::vector<std::string>& errors_;
+    std::map<std::string, NSObjectPtr> ids_;
+    std::vector<NSObjectPtr> made_;
+    std::vector<Reference> references_;
+    std::vector<Outlet> outlets_;
+    std::vector<Pending> pending_;
+};
+
+bool setLayerValue(CALayer& layer, const std::string& key, const Value& v) {
+    auto number = v.asReal();
+    if (key == "cornerRadius" && number) {
+        layer.cornerRadius = *number;
+    } else if (key == "borderWidth" && number) {
+        layer.borderWidth = *number;
+    } else if (key == "shadowOpacity" && number) {
+        layer.shadowOpacity = *number;
+    } else if (key == "shadowRadius" && number) {
+        layer.shadowRadius = *number;
+    } else if (key == "masksToBounds" && (v.isBool() || v.isNumber())) {
+        layer.masksToBounds = v.boolValue();
+    } else if (key == "shadowOffset" && v.isDictionary()) {
+        layer.shadowOffset = sizeFromValue(v);
+    } else if (key == "borderColor" || key == "shadowColor") {
+        auto parsed = colorFromValue(v);
+        if (!parsed || !*parsed) return false;
+        (key == "borderColor" ? layer.borderColor : layer.shadowColor) = *parsed;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// ---- UINib ----
+
+UINib::UINib() : impl_(std::make_unique<Impl>()) {}
+UINib::~UINib() = default;
+
+const std::string& UINib::name() const {
+    return impl_->name;
+}
+
+UINibPtr UINib::nibWithXML(const std::string& xml, const std::string& name) {
+    auto nib = std::make_shared<UINib>();
+    nib->impl_->name = name;
+    auto result = nib->impl_->doc.load_buffer(xml.data(), xml.size());
+    if (!result) {
+        nib->impl_->parseErrors.push_back(name + ": malformed XML at byte " + std::to_string(result.offset) +
+                                          ": " + result.description());
+    } else if (std::string(nib->impl_->doc.document_element().name()) != "interface") {
+        nib->impl_->parseErrors.push_back(name + ": the root element must be <interface>");
+    } else {
+        nib->impl_->parsed = true;
+    }
+    for (const auto& e : nib->impl_->parseErrors) {
+        log("interface file " + e);
+        std::lock_guard lock(registries().mutex);
+        registries().errors.push_back(e);
+    }
+    return nib;
+}
+
+UINibPtr UINib::nibWithNibName(const std::string& name, const std::shared_ptr<NSBundle>& bundle) {
+    auto b = bundle ? bundle : frameworkBundle();
+    if (!b || name.empty()) return nullptr;
+    auto path = b->pathForResource(name, "xml");
+    if (!path) return nullptr;
+    std::string xml;
+    {
+        std::FILE* f = std::fopen(path->c_str(), "rb");
+        if (!f) return nullptr;
+        char buffer[8192];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) xml.append(buffer, n);
+        std::fclose(f);
+    }
+    return nibWithXML(xml, name + ".xml");
+}
+
+std::vector<NSObjectPtr> UINib::instantiateWithOwner(const NSObjectPtr& owner) const {
+    impl_->lastErrors.clear();
+    if (!impl_->parsed) {
+        for (const auto& e : impl_->parseErrors) {
+            std::lock_guard lock(registries().mutex);
+            registries().errors.push_back(e);
+        }
+        return {};
+    }
+    Instantiation run(impl_->name, owner, impl_->lastErrors);
+    return run.run(impl_->doc.document_element());
+}
+
+std::vector<std::string> UINib::errors() const {
+    auto all = impl_->parseErrors;
+    all.insert(all.end(), impl_->lastErrors.begin(), impl_->lastErrors.end());
+    return all;
+}
+
+std::vector<std::string> UINib::loadErrors() {
+    std::lock_guard lock(registries().mutex);
+    return registries().errors;
+}
+
+void UINib::clearLoadErrors() {
+    std::lock_guard lock(registries().mutex);
+    registries().errors.clear();
+}
+
+void UINib::registerActionConnector(const std::string& className, ActionConnector connector) {
+    std::lock_guard lock(registries().mutex);
+    registries().connectors[className] = std::move(connector);
+}
+
+void UINib::registerChildAttacher(const std::string& className, ChildAttacher attacher) {
+    std::lock_guard lock(registries().mutex);
+    registries().attachers[className] = std::move(attacher);
+}
+
+}  // namespace fv

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "core/ApiDataModel.h"
+#include "platform/foundation/JSON.h"
+#include "platform/foundation/Log.h"
+
+namespace fv {
+namespace {
+
+Value json(const std::string& text) {
+    auto v = JSON::parse(text);
+    EXPECT_TRUE(v.has_value()) << text;
+    return v.value_or(Value());
+}
+
+TEST(GetNewCardRequest, ToDictionaryCarriesEveryKeyWithItsDefault) {
+    GetNewCardRequestModel request;
+    request.initWithPredefinedData();
+    // Exact equality: a missing, extra or misspelt key fails.
+    EXPECT_EQ(request.toDictionary(), json(R"({"create_cardholder": {
+        "transaction": {"acquirer_id": "acq-ws-1", "acquirer_ref_no": "3456999", "card_acceptor_id": "",
+            "card_acceptor_name_location": "", "description": "", "device_id": "", "device_type": "",
+            "local_date_time": "", "mcc": ""},
+        "cardholder_data": {"activate_card": "", "card_bin": "221133", "dda_account_no": "",
+            "dda_routing_no": "", "initial_load_amount": "", "program_id": "SF_Prg1",
+            "profile_data": {"date_of_birth": "", "email": "", "first_name": "", "middle_name": "",
+                "last_name": "", "gender": "M", "mobile": "", "phone": "",
+                "kyc_data": {"ssn": ""},
+                "addresses": {"address": {"address1": "", "address2": "", "address_type": "S", "city": "",
+                    "country": "", "postal_code": "", "state": ""}}}}}})"));
+}
+
+TEST(GetNewCardRequest, SharedInstanceStartsEmptyAndEachInitializeGivesAFreshTree) {
+    ApiDataModel& api = ApiDataModel::sharedInstance();
+    EXPECT_EQ(&api, &ApiDataModel::sharedInstance());
+    api.Initialize_GetNewCardRequestInstance();
+    auto first = api.getNewCardRequest();
+    ASSERT_TRUE(first);
+    first->createCardHolder->cardHolder->profileData->firstName = "Ada";
+    api.Initialize_GetNewCardRequestInstance();
+    auto second = api.getNewCardRequest();
+    ASSERT_NE(first, second);
+    EXPECT_EQ(second->createCardHolder->cardHolder->profileData->firstName, "");
+    EXPECT_EQ(second->createCardHolder->cardHolder->profileData->addresses->address->addressType, "S");
+}
+
+TEST(GetNewCardRequest, MergesBackByJSONKeyOrByPropertyName) {
+    GetNewCardRequestModel original;
+    original.initWithPredefinedData();
+    original.createCardHolder->cardHolder->profileData->addresses->address->city = "Leeds";
+    GetNewCardRequestModel copy;
+    EXPECT_TRUE(copy.mergeFromDictionary(original.toDictionary()));
+    EXPECT_EQ(copy.toDictionary(), original.toDictionary());
+
+    Address byName;
+    EXPECT_FALSE(byName.mergeFromDictionary(json(R"({"postal_code": "LS1"})"), false));
+    EXPECT_TRUE(byName.postalCode.empty());
+    byName.mergeFromDictionary(json(R"({"postalCode": "LS1"})"), false);
+    EXPECT_EQ(byName.postalCode, "LS1");
+}
+
+TEST(GetNewCardRequest, DescriptionHidesTheSsn) {
+    GetNewCardRequestModel request;
+    request.initWithPredefinedData();
+    request.createCardHolder->cardHolder->profileData->kycData->ssn = "078051120";
+    EXPECT_EQ(request.description().find("078051120"), std::string::npos);
+    EXPECT_NE(request.description().find("ssn: <hidden>"), std::string::npos);
+}
+
+const char* kCompleteReply = R"({"create_cardholder_response": {
+    "responseInfo": {"responseCode": "0", "acquirerRefNo": "3456999", "responseDesc": "Approved",
+        "transactionId": "T-1"},
+    "cardsData": [{"accountBalances": [{"cardBalance": "10.00", "currencyCode": "USD", "heldAmount": "0",
+            "ledgerBalance": "10.00", "walletId": "W1"}],
+        "cardholderId": "CH-9", "cardLastFour": "1111", "cardNo": "4111111111111111", "cardRefNo": "R-1",
+        "cardStatus": "ACTIVE", "createdOn": "2024-01-02"}],
+    "cardholderInfo": {"batchNo": "B-7", "cardholderId": "CH-9", "createdOn": "2024-01-02"}}})";
+
+TEST(GetNewCardResponse, CompleteReplyFillsTheWholeTree) {
+    GetNewCardResponseModel model;
+    EXPECT_TRUE(model.mergeFromDictionary(json(kCompleteReply)));
+    auto r = model.createCardHolderResponse;
+    ASSERT_TRUE(r && r->responseInfo && r->cardHolderInfo);
+    EXPECT_EQ(r->responseInfo->responseDesc, "Approved");
+    ASSERT_EQ(r->cardsDataList.size(), 1u);
+    ASSERT_TRUE(r->cardsDataList[0]);
+    EXPECT_EQ(r->cardsDataList[0]->cardNo, "4111111111111111");
+    ASSERT_EQ(r->cardsDataList[0]->accountBalances.size(), 1u);
+    EXPECT_EQ(r->cardsDataList[0]->accountBalances[0]->walletId, "W1");
+    EXPECT_EQ(r->cardHolderInfo->batchNo, "B-7");
+}
+
+TEST(GetNewCardResponse, OptionalPartsMayBeAbsent) {
+    GetNewCardResponseModel model;
+    EXPECT_TRUE(model.mergeFromDictionary(json(R"({"create_cardholder_response": {"responseInfo":
+        {"responseCode": "17", "acquirerRefNo": "", "responseDesc": "Declined", "transactionId": "T-2"}}})")));
+    ASSERT_TRUE(model.createCardHolderResponse);
+    EXPECT_EQ(model.createCardHolderResponse->responseInfo->responseCode, "17");
+    EXPECT_TRUE(model.createCardHolderResponse->cardsDataList.empty());
+    EXPECT_FALSE(model.createCardHolderResponse->cardHolderInfo);
+}
+
+TEST(GetNewCardResponse, NumbersReadIntoTextsAsTheirDecimalText) {
+    GetNewCardResponseModel model;
+    EXPECT_TRUE(model.mergeFromDictionary(json(R"({"create_cardholder_response": {
+        "responseInfo": {"responseCode": 0, "acquirerRefNo": 3456999, "responseDesc": "ok", "transactionId": -5},
+        "cardsData": [{"accountBalances": [{"cardBalance": 12.5, "currencyCode": 840, "heldAmount": 0,
+            "ledgerBalance": 12.5, "walletId": 1}], "cardholderId": 9, "cardLastFour": 1111,
+            "cardNo": 4111111111111111, "cardRefNo": 1, "cardStatus": 1, "createdOn": 20240102}]}})")));
+    auto r = model.createCardHolderResponse;
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->responseInfo->responseCode, "0");
+    EXPECT_EQ(r->responseInfo->acquirerRefNo, "3456999");
+    EXPECT_EQ(r->responseInfo->transactionId, "-5");
+    EXPECT_EQ(r->cardsDataList[0]->cardNo, "4111111111111111");
+    EXPECT_EQ(r->cardsDataList[0]->accountBalances[0]->cardBalance, "12.5");
+}
+
+TEST(GetNewCardResponse, RecordLackingARequiredFieldIsLeftNoneAndTheRestIsFilled) {
+    GetNewCardResponseModel model;
+    // cardholderInfo lacks batchNo; the second card lacks cardStatus; the first card's wallet is fine.
+    EXPECT_TRUE(model.mergeFromDictionary(json(R"({"create_cardholder_response": {
+        "responseInfo": {"responseCode": "0", "acquirerRefNo": "1", "responseDesc": "ok", "transactionId": "2"},
+        "cardsData": [{"accountBalances": [], "cardholderId": "C", "cardLastFour": "1111", "cardRefNo": "R",
+                "cardStatus": "ACTIVE", "createdOn": "D"},
+            {"accountBalances": [], "cardholderId": "C", "cardLastFour": "2222", "cardRefNo": "R",
+                "createdOn": "D"}],
+        "cardholderInfo": {"cardholderId": "C", "createdOn": "D"}}})")));
+    auto r = model.createCardHolderResponse;
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->responseInfo->responseDesc, "ok");
+    EXPECT_FALSE(r->cardHolderInfo);
+    ASSERT_EQ(r->cardsDataList.size(), 2u);  // positions kept: the failed card stays as none
+    ASSERT_TRUE(r->cardsDataList[0]);
+    EXPECT_FALSE(r->cardsDataList[0]->cardNo.has_value());
+    EXPECT_FALSE(r->cardsDataList[1]);
+}
+
+TEST(GetNewCardResponse, MissingRequiredChildLeavesItsParentNone) {
+    GetNewCardResponseModel model;
+    EXPECT_FALSE(model.mergeFromDictionary(json(R"({"create_cardholder_response": {
+        "responseInfo": {"responseCode": "0", "acquirerRefNo": "1", "responseDesc": ["not", "text"],
+            "transactionId": "2"},
+        "cardsData": []}})")));
+    EXPECT_FALSE(model.createCardHolderResponse);
+    EXPECT_FALSE(model.mergeFromDictionary(json("[1, 2]")));
+}
+
+TEST(GetNewCardResponse, DescriptionShowsAtMostTheLastFourDigits) {
+    GetNewCardResponseModel model;
+    model.mergeFromDictionary(json(kCompleteReply));
+    model.createCardHolderResponse->cardsDataList[0]->cardNo = "4111-2222-3333-4444";
+    const std::string text = model.description();
+    EXPECT_NE(text.find("cardNo: \"…4444\""), std::string::npos) << text;
+    for (const char* fragment : {"4111", "2222", "3333"}) {
+        EXPECT_EQ(text.find(fragment), std::string::npos) << fragment << " in " << text;
+    }
+}
+
+struct ReplyCase {
+    const char* name;
+    std::optional<std::string> text;
+    bool filled;
+};
+
+class ResponseInstance : public testing::TestWithParam<ReplyCase> {};
+
+TEST_P(ResponseInstance, AlwaysGivesANewModelAndLogsNoFullCardNumber) {
+    ApiDataModel& api = ApiDataModel::sharedInstance();
+    auto before = api.getNewCardResponse();
+    LogCapture capture;
+    api.Initialize_GetNewCardResponseInstance(GetParam().text);
+    auto model = api.getNewCardResponse();
+    ASSERT_TRUE(model);
+    EXPECT_NE(model, before);
+    EXPECT_EQ(bool(model->createCardHolderResponse), GetParam().filled);
+    EXPECT_EQ(capture.lines().size(), 1u);
+    EXPECT_FALSE(capture.contains("4111111111111111"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, ResponseInstance,
+                         testing::Values(ReplyCase{"Complete", std::string(kCompleteReply), true},
+                                         ReplyCase{"NoText", std::nullopt, false},
+                                         ReplyCase{"Empty", std::string(), false},
+                                         ReplyCase{"NotJSON", std::string("<html>4111111111111111"), false},
+                                         ReplyCase{"NotAnObject", std::string("[4111111111111111]"), false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace fv

@@ -1,0 +1,135 @@
+#include "platform/foundation/Bundle.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "DataTestDir.h"
+
+namespace fv {
+namespace {
+
+// Sets environment variables for one test and restores them afterwards.
+class EnvGuard {
+public:
+    ~EnvGuard() {
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                ::setenv(name.c_str(), value->c_str(), 1);
+            else
+                ::unsetenv(name.c_str());
+        }
+    }
+    void set(const std::string& name, const char* value) {
+        if (!saved_.count(name)) {
+            const char* old = std::getenv(name.c_str());
+            saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+        }
+        if (value)
+            ::setenv(name.c_str(), value, 1);
+        else
+            ::unsetenv(name.c_str());
+    }
+
+private:
+    std::map<std::string, std::optional<std::string>> saved_;
+};
+
+class BundleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env_.set(name, nullptr);
+        env_.set("FERNVAULT_MAIN_BUNDLE", dir_.path().c_str());
+    }
+    EnvGuard env_;
+    testing::DataTestDir dir_;
+};
+
+TEST_F(BundleTest, PreferredLanguages) {
+    EXPECT_EQ(NSBundle::preferredLanguages(), std::vector<std::string>{"en"});
+    env_.set("LANG", "de_DE.UTF-8");
+    EXPECT_EQ(NSBundle::preferredLanguages(), (std::vector<std::string>{"de-DE", "de", "en"}));
+    env_.set("LANGUAGE", "fr_CA:pt");
+    env_.set("LC_ALL", "C");
+    EXPECT_EQ(NSBundle::preferredLanguages(), (std::vector<std::string>{"fr-CA", "fr", "pt", "en"}));
+}
+
+TEST_F(BundleTest, ResourceLookup) {
+    dir_.write("theme.plist", "x");
+    dir_.write("usadata.plist", "x");
+    dir_.write("notes.txt", "x");
+    dir_.write("Base.lproj/Screen.xml", "x");
+    dir_.write("de.lproj/Screen.xml", "x");
+    dir_.write("de.lproj/only.png", "x");
+    NSBundle bundle(dir_.path());
+    EXPECT_EQ(bundle.pathForResource("theme", "plist"), dir_ / "theme.plist");
+    EXPECT_EQ(bundle.pathForResource("theme", ".plist"), dir_ / "theme.plist");
+    EXPECT_EQ(bundle.pathForResource("theme.plist", ""), dir_ / "theme.plist");
+    EXPECT_FALSE(bundle.pathForResource("theme", "xml"));
+    EXPECT_FALSE(bundle.pathForResource(
+        "../" + std::filesystem::path(dir_.path()).filename().string() + "/theme", "plist"));
+    EXPECT_FALSE(bundle.pathForResource("", "plist"));
+    EXPECT_EQ(bundle.pathForResource("Screen", "xml"), dir_ / "Base.lproj/Screen.xml");
+    EXPECT_FALSE(bundle.pathForResource("only", "png"));
+    env_.set("LANG", "de_AT.UTF-8");
+    EXPECT_EQ(bundle.pathForResource("Screen", "xml"), dir_ / "de.lproj/Screen.xml");
+    EXPECT_EQ(bundle.pathForResource("only", "png"), dir_ / "de.lproj/only.png");
+    EXPECT_EQ(bundle.pathsForResourcesOfType("plist"),
+              (std::vector<std::string>{dir_ / "theme.plist", dir_ / "usadata.plist"}));
+}
+
+TEST_F(BundleTest, LocalizedStringsFallBackByLanguageThenKey) {
+    dir_.write("de.lproj/Localizable.strings", "\"Done\" = \"Fertig\";");
+    dir_.write("en.lproj/Localizable.strings", "\"Done\" = \"Done!\"; \"Back\" = \"Go back\";");
+    dir_.write("Base.lproj/Localizable.strings", "\"Base only\" = \"from base\";");
+    dir_.write("Localizable.strings", "\"Root only\" = \"from root\";");
+    dir_.write("en.lproj/PasswordKit.strings", "\"weak\" = \"Weak password\";");
+    dir_.write("en.lproj/Broken.strings", "\"weak\" = ");
+    env_.set("LANG", "de_DE.UTF-8");
+    auto bundle = NSBundle::mainBundle();
+    EXPECT_EQ(NSLocalizedString("Done", ""), "Fertig");
+    EXPECT_EQ(NSLocalizedString("Back", ""), "Go back");
+    EXPECT_EQ(NSLocalizedString("Base only", ""), "from base");
+    EXPECT_EQ(NSLocalizedString("Root only", ""), "from root");
+    EXPECT_EQ(NSLocalizedString("Missing key", "a comment"), "Missing key");
+    EXPECT_EQ(bundle->localizedStringForKey("Missing key", "Fallback", ""), "Fallback");
+    EXPECT_EQ(bundle->localizedStringForKey("weak", "", "PasswordKit"), "Weak password");
+    EXPECT_EQ(bundle->localizedStringForKey("weak", "", "NoSuchTable"), "weak");
+    EXPECT_EQ(bundle->localizedStringForKey("weak", "", "Broken"), "weak");
+}
+
+TEST_F(BundleTest, MainBundleIdentityAndOverrides) {
+    dir_.write("Info.plist",
+               "<plist><dict><key>CFBundleIdentifier</key><string>com.example.host</string></dict></plist>");
+    EXPECT_EQ(NSBundle::mainBundle()->bundleIdentifier(), "com.example.host");
+    EXPECT_EQ(NSBundle::mainBundle(), NSBundle::mainBundle());  // one instance per folder
+
+    testing::DataTestDir other;
+    env_.set("FERNVAULT_MAIN_BUNDLE", nullptr);
+    NSBundle::setMainBundlePath(other.path());
+    EXPECT_EQ(NSBundle::mainBundle()->resourcePath(), std::filesystem::canonical(other.path()).string());
+    NSBundle::setMainBundlePath("");
+    EXPECT_EQ(NSBundle::mainBundle()->resourcePath(),
+              std::filesystem::canonical("/proc/self/exe").parent_path().string());
+}
+
+TEST_F(BundleTest, FrameworkBundleByIdentifier) {
+    env_.set("FERNVAULT_BUNDLE_PATH", dir_.path().c_str());
+    auto bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
+    ASSERT_TRUE(bundle);
+    EXPECT_EQ(bundle->bundleIdentifier(), "com.tarvex.Fernvault-SDK");
+    EXPECT_EQ(bundle->resourcePath(), std::filesystem::canonical(dir_.path()).string());
+    EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.other"));
+
+    env_.set("FERNVAULT_BUNDLE_PATH", (dir_ / "missing").c_str());
+    EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK"));
+
+    // Without the variable the source tree's resources/ is found.
+    env_.set("FERNVAULT_BUNDLE_PATH", nullptr);
+    bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
+    ASSERT_TRUE(bundle);
+    EXPECT_EQ(bundle->resourcePath(), std::filesystem::canonical(FV_SOURCE_DIR "/resources").string());
+}
+
+}  // namespace
+}  // namespace fv

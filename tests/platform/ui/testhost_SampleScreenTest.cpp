@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "platform/testing/TestHost.h"
+#include "platform/ui/UIDevice.h"
+#include "testhost_SampleViews.h"
+
+namespace fv {
+namespace {
+
+class SampleScreenTest : public TestHostFixture {
+  protected:
+    std::shared_ptr<SampleScreen> openSample() {
+        auto screen = std::make_shared<SampleScreen>();
+        screen->initWithNibName("", testInterfaceBundle());
+        host.show(screen);
+        return screen;
+    }
+};
+
+TEST_F(SampleScreenTest, LoadsFromItsFileAndATapChangesTheTitle) {
+    auto screen = openSample();
+    EXPECT_EQ(screen->viewDidLoadCount, 1);
+    auto label = screen->lbl_title.lock();
+    ASSERT_TRUE(label);
+    EXPECT_EQ(host.findViewWithText("Hello"), label);
+    ASSERT_TRUE(screen->titleTopConstraint.lock());
+
+    ASSERT_TRUE(host.tap(TestHost::outlet(screen, "btn_next")));
+    EXPECT_EQ(label->text(), "Tapped 1");
+    EXPECT_EQ(host.findViewWithText("Tapped 1"), label);
+    EXPECT_EQ(host.findViewWithText("Hello"), nullptr);
+    host.snapshot("sample_screen_tapped");
+}
+
+TEST_F(SampleScreenTest, TapsMissHiddenAndNonInteractiveViews) {
+    auto screen = openSample();
+    auto button = screen->btn_next.lock();
+    button->setUserInteractionEnabled(false);
+    host.tap(button);
+    button->setUserInteractionEnabled(true);
+    button->setHidden(true);
+    EXPECT_FALSE(host.tap(button) && screen->presses > 0);
+    EXPECT_EQ(screen->presses, 0);
+}
+
+TEST_F(SampleScreenTest, AlertActionRunsItsHandlerAfterTheDismissal) {
+    auto screen = openSample();
+    std::vector<std::string> seen;
+    auto alert = UIAlertController::alertControllerWithTitle("Remove card?", "This cannot be undone.",
+                                                             UIAlertControllerStyleAlert);
+    alert->addAction(UIAlertAction::actionWithTitle("Cancel", UIAlertActionStyleCancel));
+    alert->addAction(
+        UIAlertAction::actionWithTitle("Remove", UIAlertActionStyleDestructive, [&](UIAlertAction&) {
+            seen.push_back(alert->presentingViewController() ? "still presented" : "dismissed");
+        }));
+    screen->presentViewController(alert, true);
+    host.advance(UIViewControllerTransitionDuration);
+    EXPECT_EQ(host.visibleAlert(), alert);
+    EXPECT_TRUE(host.findViewWithText("Remove card?"));
+    EXPECT_TRUE(host.findViewWithText("This cannot be undone."));
+    host.snapshot("sample_alert");
+
+    ASSERT_TRUE(host.tapAlertAction("Remove"));
+    EXPECT_EQ(seen, (std::vector<std::string>{"dismissed"}));
+    EXPECT_EQ(host.visibleAlert(), nullptr);
+    EXPECT_EQ(host.findViewWithText("Remove card?"), nullptr);
+    // A late second choice does nothing.
+    EXPECT_FALSE(alert->chooseActionWithTitle("Remove"));
+    EXPECT_EQ(seen.size(), 1u);
+}
+
+TEST_F(SampleScreenTest, PadActionSheetAnchorsToItsSourceOrIsCentred) {
+    UIDevice::currentDevice()->setUserInterfaceIdiom(UIUserInterfaceIdiomPad);
+    auto screen = openSample();
+    auto source = screen->btn_next.lock();
+    auto anchored =
+        UIAlertController::alertControllerWithTitle("Share", std::nullopt, UIAlertControllerStyleActionSheet);
+    anchored->addAction(UIAlertAction::actionWithTitle("Copy", UIAlertActionStyleDefault));
+    anchored->popoverPresentationController().sourceView = source;
+    screen->presentViewController(anchored, false);
+    host.runUntilIdle();
+    CGRect card = anchored->cardFrame();
+    CGRect anchor = source->convertRectToView(source->bounds(), nullptr);
+    EXPECT_NEAR(CGRectGetMidX(card), CGRectGetMidX(anchor), 0.5);
+    EXPECT_TRUE(CGRectContainsRect(host.window()->bounds(), card));
+    EXPECT_FALSE(CGRectIntersectsRect(card, anchor));
+    anchored->dismissViewControllerAnimated(false);
+    host.runUntilIdle();
+
+    auto centred =
+        UIAlertController::alertControllerWithTitle("Share", std::nullopt, UIAlertControllerStyleActionSheet);
+    centred->addAction(UIAlertAction::actionWithTitle("Copy", UIAlertActionStyleDefault));
+    screen->presentViewController(centred, false);
+    host.runUntilIdle();
+    CGRect bounds = host.window()->bounds();
+    EXPECT_NEAR(CGRectGetMidX(centred->cardFrame()), CGRectGetMidX(bounds), 0.5);
+    EXPECT_NEAR(CGRectGetMidY(centred->cardFrame()), CGRectGetMidY(bounds), 0.5);
+}
+
+}  // namespace
+}  // namespace fv

@@ -1,0 +1,61 @@
+#pragma once
+// Small stand-ins for a label and a button, so the loader and the test host can be tested before
+// (and independently of) the real controls.
+#include <optional>
+#include <string>
+
+#include "platform/graphics/TextLayout.h"
+#include "platform/ui/UIView.h"
+#include "platform/ui/UIViewController.h"
+
+namespace fv {
+
+class SampleLabel : public UIView {
+    FV_CLASS(SampleLabel, UIView)
+    static void registerMembers(ClassBuilder<SampleLabel>& b);
+    std::optional<std::string> text() const { return text_; }
+    void setText(const std::optional<std::string>& text);
+    int textAlignment() const { return static_cast<int>(style_.alignment); }
+    void setTextAlignment(int alignment);
+    void drawRect(CGRect rect) override;
+    TextStyle style_;
+
+  private:
+    std::optional<std::string> text_;
+};
+
+// Sends its action to its target when a touch ends inside it.
+class SampleButton : public UIView {
+    FV_CLASS(SampleButton, UIView)
+    static void registerMembers(ClassBuilder<SampleButton>& b);
+    std::string title() const { return title_; }
+    void setTitle(const std::string& title);
+    void addTarget(const NSObjectPtr& target, const std::string& selector);
+    int targetCount() const { return static_cast<int>(targets_.size()); }
+    void touchesBegan(const UITouchSet&, UIEvent*) override {}
+    void touchesEnded(const UITouchSet& touches, UIEvent* event) override;
+    void drawRect(CGRect rect) override;
+
+  private:
+    std::string title_;
+    std::vector<std::pair<NSObjectWeak, std::string>> targets_;
+};
+
+// A screen with a title label and a button that changes it.
+class SampleScreen : public UIViewController {
+    FV_CLASS(SampleScreen, UIViewController)
+    static void registerMembers(ClassBuilder<SampleScreen>& b);
+    void viewDidLoad() override { ++viewDidLoadCount; }
+    void btnNextPressed(SampleButton* sender);
+
+    std::weak_ptr<SampleLabel> lbl_title;
+    std::weak_ptr<SampleButton> btn_next;
+    std::weak_ptr<NSObject> titleTopConstraint;
+    int viewDidLoadCount = 0;
+    int presses = 0;
+};
+
+// The folder of the tests' own interface files.
+std::shared_ptr<NSBundle> testInterfaceBundle();
+
+}  // namespace fv
