@@ -9,6 +9,7 @@
 #include "platform/foundation/Regex.h"
 #include "platform/foundation/Text.h"
 #include "platform/graphics/UIFont.h"
+#include "platform/ui/UITextField.h"
 
 namespace fv {
 
@@ -43,6 +44,19 @@ UIColorPtr CommonUtils::colorOfBlue() const {
 
 bool CommonUtils::validateEmailWithString(const std::string& email) const {
     return regex::matchesWhole(kEmailPattern, email);
+}
+
+void CommonUtils::reformatAsCardNumber(UITextField* textField) {
+    if (!textField) return;
+    const auto edit =
+        reformatCardNumber(textField->text().value_or(""), textField->selectedTextRange().location);
+    if (edit) {
+        textField->setText(edit->text);
+        textField->setSelectedTextRange(NSMakeRange(edit->caret, 0));
+    } else {
+        textField->setText(previousTextFieldContent_);
+        textField->setSelectedTextRange(previousSelection_);
+    }
 }
 
 std::optional<CardNumberEdit> CommonUtils::reformatCardNumber(const std::string& text, std::size_t caret) {

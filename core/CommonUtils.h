@@ -11,6 +11,8 @@
 
 namespace fv {
 
+class UITextField;
+
 // A card-number field's text and caret (in UTF-16 code units) after regrouping.
 struct CardNumberEdit {
     std::string text;
@@ -37,6 +39,10 @@ class CommonUtils {
     void setPreviousTextFieldContent(const std::string& text) { previousTextFieldContent_ = text; }
     NSRange previousSelection() const { return previousSelection_; }
     void setPreviousSelection(NSRange selection) { previousSelection_ = selection; }
+
+    // Editing-changed action of a card-number field: regroups its text as below and sets a collapsed
+    // caret; with more than 16 digits the field goes back to the restore point instead.
+    void reformatAsCardNumber(UITextField* textField);
 
     // Keeps only the digits 0-9 and groups them in fours with one blank between groups, moving the
     // caret with the characters around it. None when more than 16 digits remain: the field then goes

@@ -40,6 +40,8 @@ Value PredicateSubject::valueForKeyPath(const std::string& keyPath) const {
     std::size_t start = 0;
     Value current;
     bool first = true;
+    // "SELF.key" on an object means the object's own key.
+    if (!value_ && keyPath.rfind("SELF.", 0) == 0) start = 5;
     while (start <= keyPath.size()) {
         std::size_t dot = keyPath.find('.', start);
         std::string key = keyPath.substr(start, dot == std::string::npos ? std::string::npos : dot - start);

@@ -18,21 +18,44 @@ namespace fv {
 NSError URLError(std::int64_t code) {
     const char* text = "An unknown error occurred.";
     switch (code) {
-        case NSURLErrorCancelled: text = "cancelled"; break;
-        case NSURLErrorBadURL: text = "bad URL"; break;
-        case NSURLErrorTimedOut: text = "The request timed out."; break;
-        case NSURLErrorUnsupportedURL: text = "unsupported URL"; break;
-        case NSURLErrorCannotFindHost: text = "A server with the specified hostname could not be found."; break;
-        case NSURLErrorCannotConnectToHost: text = "Could not connect to the server."; break;
-        case NSURLErrorNetworkConnectionLost: text = "The network connection was lost."; break;
-        case NSURLErrorHTTPTooManyRedirects: text = "too many HTTP redirects"; break;
-        case NSURLErrorBadServerResponse: text = "bad server response"; break;
-        case NSURLErrorCannotDecodeContentData: text = "cannot decode raw data"; break;
+        case NSURLErrorCancelled:
+            text = "cancelled";
+            break;
+        case NSURLErrorBadURL:
+            text = "bad URL";
+            break;
+        case NSURLErrorTimedOut:
+            text = "The request timed out.";
+            break;
+        case NSURLErrorUnsupportedURL:
+            text = "unsupported URL";
+            break;
+        case NSURLErrorCannotFindHost:
+            text = "A server with the specified hostname could not be found.";
+            break;
+        case NSURLErrorCannotConnectToHost:
+            text = "Could not connect to the server.";
+            break;
+        case NSURLErrorNetworkConnectionLost:
+            text = "The network connection was lost.";
+            break;
+        case NSURLErrorHTTPTooManyRedirects:
+            text = "too many HTTP redirects";
+            break;
+        case NSURLErrorBadServerResponse:
+            text = "bad server response";
+            break;
+        case NSURLErrorCannotDecodeContentData:
+            text = "cannot decode raw data";
+            break;
         case NSURLErrorSecureConnectionFailed:
             text = "An SSL error has occurred and a secure connection to the server cannot be made.";
             break;
-        case NSURLErrorServerCertificateUntrusted: text = "The certificate for this server is invalid."; break;
-        default: break;
+        case NSURLErrorServerCertificateUntrusted:
+            text = "The certificate for this server is invalid.";
+            break;
+        default:
+            break;
     }
     return NSError{NSURLErrorDomain, code, text, Value()};
 }
@@ -41,25 +64,37 @@ namespace {
 
 std::int64_t codeForCurl(CURLcode code) {
     switch (code) {
-        case CURLE_OPERATION_TIMEDOUT: return NSURLErrorTimedOut;
-        case CURLE_COULDNT_CONNECT: return NSURLErrorCannotConnectToHost;
+        case CURLE_OPERATION_TIMEDOUT:
+            return NSURLErrorTimedOut;
+        case CURLE_COULDNT_CONNECT:
+            return NSURLErrorCannotConnectToHost;
         case CURLE_COULDNT_RESOLVE_HOST:
-        case CURLE_COULDNT_RESOLVE_PROXY: return NSURLErrorCannotFindHost;
-        case CURLE_UNSUPPORTED_PROTOCOL: return NSURLErrorUnsupportedURL;
-        case CURLE_URL_MALFORMAT: return NSURLErrorBadURL;
-        case CURLE_PEER_FAILED_VERIFICATION: return NSURLErrorServerCertificateUntrusted;
+        case CURLE_COULDNT_RESOLVE_PROXY:
+            return NSURLErrorCannotFindHost;
+        case CURLE_UNSUPPORTED_PROTOCOL:
+            return NSURLErrorUnsupportedURL;
+        case CURLE_URL_MALFORMAT:
+            return NSURLErrorBadURL;
+        case CURLE_PEER_FAILED_VERIFICATION:
+            return NSURLErrorServerCertificateUntrusted;
         case CURLE_SSL_CONNECT_ERROR:
         case CURLE_SSL_CERTPROBLEM:
         case CURLE_SSL_CIPHER:
-        case CURLE_SSL_CACERT_BADFILE: return NSURLErrorSecureConnectionFailed;
+        case CURLE_SSL_CACERT_BADFILE:
+            return NSURLErrorSecureConnectionFailed;
         case CURLE_GOT_NOTHING:
         case CURLE_SEND_ERROR:
         case CURLE_RECV_ERROR:
-        case CURLE_PARTIAL_FILE: return NSURLErrorNetworkConnectionLost;
-        case CURLE_TOO_MANY_REDIRECTS: return NSURLErrorHTTPTooManyRedirects;
-        case CURLE_WEIRD_SERVER_REPLY: return NSURLErrorBadServerResponse;
-        case CURLE_BAD_CONTENT_ENCODING: return NSURLErrorCannotDecodeContentData;
-        default: return NSURLErrorUnknown;
+        case CURLE_PARTIAL_FILE:
+            return NSURLErrorNetworkConnectionLost;
+        case CURLE_TOO_MANY_REDIRECTS:
+            return NSURLErrorHTTPTooManyRedirects;
+        case CURLE_WEIRD_SERVER_REPLY:
+            return NSURLErrorBadServerResponse;
+        case CURLE_BAD_CONTENT_ENCODING:
+            return NSURLErrorCannotDecodeContentData;
+        default:
+            return NSURLErrorUnknown;
     }
 }
 
@@ -135,7 +170,8 @@ std::optional<NSError> configure(Transfer& t, const NSURLRequest& request) {
     if (url->host().empty()) return URLError(NSURLErrorBadURL);
     const std::string& method = request.HTTPMethod();
     for (char c : method) {
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') return URLError(NSURLErrorBadURL);
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_')
+            return URLError(NSURLErrorBadURL);
     }
     CURL* e = t.easy;
     curl_easy_setopt(e, CURLOPT_URL, url->absoluteString().c_str());
@@ -170,7 +206,8 @@ std::optional<NSError> configure(Transfer& t, const NSURLRequest& request) {
 
     for (const auto& [name, value] : request.allHTTPHeaderFields()) {
         // A line break would let a value smuggle in header fields of its own.
-        if (name.empty() || hasLineBreak(name) || hasLineBreak(value) || name.find(':') != std::string::npos) {
+        if (name.empty() || hasLineBreak(name) || hasLineBreak(value) ||
+            name.find(':') != std::string::npos) {
             return URLError(NSURLErrorBadURL);
         }
         std::string line = value.empty() ? name + ";" : name + ": " + value;
@@ -285,7 +322,8 @@ std::uint64_t CurlTransport::start(const NSURLRequest& request, Done done) {
     transfer->done = std::move(done);
     transfer->easy = curl_easy_init();
     std::uint64_t id = transfer->id;
-    std::optional<NSError> error = transfer->easy ? configure(*transfer, request) : URLError(NSURLErrorUnknown);
+    std::optional<NSError> error =
+        transfer->easy ? configure(*transfer, request) : URLError(NSURLErrorUnknown);
     if (error) {
         Result result;
         result.error = std::move(error);

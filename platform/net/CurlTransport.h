@@ -13,7 +13,7 @@
 namespace fv {
 
 class CurlTransport {
-public:
+  public:
     struct Result {
         std::vector<std::uint8_t> body;
         std::optional<NSHTTPURLResponse> response;
@@ -36,7 +36,7 @@ public:
 
     struct Impl;
 
-private:
+  private:
     CurlTransport();
     std::unique_ptr<Impl> impl_;
 };

@@ -64,8 +64,8 @@ HTTPSessionClient::HTTPSessionClient(const std::string& baseURL)
     : session_(NSURLSession::create(NSOperationQueue::mainQueue())) {
     std::string text = baseURL;
     // Without a trailing "/" a relative path would replace the base's last segment.
-    if (auto url = NSURL::URLWithString(text); url && !url->path().empty() && url->path().back() != '/' &&
-                                               !url->query() && !url->fragment()) {
+    if (auto url = NSURL::URLWithString(text);
+        url && !url->path().empty() && url->path().back() != '/' && !url->query() && !url->fragment()) {
         text += '/';
     }
     baseURL_ = NSURL::URLWithString(text);
@@ -77,8 +77,9 @@ void HTTPSessionClient::setValueForHTTPHeaderField(const std::string& value, con
     headers_.emplace(field, value);
 }
 
-std::shared_ptr<NSURLSessionDataTask> HTTPSessionClient::POST(const std::string& URLString, const Value& parameters,
-                                                              Success success, Failure failure) {
+std::shared_ptr<NSURLSessionDataTask> HTTPSessionClient::POST(const std::string& URLString,
+                                                              const Value& parameters, Success success,
+                                                              Failure failure) {
     auto fail = [&failure](NSError error) {
         RunLoop::main().post([failure = std::move(failure), error = std::move(error)] {
             if (failure) failure(nullptr, error);

@@ -12,9 +12,9 @@
 namespace fv {
 
 class HTTPSessionClient {
-public:
-    using Success = std::function<void(const std::shared_ptr<NSURLSessionDataTask>& task,
-                                       const Value& responseObject)>;
+  public:
+    using Success =
+        std::function<void(const std::shared_ptr<NSURLSessionDataTask>& task, const Value& responseObject)>;
     using Failure =
         std::function<void(const std::shared_ptr<NSURLSessionDataTask>& task, const NSError& error)>;
 
@@ -35,7 +35,7 @@ public:
     std::shared_ptr<NSURLSessionDataTask> POST(const std::string& URLString, const Value& parameters,
                                                Success success, Failure failure);
 
-private:
+  private:
     std::optional<NSURL> baseURL_;
     HTTPHeaderFields headers_;
     double timeoutInterval_ = 60.0;

@@ -54,7 +54,9 @@ void workerLoop(std::shared_ptr<NSOperationQueue::State> state) {
 
 }  // namespace
 
-NSOperationQueue::NSOperationQueue(bool main) : state_(std::make_shared<State>()) { state_->main = main; }
+NSOperationQueue::NSOperationQueue(bool main) : state_(std::make_shared<State>()) {
+    state_->main = main;
+}
 
 std::shared_ptr<NSOperationQueue> NSOperationQueue::create() {
     return std::shared_ptr<NSOperationQueue>(new NSOperationQueue(false));
@@ -89,14 +91,18 @@ std::uint64_t NSOperationQueue::generation() const {
     return state_->generation;
 }
 
-bool NSOperationQueue::isMainQueue() const { return state_->main; }
+bool NSOperationQueue::isMainQueue() const {
+    return state_->main;
+}
 
 std::size_t NSOperationQueue::operationCount() const {
     std::lock_guard lock(state_->mutex);
     return state_->count;
 }
 
-void NSOperationQueue::addOperation(Operation operation) { addOperation(std::move(operation), generation()); }
+void NSOperationQueue::addOperation(Operation operation) {
+    addOperation(std::move(operation), generation());
+}
 
 void NSOperationQueue::addOperation(Operation operation, std::uint64_t generation) {
     if (!operation) return;

@@ -13,7 +13,7 @@
 namespace fv {
 
 class NSOperationQueue {
-public:
+  public:
     using Operation = std::function<void()>;
 
     // A serial queue with its own worker thread, started on first use.
@@ -43,16 +43,16 @@ public:
 
     struct State;
 
-private:
+  private:
     explicit NSOperationQueue(bool main);
     std::shared_ptr<State> state_;
 };
 
 class NSURLConnection {
-public:
-    using Completion = std::function<void(const std::optional<NSHTTPURLResponse>& response,
-                                          const std::vector<std::uint8_t>& data,
-                                          const std::optional<NSError>& error)>;
+  public:
+    using Completion =
+        std::function<void(const std::optional<NSHTTPURLResponse>& response,
+                           const std::vector<std::uint8_t>& data, const std::optional<NSError>& error)>;
     // Loads `request` on a worker thread and adds the completion to `queue` (the main queue when
     // none). The answer belongs to the queue's generation at this call: after
     // queue->cancelAllOperations() it is dropped.

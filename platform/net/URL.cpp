@@ -6,7 +6,9 @@ namespace fv {
 
 namespace {
 
-bool isHex(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+bool isHex(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 bool isAlnum(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -16,9 +18,28 @@ bool isAlnum(char c) {
 bool isURLCharacter(char c) {
     if (isAlnum(c)) return true;
     switch (c) {
-        case '-': case '.': case '_': case '~': case ':': case '/': case '?': case '#': case '[':
-        case ']': case '@': case '!': case '$': case '&': case '\'': case '(': case ')': case '*':
-        case '+': case ',': case ';': case '=':
+        case '-':
+        case '.':
+        case '_':
+        case '~':
+        case ':':
+        case '/':
+        case '?':
+        case '#':
+        case '[':
+        case ']':
+        case '@':
+        case '!':
+        case '$':
+        case '&':
+        case '\'':
+        case '(':
+        case ')':
+        case '*':
+        case '+':
+        case ',':
+        case ';':
+        case '=':
             return true;
         default:
             return false;
@@ -108,7 +129,8 @@ std::optional<NSURL> NSURL::URLWithString(std::string_view text) {
         std::string_view authority = rest.substr(0, slash);
         rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash);
         url.authority_ = std::string(authority);
-        if (std::size_t at = authority.rfind('@'); at != std::string_view::npos) authority.remove_prefix(at + 1);
+        if (std::size_t at = authority.rfind('@'); at != std::string_view::npos)
+            authority.remove_prefix(at + 1);
         std::string_view hostPort = authority;
         std::size_t colon = std::string_view::npos;
         if (!hostPort.empty() && hostPort[0] == '[') {
@@ -172,9 +194,26 @@ std::string percentEscape(std::string_view text) {
     for (char c : text) {
         bool keep = isAlnum(c);
         switch (c) {
-            case '-': case '_': case '.': case '!': case '~': case '*': case '\'': case '(': case ')':
-            case ';': case '/': case '?': case ':': case '@': case '&': case '=': case '+': case '$':
-            case ',': case '#':
+            case '-':
+            case '_':
+            case '.':
+            case '!':
+            case '~':
+            case '*':
+            case '\'':
+            case '(':
+            case ')':
+            case ';':
+            case '/':
+            case '?':
+            case ':':
+            case '@':
+            case '&':
+            case '=':
+            case '+':
+            case '$':
+            case ',':
+            case '#':
                 keep = true;
                 break;
             default:

@@ -8,7 +8,7 @@
 namespace fv {
 
 class NSURL {
-public:
+  public:
     // None when the text holds a character a URL may not carry (blanks, "|", quotes, "<>", "{}",
     // "\\", "^", "`", non-ASCII, control characters), a "%" not followed by two hex digits, a second
     // "#", or an unreadable port.
@@ -31,7 +31,7 @@ public:
 
     bool operator==(const NSURL& other) const { return text_ == other.text_; }
 
-private:
+  private:
     NSURL() = default;
     std::string text_, scheme_, host_, path_, authority_;
     std::optional<int> port_;

@@ -22,11 +22,12 @@ struct CaseInsensitiveLess {
 using HTTPHeaderFields = std::map<std::string, std::string, CaseInsensitiveLess>;
 
 class NSURLRequest {
-public:
+  public:
     NSURLRequest() = default;
-    explicit NSURLRequest(std::optional<NSURL> url, NSURLRequestCachePolicy cachePolicy =
-                                                        NSURLRequestCachePolicy::UseProtocolCachePolicy,
-                          double timeoutInterval = 60.0)
+    explicit NSURLRequest(
+        std::optional<NSURL> url,
+        NSURLRequestCachePolicy cachePolicy = NSURLRequestCachePolicy::UseProtocolCachePolicy,
+        double timeoutInterval = 60.0)
         : url_(std::move(url)), cachePolicy_(cachePolicy), timeoutInterval_(timeoutInterval) {}
 
     const std::optional<NSURL>& URL() const { return url_; }
@@ -53,7 +54,7 @@ public:
     NSURLRequestCachePolicy cachePolicy() const { return cachePolicy_; }
     void setCachePolicy(NSURLRequestCachePolicy policy) { cachePolicy_ = policy; }
 
-private:
+  private:
     std::optional<NSURL> url_;
     std::string method_ = "GET";
     HTTPHeaderFields headers_;

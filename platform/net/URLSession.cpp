@@ -17,7 +17,9 @@ NSURLSessionDataTask::NSURLSessionDataTask(NSURLRequest request, std::shared_ptr
 
 NSURLSessionDataTask::~NSURLSessionDataTask() = default;
 
-NSURLSessionDataTask::State NSURLSessionDataTask::state() const { return state_.load(); }
+NSURLSessionDataTask::State NSURLSessionDataTask::state() const {
+    return state_.load();
+}
 
 bool NSURLSessionDataTask::finish() {
     State current = state_.load();
@@ -32,19 +34,19 @@ void NSURLSessionDataTask::deliver(std::vector<std::uint8_t> data, std::optional
     // Only the caller that won finish() gets here, so the completion is taken exactly once.
     Completion completion = std::move(completion_);
     if (!completion) return;
-    queue_->addOperation([self = shared_from_this(), completion = std::move(completion), data = std::move(data),
-                          response = std::move(response), error = std::move(error)] {
-        completion(data, response, error);
-    });
+    queue_->addOperation([self = shared_from_this(), completion = std::move(completion),
+                          data = std::move(data), response = std::move(response),
+                          error = std::move(error)] { completion(data, response, error); });
 }
 
 void NSURLSessionDataTask::resume() {
     State expected = State::Suspended;
     if (!state_.compare_exchange_strong(expected, State::Running)) return;
     // The load holds the task, as a running task is kept alive by its session.
-    std::uint64_t id = CurlTransport::shared().start(request_, [self = shared_from_this()](CurlTransport::Result&& r) {
-        if (self->finish()) self->deliver(std::move(r.body), std::move(r.response), std::move(r.error));
-    });
+    std::uint64_t id =
+        CurlTransport::shared().start(request_, [self = shared_from_this()](CurlTransport::Result&& r) {
+            if (self->finish()) self->deliver(std::move(r.body), std::move(r.response), std::move(r.error));
+        });
     transferId_.store(id);
     // A cancel that came between starting and recording the load could not stop it.
     if (state_.load() == State::Completed) CurlTransport::shared().cancel(id);
@@ -68,7 +70,8 @@ std::shared_ptr<NSURLSession> NSURLSession::create(std::shared_ptr<NSOperationQu
 
 std::shared_ptr<NSURLSessionDataTask> NSURLSession::dataTaskWithRequest(
     const NSURLRequest& request, NSURLSessionDataTask::Completion completion) {
-    return std::shared_ptr<NSURLSessionDataTask>(new NSURLSessionDataTask(request, queue_, std::move(completion)));
+    return std::shared_ptr<NSURLSessionDataTask>(
+        new NSURLSessionDataTask(request, queue_, std::move(completion)));
 }
 
 }  // namespace fv

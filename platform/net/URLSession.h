@@ -15,7 +15,7 @@
 namespace fv {
 
 class NSURLSessionDataTask : public std::enable_shared_from_this<NSURLSessionDataTask> {
-public:
+  public:
     using Completion = std::function<void(const std::vector<std::uint8_t>& data,
                                           const std::optional<NSHTTPURLResponse>& response,
                                           const std::optional<NSError>& error)>;
@@ -34,9 +34,10 @@ public:
     NSURLSessionDataTask(const NSURLSessionDataTask&) = delete;
     NSURLSessionDataTask& operator=(const NSURLSessionDataTask&) = delete;
 
-private:
+  private:
     friend class NSURLSession;
-    NSURLSessionDataTask(NSURLRequest request, std::shared_ptr<NSOperationQueue> queue, Completion completion);
+    NSURLSessionDataTask(NSURLRequest request, std::shared_ptr<NSOperationQueue> queue,
+                         Completion completion);
     // Whoever moves the state to Completed first (the load or cancel) delivers; the other is dropped.
     bool finish();
     void deliver(std::vector<std::uint8_t> data, std::optional<NSHTTPURLResponse> response,
@@ -51,7 +52,7 @@ private:
 };
 
 class NSURLSession {
-public:
+  public:
     // The process-wide session; completions run on its own serial background queue.
     static std::shared_ptr<NSURLSession> sharedSession();
     // A session whose completions run on `delegateQueue` (e.g. NSOperationQueue::mainQueue()); a null
@@ -65,7 +66,7 @@ public:
 
     const std::shared_ptr<NSOperationQueue>& delegateQueue() const { return queue_; }
 
-private:
+  private:
     explicit NSURLSession(std::shared_ptr<NSOperationQueue> queue) : queue_(std::move(queue)) {}
     std::shared_ptr<NSOperationQueue> queue_;
 };

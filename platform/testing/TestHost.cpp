@@ -11,6 +11,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/graphics/UIImage.h"
+#include "platform/ui/TouchDispatch.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIDevice.h"
 #include "platform/ui/UIKeyInput.h"
@@ -94,6 +95,7 @@ TestHost::TestHost() {
     loop.reset();
     loop.setVirtualClock(true);
     UIApplication::sharedApplication()->reset();
+    TouchDispatch::reset();
     UIScreen::mainScreen()->reset();
     UIDevice::currentDevice()->reset();
     AnimationLog::clear();
@@ -119,6 +121,7 @@ void TestHost::finish() {
     UINib::clearLoadErrors();
     window_->setRootViewController(nullptr);
     window_->setHidden(true);
+    TouchDispatch::reset();
     UIApplication::sharedApplication()->reset();
     RunLoop::main().reset();
     window_.reset();
@@ -163,34 +166,16 @@ void TestHost::runUntilIdle() {
 
 // ---- input ----
 
+// Through the touch dispatch, so recognisers see the touches before the views, as on a device.
 bool TestHost::deliverTouchSequence(const std::vector<CGPoint>& points, double stepSeconds) {
     if (points.empty()) return false;
-    auto app = UIApplication::sharedApplication();
-    auto hit = app->hitTest(points.front());
-    if (!hit || !hit->window()) return false;
-    auto touch = std::make_shared<UITouch>();
-    touch->view = hit;
-    touch->window = std::static_pointer_cast<UIWindow>(hit->window()->shared_from_this());
-    touch->locationInWindowPoint = touch->previousLocationInWindowPoint = points.front();
-    auto event = std::make_shared<UIEvent>();
-    event->touches = {touch};
-    auto stamp = [&] { touch->timestamp = event->timestamp = RunLoop::main().now(); };
-
-    stamp();
-    touch->phase = UITouchPhaseBegan;
-    hit->touchesBegan({touch}, event.get());
+    double time = RunLoop::main().now();
+    if (!TouchDispatch::touchDown(points.front(), time)) return false;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        advance(stepSeconds);
-        touch->previousLocationInWindowPoint = touch->locationInWindowPoint;
-        touch->locationInWindowPoint = points[i];
-        touch->phase = UITouchPhaseMoved;
-        stamp();
-        hit->touchesMoved({touch}, event.get());
+        time += stepSeconds;
+        TouchDispatch::touchMove(points[i], time);
     }
-    touch->phase = UITouchPhaseEnded;
-    touch->previousLocationInWindowPoint = touch->locationInWindowPoint;
-    stamp();
-    hit->touchesEnded({touch}, event.get());
+    TouchDispatch::touchUp(points.back(), time);
     runUntilIdle();
     return true;
 }

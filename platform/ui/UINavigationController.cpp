@@ -146,6 +146,11 @@ void UINavigationController::transition(const UIViewControllerPtr& from, const U
     if (visible && from && from != to) from->beginAppearanceTransition(false, animated);
     if (visible && to && from != to) to->beginAppearanceTransition(true, animated);
     showTopView();
+    // A popped controller is off the stack, so showTopView no longer sees its view; left in place it
+    // would keep covering the screen below.
+    if (from && from != to && !contains(from.get())) {
+        if (auto v = from->viewIfLoaded(); v && view_ && v->superview() == view_.get()) v->removeFromSuperview();
+    }
     auto delegate = delegate_.lock();
     if (delegate && to) delegate->navigationControllerWillShowViewController(*this, to, animated);
     if (!visible || from == to) return;
@@ -161,7 +166,7 @@ void UINavigationController::transition(const UIViewControllerPtr& from, const U
                               });
 }
 
-void UINavigationController::pushViewController(const UIViewControllerPtr& controller, bool animated) {
+void UINavigationController::pushViewController(UIViewControllerPtr controller, bool animated) {
     if (!controller) return;
     if (contains(controller.get())) {
         log("pushViewController: " + controller->className() +
@@ -172,9 +177,10 @@ void UINavigationController::pushViewController(const UIViewControllerPtr& contr
         log("pushViewController: " + controller->className() + " cannot be pushed here");
         return;
     }
-    controller->loadViewIfNeeded();
     auto from = topViewController();
+    // Linked first, so that viewDidLoad already sees its navigation controller, as on the platform.
     adopt(controller);
+    controller->loadViewIfNeeded();
     stack_.push_back(controller);
     transition(from, controller, animated);
 }
@@ -225,7 +231,8 @@ void UINavigationController::setViewControllers(const std::vector<UIViewControll
         stack_.push_back(c);
     }
     auto to = topViewController();
-    if (to) to->loadViewIfNeeded();
+    // A stack that is not on screen yet leaves its root's view unloaded until it is shown.
+    if (to && view_) to->loadViewIfNeeded();
     transition(from, to, animated);
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ui/UIPanGestureRecognizer.h"
 #include "platform/ui/UIViewController.h"
 
 namespace fv {
@@ -19,16 +20,10 @@ namespace fv {
 class UINavigationController;
 using UINavigationControllerPtr = std::shared_ptr<UINavigationController>;
 
-// The edge-swipe that pops the top controller; screens switch it off.
-class UIInteractivePopGesture : public NSObject {
-    FV_CLASS(UIInteractivePopGesture, NSObject)
+// The edge-swipe that pops the top controller; screens switch it off (enabled / setEnabled).
+class UIInteractivePopGesture : public UIScreenEdgePanGestureRecognizer {
+    FV_CLASS(UIInteractivePopGesture, UIScreenEdgePanGestureRecognizer)
     static void registerMembers(ClassBuilder<UIInteractivePopGesture>& b);
-    bool enabled() const { return enabled_; }
-    bool isEnabled() const { return enabled_; }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
-
-  private:
-    bool enabled_ = true;
 };
 
 // navigationController:willShowViewController:animated: and ...didShow...; both optional.
@@ -60,7 +55,9 @@ class UINavigationController : public UIViewController {
     // The top controller, or what it presents.
     UIViewControllerPtr visibleViewController() const;
 
-    void pushViewController(const UIViewControllerPtr& controller, bool animated);
+    // Takes the controller by value: the caller may pass a reference into another stack, which the
+    // move empties.
+    void pushViewController(UIViewControllerPtr controller, bool animated);
     // None (and nothing changes) at the root.
     UIViewControllerPtr popViewControllerAnimated(bool animated);
     // The controllers popped, bottom to top; none when `controller` is not on this stack.

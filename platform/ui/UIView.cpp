@@ -7,6 +7,7 @@
 #include "platform/ui/ColorValue.h"
 #include "platform/ui/NSLayoutConstraint.h"
 #include "platform/ui/UIApplication.h"
+#include "platform/ui/UIGestureRecognizer.h"
 #include "platform/ui/UIWindow.h"
 
 namespace fv {
@@ -64,6 +65,7 @@ UIView::~UIView() {
     for (auto& sub : subviews_)
         if (sub->superview_ == this) sub->superview_ = nullptr;
     if (layer_) layer_->view_ = nullptr;
+    for (auto& r : gestureRecognizers_) r->detachFromView(this);
 }
 
 // ---- geometry ----
@@ -598,12 +600,21 @@ bool UIView::endEditing(bool force) {
 
 void UIView::addGestureRecognizer(const UIGestureRecognizerPtr& recognizer) {
     if (!recognizer) return;
-    if (std::find(gestureRecognizers_.begin(), gestureRecognizers_.end(), recognizer) == gestureRecognizers_.end())
-        gestureRecognizers_.push_back(recognizer);
+    if (std::find(gestureRecognizers_.begin(), gestureRecognizers_.end(), recognizer) != gestureRecognizers_.end())
+        return;
+    // A recogniser belongs to one view at a time.
+    if (UIView* previous = recognizer->view(); previous && previous != this)
+        previous->removeGestureRecognizer(recognizer.get());
+    gestureRecognizers_.push_back(recognizer);
+    recognizer->attachToView(this);
 }
 
 void UIView::removeGestureRecognizer(const UIGestureRecognizer* recognizer) {
-    std::erase_if(gestureRecognizers_, [&](auto& r) { return r.get() == recognizer; });
+    std::erase_if(gestureRecognizers_, [&](auto& r) {
+        if (r.get() != recognizer) return false;
+        r->detachFromView(this);
+        return true;
+    });
 }
 
 }  // namespace fv

@@ -3,6 +3,7 @@
 #include "controls/UIColorHex.h"
 #include "core/CommonUtils.h"
 #include "platform/foundation/Log.h"
+#include "platform/ui/UITextField.h"
 
 namespace fv {
 namespace {
@@ -72,10 +73,24 @@ TEST(CardNumberReformat, MoreThanSixteenDigitsRestores) {
     EXPECT_TRUE(CommonUtils::reformatCardNumber("1234567890123456abc", 0).has_value());
 }
 
-TEST(CommonUtilsColors, AreTheFixedShades) {
-    const auto utils = CommonUtils::sharedInstance();
-    EXPECT_EQ(cssString(*utils->colorOfBlack()), "#4f4f4f");
-    EXPECT_EQ(cssString(*utils->colorOfBlue()), "#0e4051");
+TEST(CardNumberReformat, FieldTakesTheGroupedTextOrItsRestorePoint) {
+    auto utils = std::make_shared<CommonUtils>();
+    const auto field = UITextField::create(CGRectMake(0, 0, 200, 40));
+    field->setText("4111 11112");
+    field->setSelectedTextRange(NSMakeRange(7, 0));  // after "4111 11"
+    utils->reformatAsCardNumber(field.get());
+    EXPECT_EQ(field->text(), "4111 1111 2");
+    EXPECT_EQ(field->selectedTextRange(), NSMakeRange(7, 0));
+
+    utils->setPreviousTextFieldContent("4111 1111 1111 1111");
+    utils->setPreviousSelection(NSMakeRange(19, 0));
+    field->setText("4111 1111 1111 11112");
+    field->setSelectedTextRange(NSMakeRange(20, 0));
+    utils->reformatAsCardNumber(field.get());
+    EXPECT_EQ(field->text(), "4111 1111 1111 1111");
+    EXPECT_EQ(field->selectedTextRange(), NSMakeRange(19, 0));
+
+    utils->reformatAsCardNumber(nullptr);
 }
 
 TEST(CommonUtilsFonts, MissingFontFileDoesNothing) {

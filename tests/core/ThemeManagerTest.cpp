@@ -48,32 +48,5 @@ TEST(ThemeManager, MissingFileGivesBlackAndNoFlag) {
     EXPECT_TRUE(capture.contains("theme.plist"));
 }
 
-TEST(ThemeManager, PartialFileFillsWhatItHas) {
-    const auto dir = std::filesystem::temp_directory_path() / ("fv-theme-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const auto path = (dir / "theme.plist").string();
-    Value theme;
-    theme.set("HeaderView", Value(Value::Dictionary{{"textColor", "#abc"}}));
-    theme.set("Color", Value(Value::Dictionary{{"APP_COLOR", 42}}));  // not a text: ignored
-    ASSERT_TRUE(PropertyList::writeFile(path, theme));
-
-    ThemeManager partial(path);
-    EXPECT_EQ(cssString(*partial.header_text_color()), "#aabbcc");
-    EXPECT_EQ(cssString(*partial.header_button_color()), "#aabbcc");
-    EXPECT_EQ(cssString(*partial.main_color()), "#000000");
-    EXPECT_FALSE(partial.isLinkAccountEnabled());
-    std::filesystem::remove_all(dir);
-}
-
-TEST(ThemeManager, OverlayRectsStartZeroAndKeepWhatIsSet) {
-    ThemeManager theme("");
-    EXPECT_EQ(theme.cameraOverlayRect(), CGRectZero);
-    EXPECT_EQ(theme.cameraCircularOverlayRect(), CGRectZero);
-    theme.setCameraOverlayRect(CGRectMake(10.25, 20, 300.5, 190));
-    theme.setCameraCircularOverlayRect(CGRectMake(-5, 0, 240, 240));
-    EXPECT_EQ(theme.cameraOverlayRect(), CGRectMake(10.25, 20, 300.5, 190));
-    EXPECT_EQ(theme.cameraCircularOverlayRect(), CGRectMake(-5, 0, 240, 240));
-}
-
 }  // namespace
 }  // namespace fv

@@ -91,6 +91,7 @@ TEST(PredicateTest, KeyPathsSelfAndObjects) {
     EXPECT_TRUE(NSPredicate::containsCD("SELF", "ÉT")(Value("Rue de l'été")));
     Card card("Platinum", 5);
     EXPECT_TRUE(NSPredicate::containsCD("name", "plat")(card));
+    EXPECT_TRUE(NSPredicate::containsCD("SELF.name", "plat")(card));
     EXPECT_TRUE(NSPredicate::equals("limit", 5.0)(card));
     EXPECT_FALSE(NSPredicate::matches("Plat.*")(card));  // SELF of an object is not a text
 }

@@ -42,16 +42,5 @@ TEST(CLLocation, DistanceIsGreatCircle) {
     EXPECT_TRUE(std::isnan(paris.distanceFromLocation(CLLocation(kNaN, 0))));
 }
 
-TEST(CLLocation, KeepsItsValuesAndPrintsThem) {
-    const CLLocation fix(CLLocationCoordinate2DMake(37.3323314, -122.0312186), 12.5, 5, Date{86400 + 3661});
-    EXPECT_EQ(fix.coordinate(), CLLocationCoordinate2DMake(37.3323314, -122.0312186));
-    EXPECT_EQ(fix.altitude(), 12.5);
-    EXPECT_EQ(fix.horizontalAccuracy(), 5);
-    EXPECT_EQ(fix.timestamp(), Date{86400 + 3661});
-    EXPECT_EQ(fix.description(),
-              "<+37.33233140,-122.03121860> +/- 5.00m (altitude 12.50m) @ 1970-01-02 01:01:01 +0000");
-    EXPECT_EQ(CLLocation().horizontalAccuracy(), 0);
-}
-
 }  // namespace
 }  // namespace fv

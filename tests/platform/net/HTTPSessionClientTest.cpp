@@ -16,7 +16,7 @@ struct Result {
 };
 
 class HTTPSessionClientTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { RunLoop::main(); }
 
     // Posts and pumps the main loop until a callback came, then a little longer for a second one.
@@ -112,15 +112,15 @@ TEST_P(RefusedAnswer, EndsInFailureOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, RefusedAnswer,
-    ::testing::Values(
-        Refusal{500, "application/json", R"({"e":1})", NSURLErrorBadServerResponse,
-                "Request failed: internal server error (500)"},
-        Refusal{404, "text/html", "<html/>", NSURLErrorBadServerResponse, "Request failed: not found (404)"},
-        Refusal{302, "application/json", "{}", NSURLErrorBadServerResponse, nullptr},
-        Refusal{200, "text/html", "{}", NSURLErrorCannotDecodeContentData,
-                "Request failed: unacceptable content-type: text/html"},
-        Refusal{200, "application/json", "{\"a\":", NSPropertyListReadCorruptError, nullptr},
-        Refusal{200, "application/json", "42", NSPropertyListReadCorruptError, nullptr}));
+    ::testing::Values(Refusal{500, "application/json", R"({"e":1})", NSURLErrorBadServerResponse,
+                              "Request failed: internal server error (500)"},
+                      Refusal{404, "text/html", "<html/>", NSURLErrorBadServerResponse,
+                              "Request failed: not found (404)"},
+                      Refusal{302, "application/json", "{}", NSURLErrorBadServerResponse, nullptr},
+                      Refusal{200, "text/html", "{}", NSURLErrorCannotDecodeContentData,
+                              "Request failed: unacceptable content-type: text/html"},
+                      Refusal{200, "application/json", "{\"a\":", NSPropertyListReadCorruptError, nullptr},
+                      Refusal{200, "application/json", "42", NSPropertyListReadCorruptError, nullptr}));
 
 TEST_F(HTTPSessionClientTest, EmptyJSONBodyIsSuccessWithoutObject) {
     serve(200, "application/json", "");

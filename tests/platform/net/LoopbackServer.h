@@ -20,7 +20,7 @@
 namespace fv::test {
 
 class LoopbackServer {
-public:
+  public:
     httplib::Server server;
 
     void start() {
@@ -28,6 +28,8 @@ public:
         server.set_keep_alive_max_count(1);
         port_ = server.bind_to_any_port("127.0.0.1");
         thread_ = std::thread([this] { server.listen_after_bind(); });
+        // stop() is ignored until the server runs, so a quick test must not stop it earlier.
+        while (!server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 
     ~LoopbackServer() {
@@ -66,7 +68,7 @@ public:
         return requests_;
     }
 
-private:
+  private:
     int port_ = 0;
     std::thread thread_;
     mutable std::mutex mutex_;

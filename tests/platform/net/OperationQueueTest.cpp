@@ -81,7 +81,7 @@ TEST(NSOperationQueueTest, AQueueReleasedByItsOwnOperationShutsDownSafely) {
 }
 
 class URLConnectionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RunLoop::main();
         server.server.Get("/json/", [&](const httplib::Request& req, httplib::Response& res) {
@@ -102,7 +102,8 @@ TEST_F(URLConnectionTest, AnswersOnTheGivenQueue) {
     NSURLRequest request(NSURL::URLWithString(server.url("/json/")),
                          NSURLRequestCachePolicy::ReloadIgnoringLocalCacheData, 10.0);
     NSURLConnection::sendAsynchronousRequest(
-        request, queue, [&](const std::optional<NSHTTPURLResponse>& response, const auto& data, const auto& error) {
+        request, queue,
+        [&](const std::optional<NSHTTPURLResponse>& response, const auto& data, const auto& error) {
             offMain = !RunLoop::main().isMainThread();
             status = response ? response->statusCode : -1;
             EXPECT_FALSE(error);

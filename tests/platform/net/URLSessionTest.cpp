@@ -22,7 +22,8 @@ struct Outcome {
     std::optional<NSError> error;
 
     NSURLSessionDataTask::Completion completion() {
-        return [this](const Bytes& d, const std::optional<NSHTTPURLResponse>& r, const std::optional<NSError>& e) {
+        return [this](const Bytes& d, const std::optional<NSHTTPURLResponse>& r,
+                      const std::optional<NSError>& e) {
             std::lock_guard lock(mutex);
             ++calls;
             onMain = RunLoop::main().isMainThread();
@@ -45,7 +46,7 @@ struct Outcome {
 };
 
 class URLSessionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { RunLoop::main(); }
 
     NSURLRequest request(const std::string& path, const std::string& method = "GET") {
@@ -143,7 +144,9 @@ TEST_F(URLSessionTest, RefusedConnectionAndUnusableRequestsFail) {
     };
     for (const auto& c : cases) {
         Outcome outcome;
-        NSURLSession::sharedSession()->dataTaskWithRequest(NSURLRequest(c.url), outcome.completion())->resume();
+        NSURLSession::sharedSession()
+            ->dataTaskWithRequest(NSURLRequest(c.url), outcome.completion())
+            ->resume();
         ASSERT_TRUE(outcome.wait());
         ASSERT_TRUE(outcome.error);
         EXPECT_EQ(outcome.error->code, c.code);
@@ -194,9 +197,8 @@ TEST_F(URLSessionTest, CancelEndsTheTaskOnceWithACancelledError) {
 }
 
 TEST_F(URLSessionTest, MainQueueSessionAnswersOnlyWhenTheMainLoopRuns) {
-    server.server.Get("/hi", [](const httplib::Request&, httplib::Response& res) {
-        res.set_content("hi", "text/plain");
-    });
+    server.server.Get(
+        "/hi", [](const httplib::Request&, httplib::Response& res) { res.set_content("hi", "text/plain"); });
     server.start();
     auto session = NSURLSession::create(NSOperationQueue::mainQueue());
     Outcome outcome;

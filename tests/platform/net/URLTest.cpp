@@ -8,14 +8,17 @@ namespace {
 
 class RejectedURLText : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(RejectedURLText, GivesNoURL) { EXPECT_FALSE(NSURL::URLWithString(GetParam())) << GetParam(); }
+TEST_P(RejectedURLText, GivesNoURL) {
+    EXPECT_FALSE(NSURL::URLWithString(GetParam())) << GetParam();
+}
 
 INSTANTIATE_TEST_SUITE_P(Strictness, RejectedURLText,
-                         ::testing::Values("", "http://a b.com/", "http://host/a b", "sygic://|coordinate|1|2|show",
-                                           "http://host/%zz", "http://host/100%", "http://host/\"q\"",
-                                           "http://host/<x>", "http://host/{x}", "http://host/a\\b",
-                                           "http://h\xC3\xA9.com/", "http://host/a#b#c", "http://host:80x/",
-                                           "http://host:99999/", "http://host/\n", "http://[::1/"));
+                         ::testing::Values("", "http://a b.com/", "http://host/a b",
+                                           "sygic://|coordinate|1|2|show", "http://host/%zz",
+                                           "http://host/100%", "http://host/\"q\"", "http://host/<x>",
+                                           "http://host/{x}", "http://host/a\\b", "http://h\xC3\xA9.com/",
+                                           "http://host/a#b#c", "http://host:80x/", "http://host:99999/",
+                                           "http://host/\n", "http://[::1/"));
 
 TEST(NSURLTest, ReadsTheParts) {
     auto url = NSURL::URLWithString("HTTPS://user@Example.COM:8443/a/b.json?x=1&y=%20#frag");
@@ -62,17 +65,17 @@ TEST_P(RelativeURL, ResolvesAgainstTheBase) {
     EXPECT_EQ(url->absoluteString(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Resolution, RelativeURL,
-    ::testing::Values(Resolution{"http://h:1/api/", "create", "http://h:1/api/create"},
-                      Resolution{"http://h:1/api/v1", "create", "http://h:1/api/create"},
-                      Resolution{"http://h:1/api/", "/root?x=1", "http://h:1/root?x=1"},
-                      Resolution{"http://h:1/api/", "https://other/x", "https://other/x"},
-                      Resolution{"http://h:1", "x", "http://h:1/x"},
-                      Resolution{"http://h/a/b/", "../c", "http://h/a/c"},
-                      Resolution{"http://h/a/", "../../../etc", "http://h/etc"},
-                      Resolution{"http://h/a/", "//other/p", "http://other/p"},
-                      Resolution{"http://h/a/", "bad path", nullptr}));
+INSTANTIATE_TEST_SUITE_P(Resolution, RelativeURL,
+                         ::testing::Values(Resolution{"http://h:1/api/", "create", "http://h:1/api/create"},
+                                           Resolution{"http://h:1/api/v1", "create", "http://h:1/api/create"},
+                                           Resolution{"http://h:1/api/", "/root?x=1", "http://h:1/root?x=1"},
+                                           Resolution{"http://h:1/api/", "https://other/x",
+                                                      "https://other/x"},
+                                           Resolution{"http://h:1", "x", "http://h:1/x"},
+                                           Resolution{"http://h/a/b/", "../c", "http://h/a/c"},
+                                           Resolution{"http://h/a/", "../../../etc", "http://h/etc"},
+                                           Resolution{"http://h/a/", "//other/p", "http://other/p"},
+                                           Resolution{"http://h/a/", "bad path", nullptr}));
 
 TEST(PercentEscapeTest, KeepsURLCharactersAndEscapesTheRest) {
     EXPECT_EQ(percentEscape("sygic://|coordinate|1.500000|-2.250000|show"),

@@ -104,7 +104,7 @@ void SampleScreen::registerMembers(ClassBuilder<SampleScreen>& b) {
     b.action("btnNextPressed:", &SampleScreen::btnNextPressed);
 }
 
-void SampleScreen::btnNextPressed(SampleButton*) {
+void SampleScreen::btnNextPressed(UIButton*) {
     ++presses;
     if (auto label = lbl_title.lock()) label->setText("Tapped " + std::to_string(presses));
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "platform/graphics/TextLayout.h"
+#include "platform/ui/UIButton.h"
+#include "platform/ui/UILabel.h"
 #include "platform/ui/UIView.h"
 #include "platform/ui/UIViewController.h"
 
@@ -41,15 +43,15 @@ class SampleButton : public UIView {
     std::vector<std::pair<NSObjectWeak, std::string>> targets_;
 };
 
-// A screen with a title label and a button that changes it.
+// A screen with a title label and a button that changes it, made of the real controls.
 class SampleScreen : public UIViewController {
     FV_CLASS(SampleScreen, UIViewController)
     static void registerMembers(ClassBuilder<SampleScreen>& b);
     void viewDidLoad() override { ++viewDidLoadCount; }
-    void btnNextPressed(SampleButton* sender);
+    void btnNextPressed(UIButton* sender);
 
-    std::weak_ptr<SampleLabel> lbl_title;
-    std::weak_ptr<SampleButton> btn_next;
+    std::weak_ptr<UILabel> lbl_title;
+    std::weak_ptr<UIButton> btn_next;
     std::weak_ptr<NSObject> titleTopConstraint;
     int viewDidLoadCount = 0;
     int presses = 0;

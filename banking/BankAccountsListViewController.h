@@ -1,0 +1,39 @@
+#pragma once
+// The picker of the bank account a card-to-bank transfer pays into: the verified accounts of
+// "bankAccounts.plist", searchable. A tap stores the account in DataModel.selectedBankAccount and pops
+// back to the screen that pushed the picker.
+#include <memory>
+
+#include "banking/BankAccountListScreen.h"
+#include "platform/foundation/Bundle.h"
+#include "platform/ui/UILabel.h"
+
+namespace fv {
+
+class BankAccountsListViewController : public BankAccountListScreen {
+    FV_CLASS(BankAccountsListViewController, BankAccountListScreen)
+    static void registerMembers(ClassBuilder<BankAccountsListViewController>& b);
+    // initWithCoder:
+    BankAccountsListViewController();
+    // initWithNibName:bundle:
+    BankAccountsListViewController(std::string nibName, std::shared_ptr<NSBundle> bundle);
+    ~BankAccountsListViewController() override;
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void formatView();
+    void backPressed(UIButton* sender);
+
+    void tableViewDidSelectRowAtIndexPath(UITableView& tableView, const NSIndexPath& indexPath) override;
+
+    std::weak_ptr<UIView> view_navbar;
+    std::weak_ptr<UILabel> lbl_headerTitle;
+
+  protected:
+    BankAccountRowStyle rowStyle() override;
+
+  private:
+    void loadBankAccounts();
+};
+
+}  // namespace fv

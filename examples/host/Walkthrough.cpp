@@ -1,0 +1,247 @@
+#include "examples/host/Walkthrough.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/DataModel.h"
+#include "platform/foundation/Log.h"
+#include "platform/foundation/RunLoop.h"
+#include "platform/ui/TouchDispatch.h"
+#include "platform/ui/UIControl.h"
+#include "platform/ui/UIKeyInput.h"
+#include "platform/ui/UITableView.h"
+#include "platform/ui/UIViewRendering.h"
+
+namespace fv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kTransferScreen = "CardToBankTransferViewController";
+const std::string kPickerScreen = "BankAccountsListViewController";
+const std::string kConfirmationScreen = "CardToBankTransferConfirmationViewController";
+const std::string kSuccessScreen = "CardToBankTransferSuccessViewController";
+
+// How long a step may take before the walk gives up on it, and the slice it waits in.
+constexpr double kStepTimeout = 5.0;
+constexpr double kSlice = 0.05;
+
+RunLoop& loop() {
+    return RunLoop::main();
+}
+
+// Lets the run loop, real or virtual, run in small slices until `done` holds or the time is up.
+bool waitFor(const std::function<bool()>& done, double timeout = kStepTimeout) {
+    for (double waited = 0;; waited += kSlice) {
+        loop().runUntilIdle();
+        if (done()) return true;
+        if (waited >= timeout) return false;
+        loop().advance(kSlice);
+    }
+}
+
+std::string describe(const UIViewControllerPtr& screen) {
+    return screen ? screen->className() : "no screen";
+}
+
+UIViewPtr outlet(const NSObjectPtr& owner, const std::string& name) {
+    return owner ? std::dynamic_pointer_cast<UIView>(owner->objectForKey(name)) : nullptr;
+}
+
+bool isWithin(const UIView* view, const UIView* ancestor) {
+    for (; view; view = view->superview())
+        if (view == ancestor) return true;
+    return false;
+}
+
+bool isShown(const UIView* view) {
+    for (; view; view = view->superview())
+        if (view->isHidden() || view->alpha() < 0.01) return false;
+    return true;
+}
+
+// The control of `root`'s tree that sends `selector` to `target` on a tap.
+UIControlPtr controlWiredTo(const UIViewPtr& root, const NSObject* target, const std::string& selector) {
+    if (!root) return nullptr;
+    if (auto control = std::dynamic_pointer_cast<UIControl>(root)) {
+        auto actions = control->actionsForTarget(target, UIControlEventTouchUpInside);
+        if (std::find(actions.begin(), actions.end(), selector) != actions.end()) return control;
+    }
+    for (const auto& sub : root->subviews())
+        if (auto found = controlWiredTo(sub, target, selector)) return found;
+    return nullptr;
+}
+
+// A finger down and up at the middle of `view`; says what went wrong when the touch did not reach it.
+std::string tap(const UIViewPtr& view, const std::string& what) {
+    if (!view || !view->window() || !isShown(view.get())) return what + " is not on the screen";
+    loop().runUntilIdle();
+    const CGRect b = view->bounds();
+    const CGPoint point = view->convertPointToView({CGRectGetMidX(b), CGRectGetMidY(b)}, nullptr);
+    const double now = loop().now();
+    if (!TouchDispatch::touchDown(point, now)) return "nothing takes a touch on " + what;
+    const auto hit = TouchDispatch::touchedView();
+    TouchDispatch::touchUp(point, now + 0.05);
+    loop().runUntilIdle();
+    if (!hit || !isWithin(hit.get(), view.get()))
+        return "a touch on " + what + " reached " + (hit ? hit->className() : std::string("nothing"));
+    return "";
+}
+
+bool hasAppeared(const UIViewControllerPtr& screen, const std::string& className) {
+    return screen && screen->className() == className &&
+           screen->appearance() == UIViewController::Appearance::Appeared;
+}
+
+}  // namespace
+
+Walkthrough::Walkthrough(HostApplication& app, std::string outputDir)
+    : app_(app), outputDir_(std::move(outputDir)) {}
+
+std::string Walkthrough::savePicture(const std::string& name) {
+    char file[64];
+    std::snprintf(file, sizeof file, "%02d-%s.png", stepNumber_, name.c_str());
+    const std::string path = (fs::path(outputDir_) / file).string();
+    loop().runUntilIdle();
+    app_.window()->layoutIfNeeded();
+    if (!renderViewToPNG(*app_.window(), path)) return "";
+    pictures_.push_back(path);
+    return path;
+}
+
+bool Walkthrough::step(const std::string& name, const std::string& description,
+                       const std::function<std::string()>& action) {
+    ++stepNumber_;
+    const std::string problem = action();
+    const std::string picture = savePicture(name);
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", stepNumber_);
+    if (!problem.empty()) {
+        print(std::string(number) + " " + name + ": FAILED: " + problem +
+              " (top screen: " + describe(app_.navigationController()->topViewController()) + ")");
+        return false;
+    }
+    if (picture.empty()) {
+        print(std::string(number) + " " + name + ": FAILED: cannot write the picture into " + outputDir_);
+        return false;
+    }
+    print(std::string(number) + " " + name + ": " + description + " -> " + picture);
+    return true;
+}
+
+bool Walkthrough::runTransfer(const std::string& amount) {
+    std::error_code ec;
+    fs::create_directories(outputDir_, ec);
+    return step("host", "the host's own first screen", [&] { return awaitHost(); }) &&
+           step("transfer", "\"Transfer to bank\" opens the card-to-bank transfer (SDKManager OpenMyCards)",
+                [&] { return openTransfer(); }) &&
+           step("picker", "the bank-account selector opens the picker of verified accounts",
+                [&] { return openPicker(); }) &&
+           step("account", "the first verified account is chosen and shown on the transfer screen",
+                [&] { return chooseFirstAccount(); }) &&
+           step("amount", "the amount " + amount + " is typed", [&] { return typeAmount(amount); }) &&
+           step("confirmation", "Next opens the confirmation", [&] { return openConfirmation(); }) &&
+           step("slide", "the knob slid to the end unlocks the slider", [&] { return slideToConfirm(); }) &&
+           step("success", "the success screen follows", [&] { return reach(kSuccessScreen); }) &&
+           step("back", "Continue returns to the host's first screen", [&] { return continueToHost(); });
+}
+
+UIViewControllerPtr Walkthrough::topScreen() const {
+    return app_.navigationController()->topViewController();
+}
+
+std::string Walkthrough::reach(const std::string& screen) const {
+    if (waitFor([&] { return hasAppeared(topScreen(), screen); })) return "";
+    return "expected " + screen + " on top";
+}
+
+std::string Walkthrough::awaitHost() const {
+    const auto root = app_.rootScreen();
+    if (!waitFor([&] { return topScreen() == root && hasAppeared(root, root->className()); }))
+        return "the host's first screen is not showing";
+    if (app_.navigationController()->viewControllers().size() != 1)
+        return "screens are left above the host's first screen";
+    return "";
+}
+
+std::string Walkthrough::openTransfer() const {
+    if (auto problem = tap(outlet(app_.rootScreen(), "btn_transfer"), "the \"Transfer to bank\" button");
+        !problem.empty())
+        return problem;
+    return reach(kTransferScreen);
+}
+
+std::string Walkthrough::openPicker() const {
+    const auto screen = topScreen();
+    if (!screen) return "no screen is showing";
+    auto selector = controlWiredTo(screen->view(), screen.get(), "bankAccountSelectionPressed:");
+    if (auto problem = tap(selector, "the bank-account selector"); !problem.empty()) return problem;
+    if (auto problem = reach(kPickerScreen); !problem.empty()) return problem;
+    auto table = std::dynamic_pointer_cast<UITableView>(outlet(topScreen(), "tbl_bankAccs"));
+    if (!table || table->visibleCells().empty()) return "the picker lists no account";
+    return "";
+}
+
+// The picker lists verified accounts only; its first row is the first verified account.
+std::string Walkthrough::chooseFirstAccount() const {
+    auto table = std::dynamic_pointer_cast<UITableView>(outlet(topScreen(), "tbl_bankAccs"));
+    auto cells = table ? table->visibleCells() : std::vector<UITableViewCellPtr>{};
+    if (cells.empty()) return "the picker lists no account";
+    auto first = *std::min_element(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
+        return a->frame().origin.y < b->frame().origin.y;
+    });
+    if (auto problem = tap(first, "the first account"); !problem.empty()) return problem;
+    if (auto problem = reach(kTransferScreen); !problem.empty()) return problem;
+    const auto account = DataModel::sharedInstance()->selectedBankAccount();
+    if (!account) return "no account was chosen";
+    if (account->status() != "Verified") return "the chosen account is not verified";
+    print("   chose " + account->bankName() + " (" + account->nickName() + ")");
+    return "";
+}
+
+// Keystrokes go to whatever the tap made first responder, as a keyboard's would.
+std::string Walkthrough::typeAmount(const std::string& amount) const {
+    auto field = outlet(topScreen(), "tfAmount");
+    if (auto problem = tap(field, "the amount field"); !problem.empty()) return problem;
+    const auto responder = app_.window()->firstResponderView();
+    auto* input = dynamic_cast<UIKeyInput*>(responder.get());
+    if (!input || responder != field) return "the amount field takes no typing";
+    for (char c : amount) {
+        input->insertText(std::string(1, c));
+        loop().runUntilIdle();
+    }
+    const std::string typed = field->valueForKey("text").stringValue();
+    if (typed != amount) return "the amount field reads \"" + typed + "\"";
+    return "";
+}
+
+std::string Walkthrough::openConfirmation() const {
+    if (auto problem = tap(outlet(topScreen(), "btn_Next"), "Next"); !problem.empty()) return problem;
+    return reach(kConfirmationScreen);
+}
+
+// A finger on the knob's visible end, moved to the far end of the track and lifted.
+std::string Walkthrough::slideToConfirm() const {
+    auto slider = outlet(topScreen(), "btn_slider");
+    if (!slider || !slider->window() || !isShown(slider.get())) return "the slider is not on the screen";
+    loop().runUntilIdle();
+    const CGRect b = slider->bounds();
+    const double knob = slider->valueForKey("dragPointWidth").asReal().value_or(70.0);
+    const CGPoint from = slider->convertPointToView({knob / 2, CGRectGetMidY(b)}, nullptr);
+    const CGPoint to = slider->convertPointToView({b.size.width - knob / 2, CGRectGetMidY(b)}, nullptr);
+    if (!TouchDispatch::drag(from, to, 0.6, 12)) return "nothing takes a touch on the knob";
+    if (!waitFor([&] { return slider->valueForKey("unlocked").boolValue(); }))
+        return "the slider did not unlock";
+    // The knob's slide over the track, so that the picture shows the unlocked look.
+    loop().advance(0.25);
+    return "";
+}
+
+std::string Walkthrough::continueToHost() const {
+    if (auto problem = tap(outlet(topScreen(), "btn_continue"), "Continue"); !problem.empty()) return problem;
+    return awaitHost();
+}
+
+}  // namespace fv

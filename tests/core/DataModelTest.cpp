@@ -1,0 +1,152 @@
+#include "core/DataModel.h"
+
+#include <gtest/gtest.h>
+
+#include "core/ScreenRegistry.h"
+#include "platform/foundation/Log.h"
+#include "platform/testing/TestHost.h"
+#include "tests/core/FacadeTestScreens.h"
+
+namespace fv {
+namespace {
+
+using facade_test::CardToBankTransferViewController;
+using facade_test::HiddenScreenClass;
+using facade_test::MyCardsViewController;
+using facade_test::PlainScreen;
+using facade_test::VerificationPhoneEmailViewController;
+
+FV_REGISTER_CLASS(PlainScreen);
+FV_REGISTER_CLASS(VerificationPhoneEmailViewController);
+FV_REGISTER_CLASS(MyCardsViewController);
+FV_REGISTER_CLASS(CardToBankTransferViewController);
+
+using StackGetter = UINavigationControllerPtr (DataModel::*)() const;
+struct StackCase {
+    const char* property;
+    const char* screenClass;
+    StackGetter get;
+};
+
+const StackCase kStacks[] = {
+    {"homeNavView", "MyCardsViewController", &DataModel::homeNavView},
+    {"cardControlsNavView", "CardControlViewController", &DataModel::cardControlsNavView},
+    {"historyNavView", "TransactionsViewController", &DataModel::historyNavView},
+    {"directDepositNavView", "DirectDepositViewController", &DataModel::directDepositNavView},
+    {"bankTransferNavView", "BankTransferViewController", &DataModel::bankTransferNavView},
+    {"loadCheckNavView", "LoadCheckViewController", &DataModel::loadCheckNavView},
+    {"loadCenterNavView", "LoadCenterViewController", &DataModel::loadCenterNavView},
+    {"atmLocationsNavView", "LocationsViewController", &DataModel::atmLocationsNavView},
+    {"fundsTransferHistoryNavView", "FundTransferHistoryViewController",
+     &DataModel::fundsTransferHistoryNavView},
+    {"cardToCardTransNavView", "CardToCardTransferViewController", &DataModel::cardToCardTransNavView},
+    {"myBankAccountsNavView", "MyBankAccountsViewController", &DataModel::myBankAccountsNavView},
+    {"addBankAccountNavView", "AddBankAccountViewController", &DataModel::addBankAccountNavView},
+    {"cardToBankTransferNavView", "CardToBankTransferViewController", &DataModel::cardToBankTransferNavView},
+};
+
+class DataModelStackTest : public TestHostFixture, public ::testing::WithParamInterface<StackCase> {};
+
+TEST_P(DataModelStackTest, EachCallBuildsAFreshHiddenBarStackAroundItsScreenOrNone) {
+    const StackCase& c = GetParam();
+    DataModel model;
+    EXPECT_EQ((model.*c.get)(), nullptr) << "no stack before the first build";
+
+    model.initAllViews();
+    const auto first = (model.*c.get)();
+    if (!ScreenRegistry::isRegistered(c.screenClass)) {
+        EXPECT_EQ(first, nullptr);
+        return;
+    }
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isNavigationBarHidden());
+    ASSERT_EQ(first->viewControllers().size(), 1u);
+    const auto root = first->viewControllers().front();
+    EXPECT_EQ(root->className(), c.screenClass);
+    EXPECT_EQ(root->nibName(), c.screenClass);
+
+    model.initAllViews();
+    const auto second = (model.*c.get)();
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second, first);
+    ASSERT_EQ(second->viewControllers().size(), 1u);
+    EXPECT_NE(second->viewControllers().front(), root);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllStacks, DataModelStackTest, ::testing::ValuesIn(kStacks),
+                         [](const auto& info) { return std::string(info.param.property); });
+
+TEST_F(DataModelStackTest, AStackOfAScreenNotYetAvailableIsNone) {
+    DataModel model;
+    {
+        HiddenScreenClass hidden("MyCardsViewController");
+        model.initAllViews();
+        EXPECT_EQ(model.homeNavView(), nullptr);
+        EXPECT_NE(model.cardToBankTransferNavView(), nullptr);
+    }
+    model.initAllViews();
+    EXPECT_NE(model.homeNavView(), nullptr);
+}
+
+TEST(ScreenRegistryTest, MakesOnlyRegisteredViewControllers) {
+    LogCapture capture;
+    EXPECT_EQ(ScreenRegistry::screenNamed("NoSuchViewController"), nullptr);
+    EXPECT_FALSE(ScreenRegistry::isRegistered("NoSuchViewController"));
+    EXPECT_FALSE(ScreenRegistry::isRegistered("UIView"));
+    EXPECT_EQ(ScreenRegistry::screenNamed("UIView"), nullptr);
+    EXPECT_TRUE(capture.contains("UIView is not a creatable view controller"));
+}
+
+TEST(DataModelTest, WizardScreenIsMadeOnceAndKeptAcrossRebuilds) {
+    DataModel model;
+    const auto screen = model.getCardViews();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->className(), "VerificationPhoneEmailViewController");
+    EXPECT_EQ(screen->nibName(), "VerificationPhoneEmailViewController");
+    model.initAllViews();
+    model.initAllViews();
+    EXPECT_EQ(model.getCardViews(), screen);
+}
+
+TEST(DataModelTest, NoWizardScreenWhileItsClassIsMissing) {
+    HiddenScreenClass hidden("VerificationPhoneEmailViewController");
+    DataModel model;
+    EXPECT_EQ(model.getCardViews(), nullptr);
+}
+
+TEST(DataModelTest, SelectionsStartEmptyAndSurviveRebuilds) {
+    DataModel model;
+    EXPECT_EQ(model.verificationEmail(), "");
+    EXPECT_EQ(model.capturedSelfieImage(), nullptr);
+    EXPECT_EQ(model.selectedBankAccount(), nullptr);
+    EXPECT_EQ(model.selectedRecipient(), nullptr);
+    EXPECT_FALSE(model.UserLocation().has_value());
+
+    auto account = std::make_shared<BankAccountModel>();
+    auto recipient = std::make_shared<RecipientModel>();
+    const CLLocation here(CLLocationCoordinate2DMake(40.7, -74.0), 10, 5, Date{1700000000});
+    model.setVerificationEmail("jane@example.com");
+    model.setSelectedBankAccount(account);
+    model.setSelectedRecipient(recipient);
+    model.setUserLocation(here);
+    model.initAllViews();
+
+    EXPECT_EQ(model.verificationEmail(), "jane@example.com");
+    EXPECT_EQ(model.selectedBankAccount(), account);
+    EXPECT_EQ(model.selectedRecipient(), recipient);
+    EXPECT_EQ(model.UserLocation(), here);
+}
+
+TEST(DataModelTest, CardFaceMasksShowInFullOrHidden) {
+    const auto model = DataModel::sharedInstance();
+    EXPECT_EQ(model->formattedCardNumber("4929-1834 5520-7316", false), "4929   1834   5520   7316");
+    EXPECT_EQ(model->formattedCardNumber("4929183455207316", true), "✱✱✱✱ ✱✱✱✱ ✱✱✱✱ 7316");
+    EXPECT_EQ(model->formattedCardNumber("49291", false), "4929   1");
+    EXPECT_EQ(model->formattedCVV("371", false), "371");
+    EXPECT_EQ(model->formattedCVV("371", true), "✱✱✱");
+    EXPECT_EQ(model->formattedEXP("0928", false), "09/28");
+    EXPECT_EQ(model->formattedEXP("0928", true), "✱✱/✱✱");
+}
+
+}  // namespace
+}  // namespace fv

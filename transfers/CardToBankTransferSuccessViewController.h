@@ -1,0 +1,32 @@
+#pragma once
+// The last screen of a card-to-bank transfer: the transfer is shown as done, and Continue returns to
+// the first screen of the navigation stack.
+#include <memory>
+#include <string>
+
+#include "platform/foundation/Bundle.h"
+#include "screenkit/BaseViewController.h"
+#include "screenkit/CustomButton.h"
+
+namespace fv {
+
+class CardToBankTransferSuccessViewController : public BaseViewController {
+    FV_CLASS(CardToBankTransferSuccessViewController, BaseViewController)
+    static void registerMembers(ClassBuilder<CardToBankTransferSuccessViewController>& b);
+    // initWithCoder:
+    CardToBankTransferSuccessViewController();
+    // initWithNibName:bundle:
+    CardToBankTransferSuccessViewController(std::string nibName, std::shared_ptr<NSBundle> bundle);
+    ~CardToBankTransferSuccessViewController() override;
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    // Once: the button's and the bar's colours.
+    void formatView();
+    void continuePressed(UIButton* sender);
+
+    std::weak_ptr<UIView> view_navbar;
+    std::weak_ptr<CustomButton> btn_continue;
+};
+
+}  // namespace fv
