@@ -19,10 +19,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kTransferScreen = "CardToBankTransferViewController";
-const std::string kPickerScreen = "BankAccountsListViewController";
-const std::string kConfirmationScreen = "CardToBankTransferConfirmationViewController";
-const std::string kSuccessScreen = "CardToBankTransferSuccessViewController";
+constexpr const char* kTransferScreen = "CardToBankTransferViewController";
+constexpr const char* kPickerScreen = "BankAccountsListViewController";
+constexpr const char* kConfirmationScreen = "CardToBankTransferConfirmationViewController";
+constexpr const char* kSuccessScreen = "CardToBankTransferSuccessViewController";
 
 // How long a step may take before the walk gives up on it, and the slice it waits in.
 constexpr double kStepTimeout = 5.0;
