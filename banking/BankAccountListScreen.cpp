@@ -14,8 +14,6 @@ void BankAccountListScreen::registerMembers(ClassBuilder<BankAccountListScreen>&
     b.outlet("tbl_bankAccs", &BankAccountListScreen::tbl_bankAccs);
 }
 
-BankAccountListScreen::BankAccountListScreen() : bankAccountModel(std::make_shared<BankAccountModel>()) {}
-
 BankAccountListScreen::~BankAccountListScreen() = default;
 
 // ---- table ----

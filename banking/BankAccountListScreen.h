@@ -20,7 +20,7 @@ class BankAccountListScreen : public BaseViewController,
                               public UISearchBarDelegate {
     FV_CLASS(BankAccountListScreen, BaseViewController)
     static void registerMembers(ClassBuilder<BankAccountListScreen>& b);
-    BankAccountListScreen();
+    using BaseViewController::BaseViewController;
     ~BankAccountListScreen() override;
 
     // The base's, then the table's delegate.
@@ -45,7 +45,7 @@ class BankAccountListScreen : public BaseViewController,
     // Every account the screen lists, and what the table shows of them.
     std::vector<BankAccountModelPtr> bankAccounts;
     std::vector<BankAccountModelPtr> filteredBankAccounts;
-    BankAccountModelPtr bankAccountModel;
+    BankAccountModelPtr bankAccountModel = std::make_shared<BankAccountModel>();
 
     std::weak_ptr<UISearchBar> searchBar;
     std::weak_ptr<UITableView> tbl_bankAccs;

@@ -1,10 +1,10 @@
 #include "banking/BankAccountsListViewController.h"
 
 #include "core/DataModel.h"
+#include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Predicate.h"
-#include "platform/foundation/PropertyList.h"
 #include "platform/ui/UINavigationController.h"
 
 namespace fv {
@@ -17,13 +17,6 @@ void BankAccountsListViewController::registerMembers(ClassBuilder<BankAccountsLi
     b.action("backPressed:", &BankAccountsListViewController::backPressed);
 }
 
-BankAccountsListViewController::BankAccountsListViewController() = default;
-
-BankAccountsListViewController::BankAccountsListViewController(std::string nibName,
-                                                               std::shared_ptr<NSBundle> bundle) {
-    initWithNibName(nibName, std::move(bundle));
-}
-
 BankAccountsListViewController::~BankAccountsListViewController() = default;
 
 void BankAccountsListViewController::viewDidLoad() {
@@ -34,9 +27,7 @@ void BankAccountsListViewController::viewDidLoad() {
 }
 
 void BankAccountsListViewController::loadBankAccounts() {
-    auto bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
-    auto path = bundle ? bundle->pathForResource("bankAccounts", "plist") : std::nullopt;
-    auto records = path ? PropertyList::readArray(*path) : std::nullopt;
+    auto records = readFrameworkArray("bankAccounts");
     if (!records) {
         // Without its list the picker stays empty; the back button still leads out.
         log("bankAccounts.plist could not be read");

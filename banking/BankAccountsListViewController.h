@@ -13,10 +13,8 @@ namespace fv {
 class BankAccountsListViewController : public BankAccountListScreen {
     FV_CLASS(BankAccountsListViewController, BankAccountListScreen)
     static void registerMembers(ClassBuilder<BankAccountsListViewController>& b);
-    // initWithCoder:
-    BankAccountsListViewController();
-    // initWithNibName:bundle:
-    BankAccountsListViewController(std::string nibName, std::shared_ptr<NSBundle> bundle);
+    // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
+    using BankAccountListScreen::BankAccountListScreen;
     ~BankAccountsListViewController() override;
 
     void viewDidLoad() override;

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/foundation/RunLoop.h"
+#include "platform/graphics/GraphicsContext.h"
 #include "platform/ui/CAGradientLayer.h"
 #include "platform/ui/NSLayoutConstraint.h"
 #include "platform/ui/UIApplication.h"
@@ -15,6 +16,7 @@ using namespace fv;
 
 UIWindowPtr makeScreen() {
     auto window = UIWindow::create(CGRectMake(0, 0, 375, 667));
+    window->makeKeyAndVisible();  // windows start hidden, and a hidden one draws nothing
     window->setBackgroundColor(UIColor::whiteColor());
     auto header = UIView::create(CGRectMake(0, 0, 375, 120));
     auto gradient = CAGradientLayer::create();
@@ -60,8 +62,8 @@ UIWindowPtr makeScreen() {
         bar->addConstraints(NSLayoutConstraint::constraintsWithVisualFormat("V:|-12-[button]-12-|", views));
         preceding = button;
     }
-    bar->addConstraints(
-        NSLayoutConstraint::constraintsWithVisualFormat("[precedingView]-16-|", {{"precedingView", preceding}}));
+    bar->addConstraints(NSLayoutConstraint::constraintsWithVisualFormat("[precedingView]-16-|",
+                                                                        {{"precedingView", preceding}}));
     return window;
 }
 
@@ -69,6 +71,11 @@ void BM_LayoutAndRender(benchmark::State& state) {
     RunLoop::main().setVirtualClock(true);
     auto window = makeScreen();
     CGFloat scale = static_cast<CGFloat>(state.range(0));
+    // A window that draws nothing (e.g. one never shown) would make this measure nothing.
+    UIGraphicsBeginImageContextWithOptions(window->bounds().size, false, scale);
+    const UIImagePtr blank = UIGraphicsGetImageFromCurrentImageContext();
+    UIGraphicsEndImageContext();
+    if (imagesEqual(renderView(*window, scale), blank)) state.SkipWithError("the window drew nothing");
     for (auto _ : state) {
         window->setNeedsLayout();
         for (auto& v : window->subviews()) v->setNeedsLayout();

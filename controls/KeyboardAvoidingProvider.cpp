@@ -96,10 +96,7 @@ void KeyboardAvoidingProvider::resetAvoidingContentInset() {
 void KeyboardAvoidingProvider::applyAvoidingContentInset(UIEdgeInsets inset) {
     auto view = scrollView();
     if (!view) return;
-    double duration = 0;
-    if (keyboardListener_)
-        duration = keyboardListener_->keyboardInfo()[UIKeyboardAnimationDurationUserInfoKey].doubleValue();
-    UIView::animateWithDuration(duration, [&] {
+    UIView::animateWithDuration(keyboardAnimationDuration(), [&] {
         view->setContentInset(inset);
         view->setScrollIndicatorInsets(inset);
     });
@@ -125,8 +122,13 @@ void KeyboardAvoidingProvider::revealFirstResponder() {
     offset.y += shift;
     offset = view->clampedContentOffset(offset);
     if (offset == view->contentOffset()) return;
-    double duration = keyboardListener_->keyboardInfo()[UIKeyboardAnimationDurationUserInfoKey].doubleValue();
-    UIView::animateWithDuration(duration, [&] { view->setContentOffset(offset); });
+    UIView::animateWithDuration(keyboardAnimationDuration(), [&] { view->setContentOffset(offset); });
+}
+
+// Insets and offsets move with the keyboard, over its latest animation's duration.
+double KeyboardAvoidingProvider::keyboardAnimationDuration() const {
+    if (!keyboardListener_) return 0;
+    return keyboardListener_->keyboardInfo()[UIKeyboardAnimationDurationUserInfoKey].doubleValue();
 }
 
 }  // namespace fv

@@ -40,6 +40,7 @@ class KeyboardAvoidingProvider : public NSObject {
 
   private:
     void revealFirstResponder();
+    double keyboardAnimationDuration() const;
 
     bool avoidingStarted_ = false;
     std::shared_ptr<KeyboardFrameListener> keyboardListener_;

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "controls/UIColorHex.h"
-#include "core/Constants.h"
-#include "platform/foundation/Bundle.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Regex.h"
 #include "platform/foundation/Text.h"
@@ -26,10 +25,8 @@ std::shared_ptr<CommonUtils> CommonUtils::sharedInstance() {
 }
 
 void CommonUtils::dynamicallyLoadFontNamed(const std::string& name) {
-    const auto bundle = NSBundle::bundleWithIdentifier(kFrameworkBundleIdentifier);
-    if (!bundle) return;
-    auto path = bundle->pathForResource(name, "otf");
-    if (!path) path = bundle->pathForResource(name, "ttf");
+    auto path = frameworkResourcePath(name, "otf");
+    if (!path) path = frameworkResourcePath(name, "ttf");
     if (!path) return;
     if (const auto error = UIFont::registerFontFile(*path)) log("Failed to load font: " + *error);
 }

@@ -3,12 +3,10 @@
 #include <algorithm>
 
 #include "core/CommonUtils.h"
-#include "core/Constants.h"
 #include "core/DataModel.h"
-#include "platform/foundation/Bundle.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/Log.h"
-#include "platform/foundation/PropertyList.h"
 #include "platform/foundation/UserDefaults.h"
 
 namespace fv {
@@ -31,9 +29,7 @@ void SDKManager::initAllView() {
 void SDKManager::registerFonts() {
     if (fontsRegistered_) return;
     fontsRegistered_ = true;
-    const auto bundle = NSBundle::bundleWithIdentifier(kFrameworkBundleIdentifier);
-    const auto path = bundle ? bundle->pathForResource("fonts", "plist") : std::nullopt;
-    const auto names = path ? PropertyList::readArray(*path) : std::nullopt;
+    const auto names = readFrameworkArray("fonts");
     if (!names) {
         log("SDKManager: the framework's font list \"fonts.plist\" is missing or unreadable");
         return;
@@ -45,9 +41,7 @@ void SDKManager::registerFonts() {
 
 void SDKManager::seedCardControlData() {
     auto& defaults = NSUserDefaults::standardUserDefaults();
-    const auto bundle = NSBundle::bundleWithIdentifier(kFrameworkBundleIdentifier);
-    const auto path = bundle ? bundle->pathForResource("cardControl", "plist") : std::nullopt;
-    const auto cards = path ? PropertyList::readArray(*path) : std::nullopt;
+    const auto cards = readFrameworkArray("cardControl");
     Value::Bytes archived = cards ? NSKeyedArchiver::archivedDataWithRootObject(*cards) : Value::Bytes{};
     if (archived.empty() || !defaults.setObject(Value(std::move(archived)), kCardControlDataDefaultsKey))
         defaults.removeObjectForKey(kCardControlDataDefaultsKey);

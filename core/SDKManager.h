@@ -3,12 +3,10 @@
 // card-to-bank transfer screen pushed onto the host's navigation controller.
 #include <memory>
 
+#include "core/AppSettings.h"
 #include "platform/ui/UINavigationController.h"
 
 namespace fv {
-
-// The user-defaults key of the card-control settings seeded from "cardControl.plist".
-inline constexpr const char* kCardControlDataDefaultsKey = "CARD_CONTROL_DATA";
 
 class SDKManager {
   public:

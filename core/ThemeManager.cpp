@@ -1,19 +1,15 @@
 #include "core/ThemeManager.h"
 
 #include "controls/UIColorHex.h"
-#include "core/Constants.h"
-#include "platform/foundation/Bundle.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
 
 namespace fv {
 
 std::shared_ptr<ThemeManager> ThemeManager::sharedInstance() {
-    static const auto instance = [] {
-        const auto bundle = NSBundle::bundleWithIdentifier(kFrameworkBundleIdentifier);
-        const auto path = bundle ? bundle->pathForResource("theme", "plist") : std::nullopt;
-        return std::make_shared<ThemeManager>(path.value_or(""));
-    }();
+    static const auto instance =
+        std::make_shared<ThemeManager>(frameworkResourcePath("theme", "plist").value_or(""));
     return instance;
 }
 

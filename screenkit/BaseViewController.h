@@ -23,6 +23,8 @@ class BaseViewController : public UIViewController,
     FV_CLASS(BaseViewController, UIViewController)
     static void registerMembers(ClassBuilder<BaseViewController>& b);
     BaseViewController() = default;
+    // initWithNibName:bundle:, which every screen inherits.
+    using UIViewController::UIViewController;
     ~BaseViewController() override;
 
     // The platform's, then the status bar, the progress overlay's look and, on a navigation stack,

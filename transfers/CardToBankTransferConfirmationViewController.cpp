@@ -19,13 +19,6 @@ void CardToBankTransferConfirmationViewController::registerMembers(
     b.action("backPressed:", &Self::backPressed);
 }
 
-CardToBankTransferConfirmationViewController::CardToBankTransferConfirmationViewController() = default;
-
-CardToBankTransferConfirmationViewController::CardToBankTransferConfirmationViewController(
-    std::string nibName, std::shared_ptr<NSBundle> bundle) {
-    initWithNibName(nibName, std::move(bundle));
-}
-
 CardToBankTransferConfirmationViewController::~CardToBankTransferConfirmationViewController() = default;
 
 void CardToBankTransferConfirmationViewController::viewWillAppear(bool animated) {

@@ -16,10 +16,8 @@ namespace fv {
 class CardToBankTransferConfirmationViewController : public BaseViewController, public SlideButtonDelegate {
     FV_CLASS(CardToBankTransferConfirmationViewController, BaseViewController)
     static void registerMembers(ClassBuilder<CardToBankTransferConfirmationViewController>& b);
-    // initWithCoder:
-    CardToBankTransferConfirmationViewController();
-    // initWithNibName:bundle:
-    CardToBankTransferConfirmationViewController(std::string nibName, std::shared_ptr<NSBundle> bundle);
+    // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
+    using BaseViewController::BaseViewController;
     ~CardToBankTransferConfirmationViewController() override;
 
     // The pause between the unlock and the success screen, in seconds.

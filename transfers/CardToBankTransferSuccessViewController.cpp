@@ -14,13 +14,6 @@ void CardToBankTransferSuccessViewController::registerMembers(
     b.action("continuePressed:", &Self::continuePressed);
 }
 
-CardToBankTransferSuccessViewController::CardToBankTransferSuccessViewController() = default;
-
-CardToBankTransferSuccessViewController::CardToBankTransferSuccessViewController(
-    std::string nibName, std::shared_ptr<NSBundle> bundle) {
-    initWithNibName(nibName, std::move(bundle));
-}
-
 CardToBankTransferSuccessViewController::~CardToBankTransferSuccessViewController() = default;
 
 void CardToBankTransferSuccessViewController::viewDidLoad() {

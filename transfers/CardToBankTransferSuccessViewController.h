@@ -13,10 +13,8 @@ namespace fv {
 class CardToBankTransferSuccessViewController : public BaseViewController {
     FV_CLASS(CardToBankTransferSuccessViewController, BaseViewController)
     static void registerMembers(ClassBuilder<CardToBankTransferSuccessViewController>& b);
-    // initWithCoder:
-    CardToBankTransferSuccessViewController();
-    // initWithNibName:bundle:
-    CardToBankTransferSuccessViewController(std::string nibName, std::shared_ptr<NSBundle> bundle);
+    // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
+    using BaseViewController::BaseViewController;
     ~CardToBankTransferSuccessViewController() override;
 
     void viewDidLoad() override;

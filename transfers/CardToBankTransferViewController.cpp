@@ -33,13 +33,6 @@ void CardToBankTransferViewController::registerMembers(ClassBuilder<CardToBankTr
     b.action("NextPressed:", &Self::NextPressed);
 }
 
-CardToBankTransferViewController::CardToBankTransferViewController() = default;
-
-CardToBankTransferViewController::CardToBankTransferViewController(std::string nibName,
-                                                                   std::shared_ptr<NSBundle> bundle) {
-    initWithNibName(nibName, std::move(bundle));
-}
-
 CardToBankTransferViewController::~CardToBankTransferViewController() = default;
 
 void CardToBankTransferViewController::viewDidLoad() {

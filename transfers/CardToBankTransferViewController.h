@@ -25,10 +25,8 @@ inline constexpr const char* kCardBalanceText = "$ 9500.75";
 class CardToBankTransferViewController : public BaseViewController {
     FV_CLASS(CardToBankTransferViewController, BaseViewController)
     static void registerMembers(ClassBuilder<CardToBankTransferViewController>& b);
-    // initWithCoder:
-    CardToBankTransferViewController();
-    // initWithNibName:bundle:
-    CardToBankTransferViewController(std::string nibName, std::shared_ptr<NSBundle> bundle);
+    // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
+    using BaseViewController::BaseViewController;
     ~CardToBankTransferViewController() override;
 
     void viewDidLoad() override;

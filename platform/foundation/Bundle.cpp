@@ -104,10 +104,17 @@ std::shared_ptr<NSBundle> NSBundle::mainBundle() {
     fs::path folder = envOrEmpty("FERNVAULT_MAIN_BUNDLE");
     if (folder.empty()) folder = mainBundleOverride();
     if (folder.empty()) folder = executableFolder();
-    std::string identifier;
-    if (auto info = PropertyList::readDictionary((folder / "Info.plist").string()))
-        identifier = (*info)["CFBundleIdentifier"].stringValue();
-    return bundleAt(folder, identifier);
+    // Resolved once per folder: every localized string and named image asks for the main bundle, and
+    // must not re-read Info.plist each time.
+    static std::map<std::string, std::shared_ptr<NSBundle>> byFolder;
+    auto& bundle = byFolder[folder.string()];
+    if (!bundle) {
+        std::string identifier;
+        if (auto info = PropertyList::readDictionary((folder / "Info.plist").string()))
+            identifier = (*info)["CFBundleIdentifier"].stringValue();
+        bundle = bundleAt(folder, identifier);
+    }
+    return bundle;
 }
 
 void NSBundle::setMainBundlePath(const std::string& path) {

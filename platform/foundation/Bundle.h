@@ -12,13 +12,14 @@
 namespace fv {
 
 class NSBundle {
-public:
+  public:
     // The framework bundle answers to "com.tarvex.Fernvault-SDK". It is $FERNVAULT_BUNDLE_PATH when
     // set, else a resources/ folder beside the shared library holding this code or in
     // ../share/fernvault/resources from there, else the source tree's resources/. None when no such
     // folder exists or the identifier is unknown.
     static std::shared_ptr<NSBundle> bundleWithIdentifier(const std::string& identifier);
     // The host's bundle: $FERNVAULT_MAIN_BUNDLE, else the path set below, else the executable's folder.
+    // Its identifier comes from that folder's Info.plist, read once per folder.
     static std::shared_ptr<NSBundle> mainBundle();
     static void setMainBundlePath(const std::string& path);
 
@@ -44,7 +45,7 @@ public:
     std::string localizedStringForKey(const std::string& key, const std::string& value,
                                       const std::string& table) const;
 
-private:
+  private:
     const StringsFile::Table* table(const std::string& path) const;
 
     std::string path_;

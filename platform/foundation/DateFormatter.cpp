@@ -5,9 +5,9 @@
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
-#include <climits>
 #include <mutex>
 
+#include "platform/foundation/IcuText.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/Log.h"
 
@@ -29,11 +29,6 @@ icu::DateFormat::EStyle icuStyle(NSDateFormatter::Style style) {
             break;
     }
     return icu::DateFormat::kNone;
-}
-
-icu::UnicodeString toUnicode(const std::string& s) {
-    return icu::UnicodeString::fromUTF8(
-        icu::StringPiece(s.data(), static_cast<int32_t>(std::min<std::size_t>(s.size(), INT32_MAX))));
 }
 
 }  // namespace
@@ -74,14 +69,15 @@ struct NSDateFormatter::Impl {
             f.reset(
                 icu::DateFormat::createDateTimeInstance(icuStyle(dateStyle), icuStyle(timeStyle), locale));
         } else {
-            f = std::make_unique<icu::SimpleDateFormat>(toUnicode(pattern), locale, status);
+            f = std::make_unique<icu::SimpleDateFormat>(detail::toUnicode(pattern), locale, status);
         }
         if (!f || U_FAILURE(status)) {
             fv::log("NSDateFormatter: unusable format \"" + pattern + "\"");
             return nullptr;
         }
         f->setLenient(false);
-        if (!timeZoneId.empty()) f->adoptTimeZone(icu::TimeZone::createTimeZone(toUnicode(timeZoneId)));
+        if (!timeZoneId.empty())
+            f->adoptTimeZone(icu::TimeZone::createTimeZone(detail::toUnicode(timeZoneId)));
         cached = std::move(f);
         return cached.get();
     }
@@ -111,9 +107,7 @@ std::string NSDateFormatter::dateFormat() const {
     if (!simple) return {};
     icu::UnicodeString pattern;
     simple->toPattern(pattern);
-    std::string out;
-    pattern.toUTF8String(out);
-    return out;
+    return detail::toUtf8(pattern);
 }
 
 void NSDateFormatter::setDateStyle(Style style) {
@@ -142,7 +136,7 @@ std::string NSDateFormatter::locale() const {
 }
 
 void NSDateFormatter::setTimeZone(const std::string& identifier) {
-    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(toUnicode(identifier)));
+    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(detail::toUnicode(identifier)));
     if (!zone || *zone == icu::TimeZone::getUnknown()) {
         fv::log("NSDateFormatter: unknown time zone \"" + identifier + "\"");
         return;
@@ -158,9 +152,7 @@ std::string NSDateFormatter::timeZone() const {
     std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createDefault());
     icu::UnicodeString id;
     zone->getID(id);
-    std::string out;
-    id.toUTF8String(out);
-    return out;
+    return detail::toUtf8(id);
 }
 
 std::string NSDateFormatter::stringFromDate(Date date) const {
@@ -169,16 +161,14 @@ std::string NSDateFormatter::stringFromDate(Date date) const {
     if (!f) return {};
     icu::UnicodeString text;
     f->format(static_cast<UDate>(date.secondsSince1970 * 1000.0), text);
-    std::string out;
-    text.toUTF8String(out);
-    return out;
+    return detail::toUtf8(text);
 }
 
 std::optional<Date> NSDateFormatter::dateFromString(const std::string& text) const {
     std::lock_guard lock(impl_->mutex);
     icu::DateFormat* f = impl_->formatter();
     if (!f) return std::nullopt;
-    icu::UnicodeString input = toUnicode(text);
+    icu::UnicodeString input = detail::toUnicode(text);
     icu::ParsePosition position(0);
     UDate parsed = f->parse(input, position);
     if (position.getErrorIndex() >= 0 || position.getIndex() != input.length()) return std::nullopt;

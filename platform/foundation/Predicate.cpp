@@ -4,8 +4,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
-#include <climits>
-
+#include "platform/foundation/IcuText.h"
 #include "platform/foundation/Regex.h"
 
 namespace fv {
@@ -16,8 +15,7 @@ namespace {
 icu::UnicodeString foldCaseAndDiacritics(const std::string& s) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
-    icu::UnicodeString input = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(s.data(), static_cast<int32_t>(std::min<std::size_t>(s.size(), INT32_MAX))));
+    icu::UnicodeString input = detail::toUnicode(s);
     icu::UnicodeString decomposed = U_SUCCESS(status) ? nfd->normalize(input, status) : input;
     if (U_FAILURE(status)) decomposed = input;
     icu::UnicodeString stripped;

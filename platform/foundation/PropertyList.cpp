@@ -6,9 +6,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <pugixml.hpp>
 #include <random>
+
+#include "platform/foundation/FileContents.h"
 
 namespace fv {
 
@@ -218,7 +219,7 @@ std::string realText(double d) {
 }
 
 class Writer {
-public:
+  public:
     bool write(const Value& v, int indent) {
         switch (v.type()) {
             case Value::Type::Null:
@@ -257,7 +258,7 @@ public:
 
     std::string out;
 
-private:
+  private:
     bool line(int indent, std::string_view s) {
         out.append(static_cast<std::size_t>(indent), '\t');
         out += s;
@@ -476,15 +477,9 @@ std::optional<Value> PropertyList::readData(std::string_view text) {
 }
 
 std::optional<Value> PropertyList::readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || static_cast<std::uint64_t>(size) > kMaxFileSize) return std::nullopt;
-    in.seekg(0);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(bytes.data(), size)) return std::nullopt;
-    return readData(std::string_view(bytes));
+    auto bytes = readFileContents(path, kMaxFileSize);
+    if (!bytes) return std::nullopt;
+    return readData(*bytes);
 }
 
 std::optional<Value> PropertyList::readArray(const std::string& path) {

@@ -3,22 +3,19 @@
 #include <unicode/regex.h>
 #include <unicode/unistr.h>
 
-#include <climits>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
 
+#include "platform/foundation/IcuText.h"
 #include "platform/foundation/Log.h"
 
 namespace fv::regex {
 
 namespace {
 
-icu::UnicodeString toUnicode(std::string_view s) {
-    if (s.size() > static_cast<std::size_t>(INT32_MAX)) s = s.substr(0, INT32_MAX);
-    return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
-}
+using detail::toUnicode;
 
 // A matcher for the pattern, or none (logged) when it does not compile. Compiled patterns are kept per
 // thread, since filters run the same pattern over many elements.

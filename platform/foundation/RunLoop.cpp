@@ -15,6 +15,22 @@
 
 namespace fv {
 
+namespace {
+
+// Whatever a turn runs, a throw is logged and the loop goes on: nothing may escape into the caller
+// that drives the loop.
+void runGuarded(const RunLoop::Task& task, const char* what) {
+    try {
+        task();
+    } catch (const std::exception& e) {
+        fv::log(std::string("RunLoop: ") + what + " threw: " + e.what());
+    } catch (...) {
+        fv::log(std::string("RunLoop: ") + what + " threw an unknown exception");
+    }
+}
+
+}  // namespace
+
 struct RunLoop::Impl {
     // Work is ordered by due time, then by posting order, which gives FIFO on ties.
     using Key = std::pair<double, std::uint64_t>;
@@ -164,13 +180,7 @@ bool RunLoop::Impl::runTurn() {
             queue.erase(it);
         }
         ran = true;
-        try {
-            task();
-        } catch (const std::exception& e) {
-            fv::log(std::string("RunLoop: queued work threw: ") + e.what());
-        } catch (...) {
-            fv::log("RunLoop: queued work threw an unknown exception");
-        }
+        runGuarded(task, "queued work");
     }
     if (ran) {
         std::vector<Task> toCall;
@@ -178,7 +188,7 @@ bool RunLoop::Impl::runTurn() {
             std::lock_guard lock(mutex);
             toCall = observers;
         }
-        for (auto& observer : toCall) observer();
+        for (auto& observer : toCall) runGuarded(observer, "an end-of-turn observer");
     }
     return ran;
 }

@@ -1,7 +1,6 @@
 #include "platform/foundation/StringsFile.h"
 
-#include <fstream>
-
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/Utf8.h"
 
 namespace fv {
@@ -69,7 +68,7 @@ bool isBareChar(char c) {
 }
 
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view text) : s_(text) {}
 
     std::optional<StringsFile::Table> table() {
@@ -85,7 +84,7 @@ public:
         return std::nullopt;
     }
 
-private:
+  private:
     // Skips blanks and comments; false on an unterminated comment.
     bool skipBlanks() {
         while (at_ < s_.size()) {
@@ -218,16 +217,9 @@ std::optional<StringsFile::Table> StringsFile::parse(std::string_view bytes) {
 }
 
 std::optional<StringsFile::Table> StringsFile::readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    char buf[65536];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-        bytes.append(buf, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxFileSize) return std::nullopt;
-    }
-    if (in.bad()) return std::nullopt;
-    return parse(bytes);
+    auto bytes = readFileContents(path, kMaxFileSize);
+    if (!bytes) return std::nullopt;
+    return parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 }  // namespace fv

@@ -7,20 +7,14 @@
 
 #include <climits>
 
+#include "platform/foundation/IcuText.h"
+
 namespace fv::text {
 
 namespace {
 
-icu::UnicodeString toUnicode(std::string_view s) {
-    if (s.size() > static_cast<std::size_t>(INT32_MAX)) s = s.substr(0, INT32_MAX);
-    return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
-}
-
-std::string toUtf8(const icu::UnicodeString& u) {
-    std::string out;
-    u.toUTF8String(out);
-    return out;
-}
+using detail::toUnicode;
+using detail::toUtf8;
 
 // A boundary inside the text that falls between the two halves of a surrogate pair.
 bool splitsPair(const icu::UnicodeString& u, std::size_t index) {

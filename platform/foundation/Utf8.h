@@ -1,5 +1,5 @@
 #pragma once
-// Small UTF-8 helpers shared by the text parsers of this folder.
+// Small UTF-8 helpers shared by the platform's text parsers and text layout.
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/foundation/Utf8.h"
 #include "platform/graphics/FontSupport.h"
 
 namespace fv {
@@ -30,27 +31,9 @@ struct Utf8Text {
             } else if (cp >= 0xD800 && cp <= 0xDFFF) {
                 cp = 0xFFFD;
             }
-            append(cp);
+            utf8::append(bytes, cp);
         }
         offsets.push_back(bytes.size());
-    }
-
-    void append(char32_t cp) {
-        if (cp < 0x80) {
-            bytes += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            bytes += static_cast<char>(0xC0 | (cp >> 6));
-            bytes += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (cp >> 12));
-            bytes += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (cp >> 18));
-            bytes += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (cp & 0x3F));
-        }
     }
 
     std::size_t utf16IndexOf(std::size_t byte) const {

@@ -78,12 +78,19 @@ void UIBezierPath::addCurveToPoint(CGPoint end, CGPoint cp1, CGPoint cp2) {
 // Arcs become cubic segments of at most a quarter turn, so bounds and hit tests see real points.
 void UIBezierPath::addArcWithCenter(CGPoint center, CGFloat radius, CGFloat startAngle, CGFloat endAngle,
                                     bool clockwise) {
+    // Angles are often computed (progress, drags): a non-finite one adds nothing, and the sweep is
+    // brought into one turn at once, so neither a huge angle nor a NaN can hang or overflow below.
+    if (!std::isfinite(startAngle) || !std::isfinite(endAngle)) return;
     CGFloat sweep = endAngle - startAngle;
-    if (clockwise) {
-        while (sweep < 0) sweep += 2 * M_PI;
-    } else {
-        while (sweep > 0) sweep -= 2 * M_PI;
+    if (clockwise && sweep < 0) {
+        sweep = std::fmod(sweep, 2 * M_PI);
+        if (sweep < 0) sweep += 2 * M_PI;
+    } else if (!clockwise && sweep > 0) {
+        sweep = std::fmod(sweep, 2 * M_PI);
+        if (sweep > 0) sweep -= 2 * M_PI;
     }
+    // More than a full turn draws the full circle once.
+    sweep = std::clamp<CGFloat>(sweep, -2 * M_PI, 2 * M_PI);
     const CGPoint start{center.x + radius * std::cos(startAngle), center.y + radius * std::sin(startAngle)};
     if (elements_.empty()) {
         moveToPoint(start);

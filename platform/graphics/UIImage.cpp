@@ -8,18 +8,20 @@
 #include <csetjmp>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <mutex>
 
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/FileContents.h"
 
 namespace fv {
 namespace {
 
 // Larger images are refused rather than risking huge allocations from a hostile header.
 constexpr int kMaxDimension = 16384;
+// Far above any real image file of those dimensions.
+constexpr std::size_t kMaxFileSize = 256u << 20;
 
 std::atomic<double> gScreenScale{2.0};
 
@@ -76,13 +78,19 @@ void jpegFail(j_common_ptr info) {
 void jpegQuiet(j_common_ptr, int) {}
 void jpegNoMessage(j_common_ptr) {}
 
+// Errors jump back to the caller's setjmp; warnings and messages are dropped.
+jpeg_error_mgr* quietJpegErrors(JpegError* err) {
+    jpeg_error_mgr* mgr = jpeg_std_error(&err->mgr);
+    mgr->error_exit = jpegFail;
+    mgr->emit_message = jpegQuiet;
+    mgr->output_message = jpegNoMessage;
+    return mgr;
+}
+
 // Kept free of objects with destructors: libjpeg reports errors by longjmp.
 cairo_surface_t* decodeJpegInto(const std::vector<std::uint8_t>& bytes, jpeg_decompress_struct* info,
                                 JpegError* err, cairo_surface_t** out) {
-    info->err = jpeg_std_error(&err->mgr);
-    err->mgr.error_exit = jpegFail;
-    err->mgr.emit_message = jpegQuiet;
-    err->mgr.output_message = jpegNoMessage;
+    info->err = quietJpegErrors(err);
     if (setjmp(err->jump)) {
         jpeg_destroy_decompress(info);
         if (*out) cairo_surface_destroy(*out);
@@ -122,10 +130,7 @@ cairo_surface_t* decodeJpeg(const std::vector<std::uint8_t>& bytes) {
 
 bool encodeJpegFrom(cairo_surface_t* s, int quality, jpeg_compress_struct* info, JpegError* err,
                     unsigned char** buffer, unsigned long* size) {
-    info->err = jpeg_std_error(&err->mgr);
-    err->mgr.error_exit = jpegFail;
-    err->mgr.emit_message = jpegQuiet;
-    err->mgr.output_message = jpegNoMessage;
+    info->err = quietJpegErrors(err);
     if (setjmp(err->jump)) {
         jpeg_destroy_compress(info);
         return false;
@@ -197,10 +202,9 @@ UIImagePtr UIImage::imageWithData(const std::vector<std::uint8_t>& bytes, CGFloa
 }
 
 UIImagePtr UIImage::imageWithContentsOfFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return nullptr;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return imageWithData(bytes, scaleFromFileName(path));
+    auto bytes = readFileContents(path, kMaxFileSize);
+    if (!bytes) return nullptr;
+    return imageWithData(*bytes, scaleFromFileName(path));
 }
 
 UIImagePtr UIImage::imageNamed(const std::string& name) {

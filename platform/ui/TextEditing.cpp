@@ -1,6 +1,7 @@
 #include "platform/ui/TextEditing.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/foundation/Text.h"
 
@@ -36,6 +37,17 @@ NSRange clampedSelection(const std::string& text, NSRange range) {
     if (splitsPair(s, start)) --start;
     if (splitsPair(s, end)) ++end;
     return {start, end - start};
+}
+
+std::optional<std::string> applyUserEdit(std::string& text, NSRange& selection, NSRange range,
+                                         const std::string& replacement,
+                                         const std::function<bool()>& shouldChange) {
+    if (!text::substringWithRange(text, range) || !shouldChange()) return std::nullopt;
+    auto edited = text::replaceCharactersInRange(text, range, replacement);
+    if (!edited) return std::nullopt;
+    std::string before = std::exchange(text, std::move(*edited));
+    selection = {range.location + text::utf16Length(replacement), 0};
+    return before;
 }
 
 std::string bullets(const std::string& text) {

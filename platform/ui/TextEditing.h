@@ -1,5 +1,6 @@
 #pragma once
 // Range arithmetic shared by the text inputs, in UTF-16 offsets over UTF-8 text.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,13 @@ namespace fv::textedit {
 std::optional<NSRange> backwardDeletionRange(const std::string& text, NSRange selection);
 // The range clamped to the text, widened so that neither end splits a surrogate pair.
 NSRange clampedSelection(const std::string& text, NSRange range);
+// Applies one user edit of `range` in `text` (the input's own text). A range beyond the text or
+// splitting a surrogate pair is never offered to `shouldChange` (the delegate's question), and the
+// range is checked again after it, as the delegate may have changed the text meanwhile. Applied, the
+// caret goes after the inserted text and the text as it was before is returned; none otherwise.
+std::optional<std::string> applyUserEdit(std::string& text, NSRange& selection, NSRange range,
+                                         const std::string& replacement,
+                                         const std::function<bool()>& shouldChange);
 // The text drawn for secure entry: one bullet per character.
 std::string bullets(const std::string& text);
 

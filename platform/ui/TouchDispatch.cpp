@@ -66,6 +66,13 @@ UITouchSet allTouches() {
     return out;
 }
 
+// A screen point in the coordinates of the window the touch began in.
+CGPoint inTouchWindow(const UITouch& touch, CGPoint point) {
+    auto window = touch.window.lock();
+    CGPoint origin = window ? window->frame().origin : CGPointZero;
+    return {point.x - origin.x, point.y - origin.y};
+}
+
 using Hook = void (UIResponder::*)(const UITouchSet&, UIEvent*);
 using RecognizerHook = void (UIGestureRecognizer::*)(const UITouchSet&, UIEvent*);
 
@@ -104,8 +111,9 @@ bool simultaneous(UIGestureRecognizer& a, UIGestureRecognizer& b) {
 bool allowedToBegin(UIGestureRecognizer& r) {
     auto delegate = r.delegate();
     if (delegate && !delegate->gestureRecognizerShouldBegin(&r)) return false;
+    // A view that is the recogniser's delegate has answered already.
     auto asDelegate = [&](UIView* v) {
-        return dynamic_cast<UIGestureRecognizerDelegate*>(v) == delegate.get();
+        return delegate && dynamic_cast<UIGestureRecognizerDelegate*>(v) == delegate.get();
     };
     auto touched = session().hitView.lock();
     if (touched && touched.get() != r.view() && !asDelegate(touched.get()) &&
@@ -172,10 +180,8 @@ bool TouchDispatch::touchMove(CGPoint point, double time, int finger) {
     auto it = s.fingers.find(finger);
     if (it == s.fingers.end()) return false;
     auto touch = it->second;
-    auto window = touch->window.lock();
-    CGPoint origin = window ? window->frame().origin : CGPointZero;
     touch->previousLocationInWindowPoint = touch->locationInWindowPoint;
-    touch->locationInWindowPoint = {point.x - origin.x, point.y - origin.y};
+    touch->locationInWindowPoint = inTouchWindow(*touch, point);
     touch->timestamp = RunLoop::main().now();
     touch->phase = UITouchPhaseMoved;
     deliver(touch, &UIGestureRecognizer::touchesMoved, &UIResponder::touchesMoved, false);
@@ -188,10 +194,7 @@ bool TouchDispatch::touchUp(CGPoint point, double time, int finger) {
     auto it = s.fingers.find(finger);
     if (it == s.fingers.end()) return false;
     auto touch = it->second;
-    auto window = touch->window.lock();
-    CGPoint origin = window ? window->frame().origin : CGPointZero;
-    CGPoint local{point.x - origin.x, point.y - origin.y};
-    if (!(local == touch->locationInWindowPoint)) touchMove(point, -1, finger);
+    if (!(inTouchWindow(*touch, point) == touch->locationInWindowPoint)) touchMove(point, -1, finger);
     touch->previousLocationInWindowPoint = touch->locationInWindowPoint;
     touch->timestamp = RunLoop::main().now();
     touch->phase = UITouchPhaseEnded;

@@ -11,16 +11,6 @@ namespace fv {
 
 namespace {
 constexpr CGFloat kTapSlop = 10;
-// See UITableView: bounds the queue of a data source that never dequeues.
-constexpr std::size_t kMinQueueLimit = 32;
-// A touch inside a nested scroll view (a swipeable cell's own scroller) belongs to that scroll view,
-// which handles selection itself; taking it here too would select twice.
-bool startsInNestedScrollView(const UITouch& touch, const UIView* list) {
-    auto view = touch.view.lock();
-    for (UIView* v = view.get(); v && v != list; v = v->superview())
-        if (dynamic_cast<UIScrollView*>(v)) return true;
-    return false;
-}
 }  // namespace
 
 FV_REGISTER_CLASS(UICollectionView);
@@ -91,52 +81,16 @@ void UICollectionView::setDelegate(const std::shared_ptr<UIScrollViewDelegate>& 
 // ---- registration and reuse ----
 
 void UICollectionView::registerNib(const std::shared_ptr<UINib>& nib, const std::string& identifier) {
-    reuseQueues_.erase(identifier);
-    if (!nib) {
-        registrations_.erase(identifier);
-        return;
-    }
-    registrations_[identifier] = Registration{nib, {}};
+    reuse_.registerNib(nib, identifier);
 }
 
 void UICollectionView::registerClass(const std::string& className, const std::string& identifier) {
-    if (!ClassRegistry::isSubclass(className, UICollectionViewCell::staticClassName())) {
-        log("UICollectionView: cannot register `" + className + "` for `" + identifier +
-            "`: not a collection cell class");
-        return;
-    }
-    reuseQueues_.erase(identifier);
-    registrations_[identifier] = Registration{nullptr, className};
-}
-
-UICollectionViewCellPtr UICollectionView::buildRegisteredCell(const Registration& registration,
-                                                              const std::string& identifier) {
-    UICollectionViewCellPtr cell;
-    if (registration.nib) {
-        for (const auto& object : registration.nib->instantiateWithOwner(nullptr))
-            if ((cell = std::dynamic_pointer_cast<UICollectionViewCell>(object))) break;
-        if (!cell)
-            log("UICollectionView: interface file `" + registration.nib->name() +
-                "` holds no collection cell");
-    } else {
-        cell = std::dynamic_pointer_cast<UICollectionViewCell>(ClassRegistry::create(registration.className));
-    }
-    if (cell) cell->setReuseIdentifier(identifier);
-    return cell;
+    reuse_.registerClass(className, identifier);
 }
 
 UICollectionViewCellPtr UICollectionView::dequeueReusableCellWithReuseIdentifier(
     const std::string& identifier, const NSIndexPath& indexPath) {
-    auto queue = reuseQueues_.find(identifier);
-    if (queue != reuseQueues_.end() && !queue->second.empty()) {
-        auto cell = std::move(queue->second.back());
-        queue->second.pop_back();
-        cell->prepareForReuse();
-        return cell;
-    }
-    auto registration = registrations_.find(identifier);
-    UICollectionViewCellPtr cell;
-    if (registration != registrations_.end()) cell = buildRegisteredCell(registration->second, identifier);
+    auto cell = reuse_.dequeue(identifier);
     if (cell) return cell;
     // The platform would abort here; a plain cell keeps the screen alive and the log says why.
     log("UICollectionView: no cell registered for identifier `" + identifier + "` (item " +
@@ -149,11 +103,7 @@ UICollectionViewCellPtr UICollectionView::dequeueReusableCellWithReuseIdentifier
 void UICollectionView::enqueue(const UICollectionViewCellPtr& cell) {
     if (cell->superview() == this) cell->removeFromSuperview();
     cell->setHighlighted(false);
-    const std::string& identifier = cell->reuseIdentifier();
-    if (identifier.empty()) return;
-    auto& queue = reuseQueues_[identifier];
-    if (queue.size() >= std::max(kMinQueueLimit, 2 * visible_.size())) return;
-    queue.push_back(cell);
+    reuse_.enqueue(cell, visible_.size());
 }
 
 // ---- data ----
@@ -230,9 +180,7 @@ void UICollectionView::updateVisibleCells() {
         if (!slot) {
             auto cell = dataSource->collectionViewCellForItemAtIndexPath(*this, attributes.indexPath);
             if (cell) {
-                // A data source that keeps its cells may hand back a queued one; never hand it out twice.
-                auto queue = reuseQueues_.find(cell->reuseIdentifier());
-                if (queue != reuseQueues_.end()) std::erase(queue->second, cell);
+                reuse_.remove(cell);
             } else {
                 log("UICollectionView: the data source gave no cell for item " +
                     attributes.indexPath.description() + "; showing an empty one");
@@ -318,7 +266,7 @@ void UICollectionView::touchesBegan(const UITouchSet& touches, UIEvent* event) {
     endTouchTracking();
     if (touches.empty()) return;
     std::optional<NSIndexPath> indexPath;
-    if (!startsInNestedScrollView(*touches.front(), this))
+    if (!touchStartsInNestedScrollView(*touches.front()))
         indexPath = indexPathForItemAtPoint(touches.front()->locationInView(this));
     auto cell = indexPath ? cellForItemAtIndexPath(*indexPath) : nullptr;
     if (!cell) {

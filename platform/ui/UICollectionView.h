@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/ui/NSIndexPath.h"
+#include "platform/ui/ReuseQueue.h"
 #include "platform/ui/UICollectionViewCell.h"
 #include "platform/ui/UICollectionViewLayout.h"
 #include "platform/ui/UIScrollView.h"
@@ -120,22 +121,15 @@ class UICollectionView : public UIScrollView {
     void touchesCancelled(const UITouchSet& touches, UIEvent* event) override;
 
   private:
-    struct Registration {
-        std::shared_ptr<UINib> nib;
-        std::string className;
-    };
     void prepareLayoutIfNeeded();
     void updateVisibleCells();
     void enqueue(const UICollectionViewCellPtr& cell);
-    UICollectionViewCellPtr buildRegisteredCell(const Registration& registration,
-                                                const std::string& identifier);
     void endTouchTracking();
 
     UICollectionViewLayoutPtr layout_;
     std::weak_ptr<UICollectionViewDataSource> dataSource_;
     std::weak_ptr<UICollectionViewDelegate> collectionDelegate_;
-    std::map<std::string, Registration> registrations_;
-    std::map<std::string, std::vector<UICollectionViewCellPtr>> reuseQueues_;
+    ReuseQueue<UICollectionViewCell> reuse_{"UICollectionView", "collection cell"};
     std::map<NSIndexPath, UICollectionViewCellPtr> visible_;
     bool reloadPending_ = true;
     bool updatingCells_ = false;

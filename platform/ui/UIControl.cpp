@@ -5,6 +5,7 @@
 
 #include "platform/foundation/Log.h"
 #include "platform/ui/UINib.h"
+#include "platform/ui/UITapGestureRecognizer.h"
 
 namespace fv {
 
@@ -185,6 +186,13 @@ void UIControl::cancelTrackingWithEvent(UIEvent*) {}
 UIViewPtr UIControl::hitTest(CGPoint p, UIEvent* event) {
     if (!enabled_) return nullptr;
     return UIView::hitTest(p, event);
+}
+
+bool UIControl::gestureRecognizerShouldBegin(UIGestureRecognizer* recognizer) {
+    auto* tap = dynamic_cast<UITapGestureRecognizer*>(recognizer);
+    if (!tap || tap->numberOfTapsRequired() != 1 || tap->numberOfTouchesRequired() != 1) return true;
+    UIView* owner = tap->view();
+    return !owner || owner == this || !isDescendantOfView(owner);
 }
 
 void UIControl::touchesBegan(const UITouchSet& touches, UIEvent* event) {

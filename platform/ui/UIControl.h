@@ -125,6 +125,9 @@ class UIControl : public UIView {
 
     // Disabled controls are passed over, as hidden and non-interactive views are.
     UIViewPtr hitTest(CGPoint p, UIEvent* event) override;
+    // A touch on a control is the control's: an ancestor's one-finger single-tap recogniser does not
+    // begin (the control's action fires instead); its own recognisers and other gestures may.
+    bool gestureRecognizerShouldBegin(UIGestureRecognizer* recognizer) override;
 
   protected:
     // Called after enabled, selected or highlighted changed; the base redraws.

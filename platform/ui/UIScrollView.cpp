@@ -81,6 +81,13 @@ UIScrollView::~UIScrollView() {
     if (animationTimer_) animationTimer_->invalidate();
 }
 
+bool UIScrollView::touchStartsInNestedScrollView(const UITouch& touch) const {
+    auto view = touch.view.lock();
+    for (UIView* v = view.get(); v && v != this; v = v->superview())
+        if (dynamic_cast<UIScrollView*>(v)) return true;
+    return false;
+}
+
 // ---- geometry ----
 
 CGPoint UIScrollView::minimumContentOffset() const {

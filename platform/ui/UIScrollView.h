@@ -126,6 +126,9 @@ class UIScrollView : public UIView, public UIGestureRecognizerDelegate {
     // Called for every actual offset change, before the delegate's didScroll. Subclasses that lay
     // out by offset may hook here (call the base).
     virtual void contentOffsetDidChange();
+    // Whether the touch began inside a scroll view nested in this one (a swipeable cell's own
+    // scroller): lists leave such touches, and the selection they make, to that scroll view.
+    bool touchStartsInNestedScrollView(const UITouch& touch) const;
 
   private:
     void applyOffset(CGPoint offset);

@@ -12,20 +12,9 @@ namespace fv {
 namespace {
 constexpr CGFloat kTitleHeaderHeight = 28;
 constexpr CGFloat kTapSlop = 10;
-// Queued cells beyond this (or twice the visible count) are released: a data source that never
-// dequeues must not make the queue grow with every row scrolled past.
-constexpr std::size_t kMinQueueLimit = 32;
 
 CGFloat nonNegative(CGFloat v) {
     return std::isfinite(v) && v > 0 ? v : 0;
-}
-// A touch inside a nested scroll view (a swipeable cell's own scroller) belongs to that scroll view,
-// which handles selection itself; taking it here too would select twice.
-bool startsInNestedScrollView(const UITouch& touch, const UIView* list) {
-    auto view = touch.view.lock();
-    for (UIView* v = view.get(); v && v != list; v = v->superview())
-        if (dynamic_cast<UIScrollView*>(v)) return true;
-    return false;
 }
 }  // namespace
 
@@ -139,49 +128,15 @@ void UITableView::setTableFooterView(const UIViewPtr& view) {
 // ---- registration and reuse ----
 
 void UITableView::registerNib(const std::shared_ptr<UINib>& nib, const std::string& identifier) {
-    reuseQueues_.erase(identifier);
-    if (!nib) {
-        registrations_.erase(identifier);
-        return;
-    }
-    registrations_[identifier] = Registration{nib, {}};
+    reuse_.registerNib(nib, identifier);
 }
 
 void UITableView::registerClass(const std::string& className, const std::string& identifier) {
-    if (!ClassRegistry::isSubclass(className, UITableViewCell::staticClassName())) {
-        log("UITableView: cannot register `" + className + "` for `" + identifier +
-            "`: not a table cell class");
-        return;
-    }
-    reuseQueues_.erase(identifier);
-    registrations_[identifier] = Registration{nullptr, className};
-}
-
-UITableViewCellPtr UITableView::buildRegisteredCell(const Registration& registration,
-                                                    const std::string& identifier) {
-    UITableViewCellPtr cell;
-    if (registration.nib) {
-        for (const auto& object : registration.nib->instantiateWithOwner(nullptr))
-            if ((cell = std::dynamic_pointer_cast<UITableViewCell>(object))) break;
-        if (!cell) log("UITableView: interface file `" + registration.nib->name() + "` holds no table cell");
-    } else {
-        cell = std::dynamic_pointer_cast<UITableViewCell>(ClassRegistry::create(registration.className));
-    }
-    if (cell) cell->setReuseIdentifier(identifier);
-    return cell;
+    reuse_.registerClass(className, identifier);
 }
 
 UITableViewCellPtr UITableView::dequeueReusableCellWithIdentifier(const std::string& identifier) {
-    auto queue = reuseQueues_.find(identifier);
-    if (queue != reuseQueues_.end() && !queue->second.empty()) {
-        auto cell = std::move(queue->second.back());
-        queue->second.pop_back();
-        cell->prepareForReuse();
-        return cell;
-    }
-    auto registration = registrations_.find(identifier);
-    if (registration == registrations_.end()) return nullptr;
-    return buildRegisteredCell(registration->second, identifier);
+    return reuse_.dequeue(identifier);
 }
 
 UITableViewCellPtr UITableView::dequeueReusableCellWithIdentifier(const std::string& identifier,
@@ -196,11 +151,7 @@ void UITableView::enqueue(const UITableViewCellPtr& cell) {
     if (cell->superview() == this) cell->removeFromSuperview();
     // A highlight belongs to a finger on a row; the row is gone.
     cell->setHighlighted(false, false);
-    const std::string& identifier = cell->reuseIdentifier();
-    if (identifier.empty()) return;
-    auto& queue = reuseQueues_[identifier];
-    if (queue.size() >= std::max(kMinQueueLimit, 2 * visible_.size())) return;
-    queue.push_back(cell);
+    reuse_.enqueue(cell, visible_.size());
 }
 
 // ---- geometry ----
@@ -329,10 +280,7 @@ UITableViewCellPtr UITableView::visibleCellAt(const NSIndexPath& indexPath) cons
 UITableViewCellPtr UITableView::makeCell(const NSIndexPath& indexPath, UITableViewDataSource& dataSource) {
     auto cell = dataSource.tableViewCellForRowAtIndexPath(*this, indexPath);
     if (cell) {
-        // A data source that keeps its cells may hand back one that is queued; it must not be
-        // handed out a second time.
-        auto queue = reuseQueues_.find(cell->reuseIdentifier());
-        if (queue != reuseQueues_.end()) std::erase(queue->second, cell);
+        reuse_.remove(cell);
         return cell;
     }
     // The platform would abort here; an empty row keeps the screen alive and the log says why.
@@ -564,7 +512,7 @@ void UITableView::touchesBegan(const UITouchSet& touches, UIEvent* event) {
     endTouchTracking();
     if (touches.empty()) return;
     std::optional<NSIndexPath> indexPath;
-    if (allowsSelection_ && !startsInNestedScrollView(*touches.front(), this))
+    if (allowsSelection_ && !touchStartsInNestedScrollView(*touches.front()))
         indexPath = indexPathForRowAtPoint(touches.front()->locationInView(this));
     if (!indexPath) {
         UIScrollView::touchesBegan(touches, event);

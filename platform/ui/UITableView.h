@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "platform/ui/NSIndexPath.h"
+#include "platform/ui/ReuseQueue.h"
 #include "platform/ui/UIScrollView.h"
 #include "platform/ui/UITableViewCell.h"
 
@@ -203,10 +204,6 @@ class UITableView : public UIScrollView {
     void touchesCancelled(const UITouchSet& touches, UIEvent* event) override;
 
   private:
-    struct Registration {
-        std::shared_ptr<UINib> nib;
-        std::string className;
-    };
     struct Section {
         CGFloat top = 0;
         CGFloat header = 0;
@@ -224,7 +221,6 @@ class UITableView : public UIScrollView {
     void updateVisibleCells();
     std::vector<NSIndexPath> rowsInRect(CGRect rect);
     UITableViewCellPtr makeCell(const NSIndexPath& indexPath, UITableViewDataSource& dataSource);
-    UITableViewCellPtr buildRegisteredCell(const Registration& registration, const std::string& identifier);
     UITableViewCellPtr visibleCellAt(const NSIndexPath& indexPath) const;
     UIViewPtr makeSectionView(long section, bool header);
     void enqueue(const UITableViewCellPtr& cell);
@@ -243,8 +239,7 @@ class UITableView : public UIScrollView {
     UIViewPtr tableHeaderView_;
     UIViewPtr tableFooterView_;
 
-    std::map<std::string, Registration> registrations_;
-    std::map<std::string, std::vector<UITableViewCellPtr>> reuseQueues_;
+    ReuseQueue<UITableViewCell> reuse_{"UITableView", "table cell"};
     std::map<NSIndexPath, UITableViewCellPtr> visible_;
     std::map<long, UIViewPtr> headerViews_;
     std::map<long, UIViewPtr> footerViews_;

@@ -275,11 +275,6 @@ void UITextField::finishEditing() {
     Keyboard::inputDidEndEditing();
 }
 
-void UITextField::didMoveToWindow() {
-    // Taken out of its window while editing, even when its delegate refused to end: editing is over.
-    if (editing_ && !isFirstResponder()) finishEditing();
-}
-
 void UITextField::endTrackingWithTouch(UITouch* touch, UIEvent* event) {
     UIControl::endTrackingWithTouch(touch, event);
     if (isTouchInside() && !isFirstResponder()) becomeFirstResponder();
@@ -305,18 +300,14 @@ std::optional<std::size_t> UITextField::positionFromPosition(std::size_t positio
 
 bool UITextField::applyUserEdit(NSRange range, const std::string& replacement) {
     auto keepAlive = weak_from_this().lock();
-    if (!text::substringWithRange(*text_, range)) return false;
-    if (auto d = delegate(); d && !d->textFieldShouldChangeCharactersInRange(this, range, replacement))
-        return false;
-    // The delegate may have changed the text meanwhile: the range must still fit.
-    auto edited = text::replaceCharactersInRange(*text_, range, replacement);
-    if (!edited) return false;
-    Value old = toValue(text_);
-    text_ = *edited;
-    selection_ = {range.location + text::utf16Length(replacement), 0};
+    auto old = textedit::applyUserEdit(*text_, selection_, range, replacement, [&] {
+        auto d = delegate();
+        return !d || d->textFieldShouldChangeCharactersInRange(this, range, replacement);
+    });
+    if (!old) return false;
     updateAccessoryVisibility();
     setNeedsDisplay();
-    didChangeValueForKey("text", old, toValue(text_));
+    didChangeValueForKey("text", Value(*old), toValue(text_));
     sendActionsForControlEvents(UIControlEventEditingChanged);
     NSNotificationCenter::defaultCenter().postNotificationName(UITextFieldTextDidChangeNotification, this);
     return true;

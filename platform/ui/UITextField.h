@@ -8,7 +8,8 @@
 // Focus: becomeFirstResponder asks textFieldShouldBeginEditing (NO: no focus, no keyboard); on focus
 // the delegate hears textFieldDidBeginEditing, then editing-did-begin is sent, then the keyboard
 // rises. resignFirstResponder asks textFieldShouldEndEditing, then textFieldDidEndEditing,
-// editing-did-end, and the keyboard lowers unless another text input takes the focus.
+// editing-did-end, and the keyboard lowers unless another text input takes the focus. A forced end
+// (endEditing(true), leaving the window) runs the same ending when the delegate refuses.
 #include <memory>
 #include <optional>
 #include <string>
@@ -192,10 +193,13 @@ class UITextField : public UIControl, public UIKeyInput {
 
     void layoutSubviews() override;
     void drawRect(CGRect rect) override;
-    void didMoveToWindow() override;
 
     // A tap puts the focus here, as on a device.
     void endTrackingWithTouch(UITouch* touch, UIEvent* event) override;
+
+  protected:
+    // Forced out of editing (endEditing(true), leaving the window), even when the delegate refused.
+    void firstResponderStatusWasTakenAway() override { finishEditing(); }
 
   private:
     bool applyUserEdit(NSRange range, const std::string& replacement);

@@ -134,10 +134,6 @@ void UITextView::finishEditing() {
     Keyboard::inputDidEndEditing();
 }
 
-void UITextView::didMoveToWindow() {
-    if (editing_ && !isFirstResponder()) finishEditing();
-}
-
 void UITextView::touchesEnded(const UITouchSet& touches, UIEvent* event) {
     UIScrollView::touchesEnded(touches, event);
     if (!touches.empty() && pointInside(touches.front()->locationInView(this), event) && !isFirstResponder())
@@ -149,17 +145,14 @@ void UITextView::touchesEnded(const UITouchSet& touches, UIEvent* event) {
 bool UITextView::applyUserEdit(NSRange range, const std::string& replacement) {
     if (!editable_) return false;
     auto keepAlive = weak_from_this().lock();
-    if (!text::substringWithRange(*text_, range)) return false;
-    if (auto d = textViewDelegate(); d && !d->textViewShouldChangeTextInRange(this, range, replacement))
-        return false;
-    auto edited = text::replaceCharactersInRange(*text_, range, replacement);
-    if (!edited) return false;
-    Value old = toValue(text_);
-    text_ = *edited;
-    selection_ = {range.location + text::utf16Length(replacement), 0};
+    auto old = textedit::applyUserEdit(*text_, selection_, range, replacement, [&] {
+        auto d = textViewDelegate();
+        return !d || d->textViewShouldChangeTextInRange(this, range, replacement);
+    });
+    if (!old) return false;
     setNeedsLayout();
     setNeedsDisplay();
-    didChangeValueForKey("text", old, toValue(text_));
+    didChangeValueForKey("text", Value(*old), toValue(text_));
     if (auto d = textViewDelegate()) d->textViewDidChange(this);
     return true;
 }

@@ -72,7 +72,6 @@ class UITextView : public UIScrollView, public UIKeyInput {
     bool canBecomeFirstResponder() const override;
     bool becomeFirstResponder() override;
     bool resignFirstResponder() override;
-    void didMoveToWindow() override;
 
     // ---- user edits ----
     bool hasText() const override { return !text_->empty(); }
@@ -84,6 +83,10 @@ class UITextView : public UIScrollView, public UIKeyInput {
     void layoutSubviews() override;
     void drawRect(CGRect rect) override;
     void touchesEnded(const UITouchSet& touches, UIEvent* event) override;
+
+  protected:
+    // Forced out of editing (endEditing(true), leaving the window), even when the delegate refused.
+    void firstResponderStatusWasTakenAway() override { finishEditing(); }
 
   private:
     bool applyUserEdit(NSRange range, const std::string& replacement);

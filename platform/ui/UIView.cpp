@@ -245,16 +245,6 @@ void UIView::notifyWindowChange(UIWindow* oldWindow, UIWindow* newWindow) {
     if (newWindow) UIApplication::sharedApplication()->scheduleLayoutPass();
 }
 
-// Keeps the window's first responder consistent when a subtree leaves it.
-static void resignFirstResponderLeaving(UIView* subtree) {
-    UIWindow* w = subtree->window();
-    if (!w) return;
-    auto fr = w->firstResponderView();
-    if (!fr || !fr->isDescendantOfView(subtree)) return;
-    if (!fr->resignFirstResponder() && w->firstResponderView() == fr) fr->resignFirstResponder();
-    if (w->firstResponderView() == fr) w->setFirstResponderView(nullptr);
-}
-
 // Constraints held above a leaving subtree that reference views in it no longer apply.
 static void dropConstraintsInto(UIView* oldParent, UIView* subtree) {
     for (UIView* a = oldParent; a; a = a->superview()) {
@@ -287,7 +277,8 @@ void UIView::attach(const UIViewPtr& view, std::size_t index) {
     view->willMoveToSuperview(this);
     if (oldWindow != newWindow) forEachInSubtree(view.get(), [&](UIView* v) { v->willMoveToWindow(newWindow); });
     if (UIView* old = view->superview_) {
-        if (oldWindow != newWindow) resignFirstResponderLeaving(view.get());
+        // A first responder cannot stay one outside its window.
+        if (oldWindow != newWindow) view->endEditing(true);
         old->willRemoveSubview(view.get());
         std::erase(old->subviews_, view);
         view->superview_ = nullptr;
@@ -356,7 +347,7 @@ void UIView::removeFromSuperview() {
     willMoveToSuperview(nullptr);
     if (oldWindow) {
         forEachInSubtree(this, [](UIView* v) { v->willMoveToWindow(nullptr); });
-        resignFirstResponderLeaving(this);
+        endEditing(true);
     }
     old->willRemoveSubview(this);
     std::erase_if(old->subviews_, [&](auto& s) { return s.get() == this; });
@@ -591,9 +582,10 @@ UIViewPtr UIView::findFirstResponder() {
 bool UIView::endEditing(bool force) {
     auto fr = findFirstResponder();
     if (!fr) return true;
-    fr->resignFirstResponder();
-    if (force && fr->isFirstResponder()) fr->window()->setFirstResponderView(nullptr);
-    return !fr->isFirstResponder();
+    if (fr->resignFirstResponder() || !force || !fr->isFirstResponder()) return !fr->isFirstResponder();
+    fr->window()->setFirstResponderView(nullptr);
+    fr->firstResponderStatusWasTakenAway();
+    return true;
 }
 
 // ---- gesture recognisers ----

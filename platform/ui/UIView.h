@@ -199,6 +199,8 @@ class UIView : public UIResponder {
     bool resignFirstResponder() override;
     bool isFirstResponder() const override;
     // Resigns the first responder in this subtree, synchronously. Returns whether none is left.
+    // Forced, a responder that refuses loses the status anyway and hears
+    // firstResponderStatusWasTakenAway.
     bool endEditing(bool force);
     // The first responder within this subtree, or none.
     UIViewPtr findFirstResponder();
@@ -250,6 +252,10 @@ class UIView : public UIResponder {
     void layoutSubtreeIfNeeded();
 
 protected:
+    // The first-responder status was taken without this view's consent (endEditing(true), leaving
+    // the window); editing views end their editing here.
+    virtual void firstResponderStatusWasTakenAway() {}
+
     // For views whose layer is a special kind (a gradient view): replaces the layer, keeping the
     // view's appearance. Call from the constructor.
     void replaceLayer(const CALayerPtr& layer);

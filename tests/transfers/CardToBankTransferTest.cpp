@@ -41,6 +41,14 @@ class CardToBankRoadTest : public TransferRoadTest {
         ASSERT_TRUE(host.drag(slider, {x, y}, {x + distance, y}, 400));
     }
 
+    // What the picker stores when the user chooses an account.
+    static void selectHarborPointAccount() {
+        auto account = std::make_shared<BankAccountModel>();
+        account->setBankName("Harbor Point Bank");
+        account->setAccountNumber("XXXXXX4821");
+        DataModel::sharedInstance()->setSelectedBankAccount(account);
+    }
+
     // Advances in small steps until the slider goes inert; false if it never does within `limit`.
     bool waitForUnlock(const std::shared_ptr<Confirmation>& screen, double limit = 1.0) {
         for (double t = 0; t < limit; t += 0.01) {
@@ -126,10 +134,7 @@ TEST_F(CardToBankRoadTest, TheChosenAccountComesBackFromThePicker) {
 TEST_F(CardToBankRoadTest, EachAppearanceReadsTheSelectionAgain) {
     auto screen = openMyCards();
     ASSERT_TRUE(screen);
-    auto account = std::make_shared<BankAccountModel>();
-    account->setBankName("Harbor Point Bank");
-    account->setAccountNumber("XXXXXX4821");
-    DataModel::sharedInstance()->setSelectedBankAccount(account);
+    selectHarborPointAccount();
     EXPECT_EQ(screen->lbl_selectedRecipient.lock()->text(), "Select a bank account")
         << "not before it reappears";
     host.tap(screen->btn_Next.lock());
@@ -240,10 +245,7 @@ TEST_F(CardToBankRoadTest, EveryAppearanceOfTheConfirmationSetsItsDelegateAgain)
 TEST_F(CardToBankRoadTest, ScreensLookAsDesigned) {
     auto screen = openMyCards();
     ASSERT_TRUE(screen);
-    auto account = std::make_shared<BankAccountModel>();
-    account->setBankName("Harbor Point Bank");
-    account->setAccountNumber("XXXXXX4821");
-    DataModel::sharedInstance()->setSelectedBankAccount(account);
+    selectHarborPointAccount();
     screen->setDefaultSelection();
     screen->tfAmount.lock()->setText(std::string("250.00"));
     EXPECT_TRUE(host.snapshot("card_to_bank_transfer"));

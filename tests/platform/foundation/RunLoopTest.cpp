@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "platform/foundation/Log.h"
 
 namespace fv {
 namespace {
@@ -115,6 +118,18 @@ TEST_F(RunLoopTest, EndOfTurnObserversRunOnlyAfterTurnsThatRanWork) {
     loop.post(note("b"));
     loop.runOnce();
     EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "layout"}));
+}
+
+TEST_F(RunLoopTest, ThrowingWorkOrObserverIsLoggedAndTheTurnGoesOn) {
+    LogCapture log;
+    loop.addEndOfTurnObserver([] { throw std::runtime_error("layout failed"); });
+    loop.addEndOfTurnObserver(note("display"));
+    loop.post([] { throw std::runtime_error("boom"); });
+    loop.post(note("after"));
+    EXPECT_NO_THROW(loop.runOnce());
+    EXPECT_EQ(order, (std::vector<std::string>{"after", "display"}));
+    EXPECT_TRUE(log.contains("queued work threw: boom"));
+    EXPECT_TRUE(log.contains("observer threw: layout failed"));
 }
 
 TEST_F(RunLoopTest, OneShotTimerFiresOnceAndInvalidatesItself) {

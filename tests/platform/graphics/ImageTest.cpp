@@ -172,6 +172,26 @@ TEST(UIBezierPath, RoundedRectWithHalfSideRadiusIsACircleAndEvenOddMakesARing) {
     EXPECT_EQ(ring->bounds(), CGRectMake(0, 0, 20, 20));
 }
 
+TEST(UIBezierPath, ArcsWrapToOneTurnAndIgnoreNonFiniteAngles) {
+    // Counter-clockwise from 0 to a quarter turn goes the long way round: three quarters of the circle.
+    auto arc = UIBezierPath::bezierPathWithArcCenter({10, 10}, 10, 0, M_PI / 2, false);
+    EXPECT_TRUE(arc->containsPoint({10, 2}));
+    EXPECT_FALSE(arc->containsPoint({17, 17}));
+    // A sweep of many turns, either way, stays within one turn and comes back at once (control points
+    // of a partial segment may stick out a little).
+    for (CGFloat end : {1e6, -1e6, 1e300, -1e300}) {
+        for (bool clockwise : {true, false}) {
+            auto many = UIBezierPath::bezierPathWithArcCenter({10, 10}, 10, 0, end, clockwise);
+            EXPECT_LE(many->bounds().size.width, 22.5);
+        }
+    }
+    auto full = UIBezierPath::bezierPathWithArcCenter({10, 10}, 10, 0, 6 * M_PI, true);
+    EXPECT_NEAR(full->bounds().size.width, 20, 1e-6);
+    EXPECT_TRUE(full->containsPoint({10, 18}));
+    EXPECT_TRUE(UIBezierPath::bezierPathWithArcCenter({0, 0}, 5, 0, NAN, true)->isEmpty());
+    EXPECT_TRUE(UIBezierPath::bezierPathWithArcCenter({0, 0}, 5, INFINITY, 1, false)->isEmpty());
+}
+
 TEST(CGContext, ClipAlphaAndClearRect) {
     UIGraphicsBeginImageContextWithOptions({10, 10}, false, 1);
     CGContextRef c = UIGraphicsGetCurrentContext();

@@ -156,6 +156,7 @@ TEST_F(TargetActionTest, InterfaceFilesWireControlsItemsAndFields) {
     </UISegmentedControl>
     <UITextField id="field" frame="10 140 200 30" placeholder="Amount" keyboardType="decimalPad"
                  clearButtonMode="whileEditing" borderStyle="roundedRect" font="system 15">
+      <action selector="editingChanged:"/>
       <UIToolbar key="inputAccessoryView" frame="0 0 375 50">
         <UIBarButtonItem systemItem="flexibleSpace"/>
         <UIBarButtonItem title="Done" style="done"><action selector="fired:"/></UIBarButtonItem>
@@ -189,6 +190,7 @@ TEST_F(TargetActionTest, InterfaceFilesWireControlsItemsAndFields) {
     EXPECT_EQ(field->placeholder(), "Amount");
     EXPECT_EQ(field->keyboardType(), UIKeyboardTypeDecimalPad);
     EXPECT_EQ(field->font()->pointSize(), 15);
+    EXPECT_EQ(field->actionsForTarget(owner.get(), UIControlEventEditingChanged), (Calls{"editingChanged:"}));
     auto toolbar = std::dynamic_pointer_cast<UIToolbar>(field->inputAccessoryView());
     ASSERT_TRUE(toolbar);
     ASSERT_EQ(toolbar->items().size(), 2u);

@@ -206,6 +206,32 @@ TEST_F(TextFieldTest, FocusRaisesTheKeyboardAndResignLowersIt) {
     EXPECT_FALSE(Keyboard::isVisible());
 }
 
+TEST_F(TextFieldTest, ForcedEndEditingEndsEvenWhenTheDelegateRefuses) {
+    ASSERT_TRUE(field->becomeFirstResponder());
+    delegate->allowEnd = false;
+    KeyboardWatcher watcher;
+    EXPECT_FALSE(screen()->endEditing(false));
+    EXPECT_TRUE(field->isEditing());
+    EXPECT_TRUE(Keyboard::isVisible());
+
+    delegate->log.clear();
+    EXPECT_TRUE(screen()->endEditing(true));
+    EXPECT_EQ(delegate->log, (Log{"shouldEnd", "didEnd", "editingDidEnd:"}));
+    EXPECT_FALSE(field->isEditing());
+    ASSERT_TRUE(field->window());
+    EXPECT_EQ(field->window()->firstResponder(), nullptr);
+    EXPECT_EQ(watcher.names, (Log{"WillHide", "WillChangeFrame"}));
+    EXPECT_FALSE(Keyboard::isVisible());
+
+    // Leaving the window forces the end too, asking the delegate once.
+    ASSERT_TRUE(field->becomeFirstResponder());
+    delegate->log.clear();
+    field->removeFromSuperview();
+    EXPECT_EQ(delegate->log, (Log{"shouldEnd", "didEnd", "editingDidEnd:"}));
+    EXPECT_FALSE(field->isEditing());
+    EXPECT_FALSE(Keyboard::isVisible());
+}
+
 TEST_F(TextFieldTest, NoKeyboardWhenShouldBeginSaysNo) {
     KeyboardWatcher watcher;
     delegate->allowBegin = false;

@@ -14,10 +14,12 @@ class NotesDelegate : public NSObject, public UITextViewDelegate {
         return text != "!";
     }
     void textViewDidChange(UITextView* view) override { seen.push_back(view->text().value_or("")); }
+    bool textViewShouldEndEditing(UITextView*) override { return allowEnd; }
     void textViewDidEndEditing(UITextView*) override { ended = true; }
     std::vector<NSRange> ranges;
     std::vector<std::string> seen;
     bool ended = false;
+    bool allowEnd = true;
 };
 
 using TextViewTest = ControlsTest;
@@ -38,7 +40,11 @@ TEST_F(TextViewTest, EditsTakeTheDelegatePathAndNewlinesAreText) {
 
     notes->setText("set by code");
     EXPECT_EQ(delegate->seen.size(), 4u);
-    EXPECT_TRUE(notes->endEditing(true));
+    delegate->allowEnd = false;
+    EXPECT_FALSE(notes->endEditing(false));
+    EXPECT_FALSE(delegate->ended);
+    EXPECT_TRUE(notes->endEditing(true));  // forced: ends although the delegate refuses
+    EXPECT_FALSE(notes->isEditing());
     EXPECT_TRUE(delegate->ended);
     EXPECT_FALSE(Keyboard::isVisible());
 

@@ -4,6 +4,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/TouchDispatch.h"
+#include "platform/ui/UIControl.h"
 #include "platform/ui/UILongPressGestureRecognizer.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UIPanGestureRecognizer.h"
@@ -292,6 +293,53 @@ TEST_F(GestureTest, DelegateAndViewCanRefuseARecogniser) {
     box->allowRecognizers = true;
     host.tap(CGPointMake(100, 150));
     EXPECT_EQ(actions->entries, std::vector<int>{kEnded});
+
+    // Without a delegate the view is still asked.
+    tap->setDelegate(nullptr);
+    box->allowRecognizers = false;
+    host.tap(CGPointMake(100, 150));
+    EXPECT_EQ(actions->entries, std::vector<int>{kEnded});
+}
+
+// Counts the touch-up-inside actions of a control.
+class ControlTaps : public NSObject {
+    FV_CLASS(ControlTaps, NSObject)
+    static void registerMembers(ClassBuilder<ControlTaps>& b) {
+        b.action("tapped:",
+                 std::function<void(ControlTaps&, NSObject*)>([](ControlTaps& t, NSObject*) { ++t.count; }));
+    }
+    int count = 0;
+};
+
+TEST_F(GestureTest, AControlsTapWinsOverAnAncestorsSingleTap) {
+    auto ancestorTap = attach<UITapGestureRecognizer>();
+    auto control = std::make_shared<UIControl>(CGRectMake(10, 10, 80, 40));
+    box->addSubview(control);
+    auto taps = std::make_shared<ControlTaps>();
+    control->addTarget(taps, "tapped:", UIControlEventTouchUpInside);
+    const CGPoint onControl = CGPointMake(80, 130);
+
+    ASSERT_TRUE(host.tap(onControl));
+    EXPECT_EQ(taps->count, 1);
+    EXPECT_TRUE(actions->entries.empty());
+    host.tap(CGPointMake(200, 250));  // beside the control the ancestor's tap still recognises
+    EXPECT_EQ(actions->entries, std::vector<int>{kEnded});
+
+    // The control's own single tap is not refused: it takes the touch from the control.
+    auto ownTap = attach<UITapGestureRecognizer>(control);
+    host.advance(1);
+    host.tap(onControl);
+    EXPECT_EQ(actions->entries, (std::vector<int>{kEnded, kEnded}));
+    EXPECT_EQ(ownTap->view(), control.get());
+    EXPECT_EQ(taps->count, 1);
+    control->removeGestureRecognizer(ownTap.get());
+
+    // Nor is an ancestor's double tap.
+    ancestorTap->setNumberOfTapsRequired(2);
+    host.advance(1);
+    host.tap(onControl);
+    host.tap(onControl);
+    EXPECT_EQ(actions->entries, (std::vector<int>{kEnded, kEnded, kEnded}));
 }
 
 TEST_F(GestureTest, InnerRecogniserExcludesOuterUnlessSimultaneous) {

@@ -181,6 +181,24 @@ TEST_F(TableReuseTest, NibCellsAwakeOnCreationOnlyAndKeepTheirContentView) {
     EXPECT_TRUE(UINib::loadErrors().empty());
 }
 
+TEST_F(TableReuseTest, CellFilesNameTheirReuseIdentifierAndRegistrationReplacesIt) {
+    for (std::string cellClass : {"CountingCell", "CountingItemCell"}) {
+        auto nib = UINib::nibWithXML("<interface><" + cellClass + " reuseIdentifier=\"Loaded\"/></interface>",
+                                     cellClass);
+        auto objects = nib->instantiateWithOwner(nullptr);  // outside any table or collection
+        ASSERT_EQ(objects.size(), 1u) << cellClass;
+        EXPECT_TRUE(nib->errors().empty()) << nib->errors().front();
+        EXPECT_EQ(objects[0]->valueForKey("reuseIdentifier").stringValue(), "Loaded") << cellClass;
+        if (cellClass == "CountingCell") {
+            table->registerNib(nib, "Row");
+            auto cell = table->dequeueReusableCellWithIdentifier("Row");
+            ASSERT_TRUE(cell);
+            EXPECT_EQ(cell->reuseIdentifier(), "Row");
+        }
+    }
+    EXPECT_TRUE(UINib::loadErrors().empty());
+}
+
 TEST_F(TableReuseTest, ContentViewStaysTheCellsAfterBeingMoved) {
     auto cell = UITableViewCell::create(UITableViewCellStyleSubtitle, "Row");
     auto content = cell->contentView();

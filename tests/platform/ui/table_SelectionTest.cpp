@@ -76,6 +76,22 @@ TEST_F(TableSelectionTest, ADragAcrossRowsSelectsNothing) {
     for (const auto& cell : table->visibleCells()) EXPECT_FALSE(cell->isHighlighted());
 }
 
+TEST_F(TableSelectionTest, ADragOnATableShorterThanItsBoundsStillBegins) {
+    // Pull-to-refresh needs the drag although the rows do not fill the table.
+    struct DragWatch : TableSource {
+        void scrollViewWillBeginDragging(UIScrollView&) override { ++drags; }
+        int drags = 0;
+    };
+    auto watch = std::make_shared<DragWatch>();
+    watch->rows = {2};
+    table->setDataSource(watch);
+    table->setDelegate(watch);
+    host.runUntilIdle();
+    EXPECT_LE(table->contentSize().height, table->bounds().size.height);
+    host.drag(table, {100, 300}, {100, 400});
+    EXPECT_EQ(watch->drags, 1);
+}
+
 TEST_F(TableSelectionTest, SelectionFromCodeCallsNoDelegateAndFollowsTheRowThroughReuse) {
     table->selectRowAtIndexPath(NSIndexPath{0, 1}, false, UITableViewScrollPositionNone);
     EXPECT_TRUE(source->calls.empty());
