@@ -50,13 +50,6 @@ UITableViewCellPtr BankAccountListScreen::tableViewCellForRowAtIndexPath(UITable
     return cell;
 }
 
-void BankAccountListScreen::viewDidLoad() {
-    BaseViewController::viewDidLoad();
-    // A screen is several scroll-view delegates in one (table, text views), which an interface file
-    // cannot name unambiguously as the table's delegate; it is connected here.
-    if (auto table = tbl_bankAccs.lock())
-        table->setDelegate(std::static_pointer_cast<UITableViewDelegate>(sharedAs<BankAccountListScreen>()));
-}
 
 // ---- search ----
 

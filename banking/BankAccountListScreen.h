@@ -23,8 +23,6 @@ class BankAccountListScreen : public BaseViewController,
     using BaseViewController::BaseViewController;
     ~BankAccountListScreen() override;
 
-    // The base's, then the table's delegate.
-    void viewDidLoad() override;
 
     // ---- table ----
     long tableViewNumberOfRowsInSection(UITableView& tableView, long section) override;

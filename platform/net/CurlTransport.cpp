@@ -48,6 +48,9 @@ NSError URLError(std::int64_t code) {
         case NSURLErrorCannotDecodeContentData:
             text = "cannot decode raw data";
             break;
+        case NSURLErrorDataLengthExceedsMaximum:
+            text = "resource exceeds maximum size";
+            break;
         case NSURLErrorSecureConnectionFailed:
             text = "An SSL error has occurred and a secure connection to the server cannot be made.";
             break;
@@ -115,6 +118,7 @@ struct Transfer {
     std::vector<std::uint8_t> requestBody;
     std::vector<std::uint8_t> body;
     std::vector<std::pair<std::string, std::string>> headerLines;
+    bool tooLarge = false;
     CurlTransport::Done done;
 
     ~Transfer() {
@@ -123,8 +127,15 @@ struct Transfer {
     }
 };
 
+std::atomic<std::size_t> maximumResponseBytes{64u * 1024u * 1024u};
+
 size_t onBody(char* data, size_t size, size_t count, void* user) {
     auto* transfer = static_cast<Transfer*>(user);
+    if (size * count >
+        maximumResponseBytes.load() - std::min(transfer->body.size(), maximumResponseBytes.load())) {
+        transfer->tooLarge = true;
+        return 0;  // curl aborts the load
+    }
     transfer->body.insert(transfer->body.end(), data, data + size * count);
     return size * count;
 }
@@ -283,12 +294,21 @@ struct CurlTransport::Impl {
                 result.response = makeResponse(*transfer);
                 result.body = std::move(transfer->body);
             } else {
-                result.error = URLError(codeForCurl(code));
+                result.error =
+                    URLError(transfer->tooLarge ? NSURLErrorDataLengthExceedsMaximum : codeForCurl(code));
             }
             transfer->done(std::move(result));
         }
     }
 };
+
+std::size_t CurlTransport::maximumResponseSize() {
+    return maximumResponseBytes.load();
+}
+
+void CurlTransport::setMaximumResponseSize(std::size_t bytes) {
+    maximumResponseBytes.store(bytes);
+}
 
 CurlTransport::CurlTransport() : impl_(std::make_unique<Impl>()) {
     // Built first, so torn down after this worker has stopped posting to it.

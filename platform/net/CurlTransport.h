@@ -1,6 +1,7 @@
 #pragma once
 // The one libcurl worker behind every URL load: a multi handle driven by a single thread, so loads
 // run side by side and shut down together at exit. Internal to platform/net.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -29,6 +30,11 @@ class CurlTransport {
     std::uint64_t start(const NSURLRequest& request, Done done);
     // Aborts the load; its Done is dropped without being called. Unknown identifiers are ignored.
     void cancel(std::uint64_t identifier);
+
+    // A response body larger than this ends the load with NSURLErrorDataLengthExceedsMaximum, so a
+    // server cannot exhaust memory. 64 MiB by default; settable for tests.
+    static std::size_t maximumResponseSize();
+    static void setMaximumResponseSize(std::size_t bytes);
 
     ~CurlTransport();
     CurlTransport(const CurlTransport&) = delete;

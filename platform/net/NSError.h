@@ -23,6 +23,7 @@ enum NSURLErrorCode : std::int64_t {
     NSURLErrorHTTPTooManyRedirects = -1007,
     NSURLErrorBadServerResponse = -1011,
     NSURLErrorCannotDecodeContentData = -1016,
+    NSURLErrorDataLengthExceedsMaximum = -1103,
     NSURLErrorSecureConnectionFailed = -1200,
     NSURLErrorServerCertificateUntrusted = -1202,
 };

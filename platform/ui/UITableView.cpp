@@ -35,7 +35,10 @@ void UITableView::registerMembers(ClassBuilder<UITableView>& b) {
     b.object(
         "delegate", [](UITableView& t) { return std::dynamic_pointer_cast<NSObject>(t.delegate()); },
         [](UITableView& t, const NSObjectPtr& v) {
-            auto typed = std::dynamic_pointer_cast<UIScrollViewDelegate>(v);
+            // Through the list's own delegate type first: a screen that is a scroll-view delegate
+            // along several paths has no unambiguous UIScrollViewDelegate base.
+            std::shared_ptr<UIScrollViewDelegate> typed = std::dynamic_pointer_cast<UITableViewDelegate>(v);
+            if (!typed) typed = std::dynamic_pointer_cast<UIScrollViewDelegate>(v);
             if (v && !typed) return false;
             t.setDelegate(typed);
             return true;

@@ -5,6 +5,7 @@
 
 #include "LoopbackServer.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/net/CurlTransport.h"
 #include "platform/net/URLSession.h"
 
 namespace fv {
@@ -206,6 +207,34 @@ TEST_F(URLSessionTest, MainQueueSessionAnswersOnlyWhenTheMainLoopRuns) {
     ASSERT_TRUE(outcome.wait());
     EXPECT_TRUE(outcome.onMain);
     EXPECT_EQ(outcome.text(), "hi");
+}
+
+}  // namespace
+}  // namespace fv
+
+namespace fv {
+namespace {
+
+TEST(URLSessionLimitTest, ABodyOverTheLimitEndsTheLoadWithAnError) {
+    RunLoop::main();
+    test::LoopbackServer server;
+    server.server.Get("/big", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(64 * 1024, 'x'), "application/octet-stream");
+    });
+    server.start();
+    std::size_t previous = CurlTransport::maximumResponseSize();
+    CurlTransport::setMaximumResponseSize(1024);
+
+    Outcome outcome;
+    NSURLSession::sharedSession()
+        ->dataTaskWithRequest(NSURLRequest(NSURL::URLWithString(server.url("/big"))), outcome.completion())
+        ->resume();
+    ASSERT_TRUE(outcome.wait());
+    CurlTransport::setMaximumResponseSize(previous);
+    ASSERT_TRUE(outcome.error.has_value());
+    EXPECT_EQ(outcome.error->code, NSURLErrorDataLengthExceedsMaximum);
+    EXPECT_TRUE(outcome.data.empty());
+    EXPECT_EQ(outcome.count(), 1);
 }
 
 }  // namespace

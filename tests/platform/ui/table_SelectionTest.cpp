@@ -2,6 +2,7 @@
 
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UILabel.h"
+#include "platform/ui/UITextView.h"
 #include "table_Support.h"
 
 namespace fv {
@@ -143,6 +144,24 @@ TEST_F(TableSelectionTest, RendersRowsSeparatorsTitledHeadersAndTheSelection) {
     host.runUntilIdle();
     EXPECT_TRUE(host.findViewWithText("Accounts"));
     EXPECT_TRUE(host.snapshot("table_rows", table));
+}
+
+}  // namespace
+}  // namespace fv
+
+namespace fv {
+namespace {
+
+// A screen is often a table delegate and a text-view delegate at once, so it reaches
+// UIScrollViewDelegate along two paths; naming it as the table's delegate by key must still work.
+struct TwoRoleDelegate : NSObject, UITableViewDelegate, UITextViewDelegate {};
+
+TEST(TableDelegateByKeyTest, AnObjectWithSeveralScrollViewRolesBecomesTheDelegate) {
+    auto table = UITableView::create({{0, 0}, {320, 200}});
+    auto owner = std::make_shared<TwoRoleDelegate>();
+    EXPECT_TRUE(table->setObjectForKey("delegate", owner));
+    EXPECT_EQ(table->tableDelegate().get(), static_cast<UITableViewDelegate*>(owner.get()));
+    EXPECT_FALSE(table->setObjectForKey("delegate", std::make_shared<NSObject>()));
 }
 
 }  // namespace
