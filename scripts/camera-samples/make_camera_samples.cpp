@@ -99,7 +99,8 @@ void drawDocument(cairo_t* cr, int w, int h) {
     cairo_set_source_rgb(cr, 0.15, 0.18, 0.22);
     for (int i = 0; i < 2; ++i) {
         for (int j = 0; j < 30; ++j) {
-            cairo_rectangle(cr, cx + 36 + j * (cw - 72) / 30.0, cy + ch - 70 + i * 28, (cw - 72) / 30.0 - 6, 16);
+            cairo_rectangle(cr, cx + 36 + j * (cw - 72) / 30.0, cy + ch - 70 + i * 28, (cw - 72) / 30.0 - 6,
+                            16);
         }
     }
     cairo_fill(cr);
