@@ -58,9 +58,10 @@ AVAuthorizationStatus AVCaptureDevice::authorizationStatusForMediaType(const std
 
 void AVCaptureDevice::requestAccessForMediaType(const std::string& mediaType,
                                                 std::function<void(bool granted)> handler) {
-    CaptureQueue::shared().async([p = provider(), mediaType, handler = std::move(handler)] {
+    CaptureQueue::shared().async([p = provider(), mediaType, handler = std::move(handler)]() mutable {
         const bool granted = p->answerAccessRequest(mediaType);
         if (handler) handler(granted);
+        CaptureQueue::releaseOnMain(std::move(handler));
     });
 }
 

@@ -23,7 +23,8 @@ class AVCaptureDevice : public NSObject {
     static AVAuthorizationStatus authorizationStatusForMediaType(const std::string& mediaType);
     // Shows the system prompt while the status is not determined, remembers the answer, and calls
     // `handler` with whether access is granted, on the camera's own queue (never the main thread,
-    // never inside this call). The handler is kept, with what it holds, until it has run.
+    // never inside this call). The handler is kept, with what it holds, until it has run, and is then
+    // released on the main queue.
     static void requestAccessForMediaType(const std::string& mediaType,
                                           std::function<void(bool granted)> handler);
 

@@ -64,6 +64,7 @@ void AVCaptureStillImageOutput::captureStillImageAsynchronouslyFromConnection(
             }
             --*pending;
             if (completion) completion(buffer, error);
+            CaptureQueue::releaseOnMain(std::move(completion));
         });
 }
 

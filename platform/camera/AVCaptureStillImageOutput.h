@@ -39,7 +39,7 @@ class AVCaptureStillImageOutput : public AVCaptureOutput {
     // Calls `completion` once, on the camera's queue, never inside this call: a buffer with the frame,
     // or no buffer and an error when the connection is not this output's, is disabled, its session is
     // not running, its camera has no frame, or the provider scripts a missing buffer. The completion
-    // is kept, with what it holds, until it has run.
+    // is kept, with what it holds, until it has run, and is then released on the main queue.
     void captureStillImageAsynchronouslyFromConnection(const AVCaptureConnectionPtr& connection,
                                                        Completion completion);
     bool isCapturingStillImage() const { return *pending_ > 0; }

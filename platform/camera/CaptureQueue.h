@@ -7,6 +7,8 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/foundation/RunLoop.h"
+
 namespace fv {
 
 class CaptureQueue {
@@ -18,6 +20,12 @@ class CaptureQueue {
     void waitUntilIdle();
     // Whether the calling thread is this queue's worker.
     bool isCurrent() const;
+    // Hands a finished completion to the main queue, so that what it holds (a screen, say) is
+    // released on the main thread rather than here.
+    template <typename T>
+    static void releaseOnMain(T&& object) {
+        RunLoop::main().post([held = std::forward<T>(object)] {});
+    }
 
     CaptureQueue();
     // Pending tasks are dropped, not run: by then the main queue they would post to may be gone.

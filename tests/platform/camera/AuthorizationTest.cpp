@@ -87,17 +87,27 @@ TEST_F(AuthorizationTest, NeverAnswersInsideTheCall) {
     EXPECT_TRUE(answered);
 }
 
-TEST_F(AuthorizationTest, KeepsWhatTheHandlerHoldsUntilItRuns) {
+// Records the thread it dies on, like a screen that must be released on the main thread.
+struct HeldScreen {
+    std::thread::id* diedOn;
+    ~HeldScreen() { *diedOn = std::this_thread::get_id(); }
+};
+
+TEST_F(AuthorizationTest, KeepsWhatTheHandlerHoldsUntilItRunsThenReleasesItOnMain) {
     std::promise<void> release;
     auto gate = release.get_future().share();
     AVCaptureDevice::requestAccessForMediaType(AVMediaTypeAudio, [gate](bool) { gate.wait(); });
-    auto held = std::make_shared<int>(7);
-    std::weak_ptr<int> watch = held;
+    std::thread::id diedOn;
+    auto held = std::make_shared<HeldScreen>(HeldScreen{&diedOn});
+    std::weak_ptr<HeldScreen> watch = held;
     AVCaptureDevice::requestAccessForMediaType(AVMediaTypeVideo, [held = std::move(held)](bool) {});
     EXPECT_FALSE(watch.expired());
     release.set_value();
     AVCaptureDevice::resetForTesting();
+    EXPECT_FALSE(watch.expired()) << "waits for the main queue";
+    host.runUntilIdle();
     EXPECT_TRUE(watch.expired());
+    EXPECT_EQ(diedOn, std::this_thread::get_id());
 }
 
 }  // namespace
