@@ -48,7 +48,11 @@ double gridStep(double extent, double lines) {
 std::string degreesText(double value, double step, char positive, char negative) {
     const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.*f°%c", decimals, std::abs(value), value < 0 ? negative : positive);
+    if (std::abs(value) < step / 2) {
+        std::snprintf(buf, sizeof buf, "%.*f°", decimals, 0.0);
+    } else {
+        std::snprintf(buf, sizeof buf, "%.*f°%c", decimals, std::abs(value), value < 0 ? negative : positive);
+    }
     return buf;
 }
 
@@ -327,33 +331,36 @@ void MKMapView::drawGrid(CGContext& context) const {
     const CLLocationCoordinate2D bottomRight = convertPointToCoordinateFromView({w, h});
     const double latitudeExtent = topLeft.latitude - bottomRight.latitude;
     const double longitudeExtent = w / projection().pointsPerDegreeLongitude;
-    const double step = gridStep(std::min(latitudeExtent, longitudeExtent), 4);
+    // About one line every 70 points each way, whatever the latitude does to degrees of longitude.
+    const double latitudeStep = gridStep(latitudeExtent, std::max(1.0, h / 70));
+    const double longitudeStep = gridStep(longitudeExtent, std::max(1.0, w / 70));
     const auto labelColor = UIColor::colorWithWhite(0.45, 1);
     TextStyle style;
     style.font = UIFont::systemFontOfSize(9);
     style.textColor = labelColor;
     context.setStrokeColor(UIColor::colorWithWhite(0.78, 1));
     context.setLineWidth(1);
-    const double firstLatitude = std::ceil(bottomRight.latitude / step) * step;
-    for (double lat = firstLatitude; lat <= topLeft.latitude && lat <= 90; lat += step) {
-        if (lat < -90) continue;
+    // Lines at whole multiples of the step, counted rather than summed so labels stay exact.
+    const double firstRow = std::ceil(std::max(-90.0, bottomRight.latitude) / latitudeStep);
+    for (double k = firstRow; k * latitudeStep <= std::min(90.0, topLeft.latitude); ++k) {
+        const double lat = k * latitudeStep;
         const double y = std::round(convertCoordinateToPointToView({lat, region_.center.longitude}).y) + 0.5;
         context.beginPath();
         context.moveToPoint({0, y});
         context.addLineToPoint({w, y});
         context.strokePath();
-        TextLayout::drawText(context, degreesText(lat, step, 'N', 'S'), style, {3, y - 12, 80, 12});
+        TextLayout::drawText(context, degreesText(lat, latitudeStep, 'N', 'S'), style, {3, y - 12, 80, 12});
     }
     const double west = region_.center.longitude - longitudeExtent / 2;
-    for (double lon = std::ceil(west / step) * step; lon <= west + longitudeExtent; lon += step) {
-        const double x =
-            std::round(w / 2 + (lon - region_.center.longitude) * projection().pointsPerDegreeLongitude) +
-            0.5;
+    const double pointsPerDegree = projection().pointsPerDegreeLongitude;
+    for (double k = std::ceil(west / longitudeStep); k * longitudeStep <= west + longitudeExtent; ++k) {
+        const double lon = k * longitudeStep;
+        const double x = std::round(w / 2 + (lon - region_.center.longitude) * pointsPerDegree) + 0.5;
         context.beginPath();
         context.moveToPoint({x, 0});
         context.addLineToPoint({x, h});
         context.strokePath();
-        TextLayout::drawText(context, degreesText(wrapLongitude(lon), step, 'E', 'W'), style,
+        TextLayout::drawText(context, degreesText(wrapLongitude(lon), longitudeStep, 'E', 'W'), style,
                              {x + 3, h - 13, 80, 12});
     }
 }
