@@ -1,5 +1,6 @@
 #include "platform/location/LocationProvider.h"
 
+#include <algorithm>
 #include <mutex>
 
 #include "platform/foundation/RunLoop.h"
@@ -89,6 +90,19 @@ void LocationProvider::deliverLocations(const std::vector<CLLocation>& locations
         if (manager->isUpdatingLocation() || manager->isMonitoringSignificantLocationChanges()) {
             manager->deliverLocations(locations);
         }
+    }
+}
+
+void LocationProvider::scheduleLocations(const std::vector<std::pair<double, CLLocation>>& route) {
+    std::weak_ptr<LocationProvider> weak = current();
+    for (const auto& [delay, fix] : route) {
+        RunLoop::main().postAfter(std::max(0.0, delay), [weak, fix] {
+            auto self = weak.lock();
+            if (!self) return;
+            const Date now{RunLoop::main().wallTime()};
+            self->deliverLocation(
+                CLLocation(fix.coordinate(), fix.altitude(), fix.horizontalAccuracy(), now));
+        });
     }
 }
 

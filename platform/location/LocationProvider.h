@@ -57,6 +57,9 @@ class LocationProvider {
     // services are on and the app authorised. An empty list is ignored.
     void deliverLocations(const std::vector<CLLocation>& locations);
     void deliverLocation(const CLLocation& location) { deliverLocations({location}); }
+    // A scripted position: each fix is delivered after its delay in seconds (run-loop clock, counted
+    // from now), stamped with the time it arrives; for hosts that walk a route.
+    void scheduleLocations(const std::vector<std::pair<double, CLLocation>>& route);
     // To every manager updating the heading, when a compass exists.
     void deliverHeading(const CLHeading& heading);
     // To every manager receiving locations.

@@ -134,6 +134,22 @@ TEST_F(LocationManagerTest, PermissionThenFixedPositionInThatOrder) {
     EXPECT_EQ(delegate->events.size(), 3u);
 }
 
+TEST_F(LocationManagerTest, AScriptedRouteArrivesStepByStep) {
+    authorise();
+    manager->startUpdatingLocation();
+    device()->scheduleLocations({{1.0, CLLocation(10, 20)}, {3.0, CLLocation(10.001, 20)}});
+    host.advance(0.9);
+    EXPECT_TRUE(delegate->events.empty());
+    host.advance(0.2);
+    ASSERT_EQ(delegate->events.size(), 1u);
+    EXPECT_EQ(delegate->last->coordinate(), CLLocationCoordinate2DMake(10, 20));
+    EXPECT_NEAR(delegate->last->timestamp().secondsSince1970, RunLoop::main().wallTime() - 0.1, 1e-6)
+        << "stamped when it arrived, 1.0 s in";
+    host.advance(2.0);
+    EXPECT_EQ(delegate->events.size(), 2u);
+    EXPECT_EQ(delegate->last->coordinate(), CLLocationCoordinate2DMake(10.001, 20));
+}
+
 struct RefusalCase {
     bool servicesOn;
     CLAuthorizationStatus status;
