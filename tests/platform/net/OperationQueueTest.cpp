@@ -4,9 +4,9 @@
 #include <mutex>
 #include <thread>
 
-#include "LoopbackServer.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/net/OperationQueue.h"
+#include "platform/testing/LoopbackServer.h"
 
 namespace fv {
 namespace {

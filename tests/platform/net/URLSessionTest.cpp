@@ -3,10 +3,10 @@
 #include <atomic>
 #include <mutex>
 
-#include "LoopbackServer.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/net/CurlTransport.h"
 #include "platform/net/URLSession.h"
+#include "platform/testing/LoopbackServer.h"
 
 namespace fv {
 namespace {
