@@ -29,10 +29,8 @@ class HTTPSessionClient {
     double timeoutInterval() const { return timeoutInterval_; }
     void setTimeoutInterval(double seconds) { timeoutInterval_ = seconds; }
 
-    // Service replies are small records: 4 MiB leaves room for the longest lists while a runaway or
-    // hostile reply is refused (NSURLErrorDataLengthExceedsMaximum, "The reply is larger than ...")
-    // before it costs the memory and time of parsing.
-    static constexpr std::size_t kDefaultMaximumResponseSize = 4 * 1024 * 1024;
+    // kServiceReplyMaximumSize (4 MiB) unless set; 0 puts that back.
+    static constexpr std::size_t kDefaultMaximumResponseSize = kServiceReplyMaximumSize;
     std::size_t maximumResponseSize() const;
     void setMaximumResponseSize(std::size_t bytes);
 

@@ -62,7 +62,11 @@ void NSURLSessionDataTask::cancel() {
 }
 
 std::shared_ptr<NSURLSession> NSURLSession::sharedSession() {
-    static const std::shared_ptr<NSURLSession> session = create(nullptr);
+    static const std::shared_ptr<NSURLSession> session = [] {
+        auto shared = create(nullptr);
+        shared->setMaximumResponseSize(kServiceReplyMaximumSize);
+        return shared;
+    }();
     return session;
 }
 

@@ -15,6 +15,11 @@
 
 namespace fv {
 
+// Service replies are small records: 4 MiB leaves room for the longest lists while a runaway or
+// hostile reply is refused (NSURLErrorDataLengthExceedsMaximum, "The reply is larger than ...")
+// before it costs the memory and time of parsing. The shared session and HTTPSessionClient use it.
+inline constexpr std::size_t kServiceReplyMaximumSize = 4 * 1024 * 1024;
+
 class NSURLSessionDataTask : public std::enable_shared_from_this<NSURLSessionDataTask> {
   public:
     using Completion = std::function<void(const std::vector<std::uint8_t>& data,
@@ -55,7 +60,8 @@ class NSURLSessionDataTask : public std::enable_shared_from_this<NSURLSessionDat
 
 class NSURLSession {
   public:
-    // The process-wide session; completions run on its own serial background queue.
+    // The process-wide session; completions run on its own serial background queue. Its replies are
+    // capped at kServiceReplyMaximumSize.
     static std::shared_ptr<NSURLSession> sharedSession();
     // A session whose completions run on `delegateQueue` (e.g. NSOperationQueue::mainQueue()); a null
     // queue gives the session a serial background queue of its own.
