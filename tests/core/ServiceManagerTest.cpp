@@ -169,6 +169,28 @@ TEST_F(ServiceManagerTest, ARedirectToAnotherServerIsAFailureAndTheBodyStaysHere
     EXPECT_TRUE(elsewhere.requests().empty());
 }
 
+TEST_F(ServiceManagerTest, AnHTTPSBackendOnLoopbackIsReachedThroughTheAddedAuthorityOnly) {
+    test::LoopbackServer secure(test::LoopbackServer::Scheme::HTTPS);
+    secure.server.Post("/RestfulWS/create_cardholder",
+                       [&](const httplib::Request& req, httplib::Response& res) {
+                           secure.record(req);
+                           res.set_content(R"({"responseCode":"00"})", "application/json");
+                       });
+    secure.start();
+    ASSERT_TRUE(ServiceAddresses::setBaseURL(OutsideService::Backend, secure.url("/RestfulWS")));
+
+    Outcome untrusted = post(SERVICE_URL + SERVICE_ACTION_CREATE_CARD);
+    EXPECT_EQ(untrusted.result, SERVICE_RESULT_FAILURE);
+    EXPECT_TRUE(secure.requests().empty());
+
+    test::LoopbackServer::trustTestAuthority();
+    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(5);
+    Outcome trusted = post(SERVICE_URL + SERVICE_ACTION_CREATE_CARD);
+    EXPECT_EQ(trusted.result, SERVICE_RESULT_SUCCESS);
+    ASSERT_EQ(secure.requests().size(), 1u);
+    EXPECT_EQ(JSON::parse(secure.requests()[0].body), JSON::parse(R"({"k":"v"})"));
+}
+
 TEST(ServiceManagerDefaults, ThirtySecondTimeOutAndTheBackendAddress) {
     EXPECT_EQ(ServiceManager::sharedInstance().timeoutInterval(), 30.0);
     EXPECT_EQ(SERVICE_URL + SERVICE_ACTION_CREATE_CARD,
