@@ -2,7 +2,8 @@
 // A host main bundle a test fills: Info.plist entries and strings tables, per language. While the
 // fixture lives, NSBundle::mainBundle() is a temporary folder holding exactly what was set; every
 // change writes a fresh folder, so nothing read before it is served from a cache afterwards. On
-// destruction the main bundle goes back to where the environment puts it.
+// destruction the main bundle goes back to where the environment puts it. Make it after the test
+// host, whose start puts the main bundle back too.
 //
 //     MainBundleFixture bundle;
 //     bundle.setInfo("CFBundleIdentifier", Value("com.example.host"));
