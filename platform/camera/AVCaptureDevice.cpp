@@ -4,8 +4,13 @@
 #include <mutex>
 
 #include "platform/camera/CaptureQueue.h"
+#include "platform/foundation/ResetHooks.h"
 
 namespace fv {
+
+// The test host puts a fresh camera back before and after every test.
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("camera.device", [] { AVCaptureDevice::resetForTesting(); });
 
 FV_REGISTER_CLASS(AVCaptureDevice);
 

@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <mutex>
 
+#include "platform/foundation/ResetHooks.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/location/CLLocationManager.h"
 
 namespace fv {
+
+// The test host puts the default geocoder back before and after every test.
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("location.geocoder", [] { CLGeocoder::resetForTesting(); });
 
 FV_REGISTER_CLASS(CLGeocoder);
 

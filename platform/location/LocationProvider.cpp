@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <mutex>
 
+#include "platform/foundation/ResetHooks.h"
 #include "platform/foundation/RunLoop.h"
 
 namespace fv {
+
+// The test host puts a fresh simulated device back before and after every test.
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("location.provider", [] { LocationProvider::resetForTesting(); });
 
 namespace {
 

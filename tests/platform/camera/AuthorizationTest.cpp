@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
 #include "CameraTestSupport.h"
+#include "platform/foundation/ResetHooks.h"
 
 namespace fv {
 namespace {
@@ -21,6 +23,15 @@ std::future<Answer> requestVideoAccess() {
 }
 
 using AuthorizationTest = CameraTest;
+
+TEST_F(AuthorizationTest, TheTestHostResetsTheCamera) {
+    provider()->setAuthorizationStatus(AVAuthorizationStatusDenied);
+    const auto names = ResetHooks::names();
+    EXPECT_NE(std::find(names.begin(), names.end(), "camera.device"), names.end());
+    ResetHooks::runAll();
+    EXPECT_EQ(AVCaptureDevice::authorizationStatusForMediaType(AVMediaTypeVideo),
+              AVAuthorizationStatusNotDetermined);
+}
 
 TEST_F(AuthorizationTest, StartsNotDeterminedAndIsSettable) {
     EXPECT_EQ(AVCaptureDevice::authorizationStatusForMediaType(AVMediaTypeVideo),

@@ -1,4 +1,5 @@
 #include "LocationTestSupport.h"
+#include "platform/foundation/ResetHooks.h"
 
 namespace fv {
 namespace {
@@ -20,6 +21,15 @@ CLGeocoder::CompletionHandler recordInto(Heard& heard) {
 }
 
 using GeocoderTest = LocationTest;
+
+TEST_F(GeocoderTest, TheTestHostResetsTheDeviceAndTheGeocoder) {
+    device()->setAuthorizationStatus(kCLAuthorizationStatusDenied);
+    CLGeocoder::setProvider([](const CLLocation&) { return CLGeocoder::Answer{}; });
+    CLGeocoder::create()->reverseGeocodeLocation(CLLocation(1, 2), nullptr);
+    ResetHooks::runAll();
+    EXPECT_EQ(CLLocationManager::authorizationStatus(), kCLAuthorizationStatusNotDetermined);
+    EXPECT_EQ(CLGeocoder::requestCount(), 0);
+}
 
 TEST_F(GeocoderTest, FindsNothingByDefault) {
     auto geocoder = CLGeocoder::create();
