@@ -191,7 +191,7 @@ bool ConstraintLayoutEngine::sync(UIView& root, const std::vector<NSLayoutConstr
     for (auto& [key, entry] : views_) entry.seen = false;
     for (auto& [key, entry] : constraints_) entry.seen = false;
 
-    // The live constraints in the order they were installed, and the views they need.
+    // The live constraints, and the views they name (root first).
     auto rootPtr = std::static_pointer_cast<UIView>(root.weak_from_this().lock());
     auto& viewOrder = passViews_;
     viewOrder.assign(1, rootPtr);

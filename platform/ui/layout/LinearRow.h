@@ -18,7 +18,6 @@ class LinearRow {
     double constant = 0;
 
     const std::vector<Term>& terms() const { return terms_; }
-    bool hasTerms() const { return !terms_.empty(); }
     double coefficient(Symbol s) const;
     // Adds `c` to the coefficient of `s`.
     void add(Symbol s, double c);

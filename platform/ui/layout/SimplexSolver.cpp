@@ -262,8 +262,7 @@ bool SimplexSolver::optimise(LinearRow* phaseOne) {
         if (leaving < 0) return false;  // unbounded: cannot happen while every objective is a sum of errors
         pivot(entering, leaving);
     }
-    stalled_ = true;
-    return false;
+    return false;  // out of steps (rounding trouble): the values are feasible, if not optimal
 }
 
 // ---------------------------------------------------------------- constraints

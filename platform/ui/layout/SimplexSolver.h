@@ -50,9 +50,6 @@ class SimplexSolver {
 
     double value(Symbol v) const;
     std::size_t rowCount() const { return rows_.size(); }
-    // Whether the last optimisation ran out of steps (rounding trouble); the values are then only
-    // feasible, not optimal.
-    bool stalled() const { return stalled_; }
 
   private:
     enum class Kind : std::uint8_t { Free, External, Slack, Error, Dummy, Artificial };
@@ -115,7 +112,6 @@ class SimplexSolver {
     std::vector<ConstraintId> freeRecords_;
     std::vector<Symbol> infeasible_;
     bool inconsistent_ = false;
-    bool stalled_ = false;
 };
 
 }  // namespace fv::layout
