@@ -54,12 +54,13 @@ void logDamagedCards(const Value& cards) {
 }  // namespace
 
 CardControlSettings CardControlSettings::load() {
-    const auto data = NSUserDefaults::standardUserDefaults().dataForKey(kCardControlDataDefaultsKey);
-    if (!data) {
+    const Value stored = NSUserDefaults::standardUserDefaults().objectForKey(kCardControlDataDefaultsKey);
+    if (stored.isNull()) {
         log("Card controls: no saved settings under \"CARD_CONTROL_DATA\"; no cards are shown");
         return CardControlSettings();
     }
-    const auto root = NSKeyedUnarchiver::unarchiveObjectWithData(*data);
+    const Value::Bytes* data = stored.asData();
+    const auto root = data ? NSKeyedUnarchiver::unarchiveObjectWithData(*data) : std::nullopt;
     if (!root) {
         log("Card controls: the settings under \"CARD_CONTROL_DATA\" are damaged; no cards are shown");
         return CardControlSettings();
@@ -69,8 +70,8 @@ CardControlSettings CardControlSettings::load() {
 
 CardControlSettings CardControlSettings::fromValue(const Value& root) {
     if (!root.isArray()) {
-        log("Card controls: the settings under \"CARD_CONTROL_DATA\" are not a list of cards; no cards are "
-            "shown");
+        log("Card controls: the settings under \"CARD_CONTROL_DATA\" are damaged: not a list of cards; no "
+            "cards are shown");
         return CardControlSettings();
     }
     logDamagedCards(root);
