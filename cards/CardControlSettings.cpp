@@ -11,6 +11,9 @@ namespace fv {
 
 namespace {
 
+// Damaged entries logged one by one; the rest are counted in one more line.
+constexpr std::size_t kMaxDamageLines = 8;
+
 constexpr CardControlOption kOptions[] = {
     CardControlOption::BlockInternational, CardControlOption::BlockCashAtm,
     CardControlOption::BlockOnlineEcommerce, CardControlOption::BlockTransactionGreaterThan,
@@ -42,13 +45,16 @@ std::vector<std::string> cardProblems(const Value& card) {
 
 // One line per damaged card, naming the keys only: the values are card details.
 void logDamagedCards(const Value& cards) {
+    std::size_t damaged = 0;
     for (std::size_t i = 0; i < cards.size(); ++i) {
         const auto problems = cardProblems(cards[i]);
-        if (problems.empty()) continue;
+        if (problems.empty() || ++damaged > kMaxDamageLines) continue;
         std::string line = "Card controls: card " + std::to_string(i) + " is damaged:";
         for (std::size_t k = 0; k < problems.size(); ++k) line += (k ? ", " : " ") + problems[k];
         log(line);
     }
+    if (damaged > kMaxDamageLines)
+        log("Card controls: " + std::to_string(damaged - kMaxDamageLines) + " more cards are damaged");
 }
 
 }  // namespace

@@ -11,13 +11,17 @@ namespace fv {
 
 namespace {
 
+// Damaged entries logged one by one; the rest are counted in one more line.
+constexpr std::size_t kMaxDamageLines = 8;
+
 using Problems = std::vector<std::string>;
 
 void requireType(const Value& dict, const char* key, Value::Type type, Problems& problems) {
     if (dict[key].type() != type) problems.emplace_back(key);
 }
 
-// Every record of `key` must be a dictionary holding a text under each of `textKeys`.
+// Every record of `key` must be a dictionary holding a text under each of `textKeys`. Damaged records
+// are counted, not listed, so the line stays short however long the list.
 void checkRecords(const Value& page, const char* key, std::initializer_list<const char*> textKeys,
                   Problems& problems) {
     const Value::Array* records = page[key].asArray();
@@ -25,12 +29,12 @@ void checkRecords(const Value& page, const char* key, std::initializer_list<cons
         problems.emplace_back(key);
         return;
     }
-    for (std::size_t i = 0; i < records->size(); ++i) {
-        const Value& record = (*records)[i];
-        bool damaged = !record.isDictionary();
-        for (const char* textKey : textKeys) damaged = damaged || !record[textKey].isString();
-        if (damaged) problems.push_back(std::string(key) + " " + std::to_string(i));
-    }
+    const auto damaged = std::count_if(records->begin(), records->end(), [&](const Value& record) {
+        return !record.isDictionary() ||
+               std::any_of(textKeys.begin(), textKeys.end(),
+                           [&](const char* textKey) { return !record[textKey].isString(); });
+    });
+    if (damaged) problems.push_back(std::string(key) + " (" + std::to_string(damaged) + " damaged)");
 }
 
 Problems pageProblems(const Value& page) {
@@ -57,13 +61,16 @@ Problems pageProblems(const Value& page) {
 
 // One line per damaged page, naming the keys only: the values may be card details.
 void logDamagedPages(const Value& pages) {
+    std::size_t damaged = 0;
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        const Problems problems = pageProblems(pages[i]);
-        if (problems.empty()) continue;
+        const auto problems = pageProblems(pages[i]);
+        if (problems.empty() || ++damaged > kMaxDamageLines) continue;
         std::string line = "Card pages: page " + std::to_string(i) + " is damaged:";
         for (std::size_t k = 0; k < problems.size(); ++k) line += (k ? ", " : " ") + problems[k];
         log(line);
     }
+    if (damaged > kMaxDamageLines)
+        log("Card pages: " + std::to_string(damaged - kMaxDamageLines) + " more pages are damaged");
 }
 
 }  // namespace

@@ -125,7 +125,9 @@ TEST(CardOverviewRecordTest, RowsPastTheRecordsOrNotDictionariesReadAsAbsent) {
     EXPECT_FALSE(record.transaction(0, 1).has_value());
     EXPECT_FALSE(record.transaction(1, 0).has_value());
     EXPECT_FALSE(record.wallet(5, 0).has_value());
-    EXPECT_EQ(log.lines().size(), 1u);
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(log.lines()[0],
+              "Card pages: page 0 is damaged: Records (1 damaged), Wallet Records (1 damaged), Wallet Count");
 }
 
 TEST(CardOverviewRecordTest, ADamagedPageReadsAsEmptyAndItsLogLineNamesKeysNotValues) {
@@ -146,6 +148,15 @@ TEST(CardOverviewRecordTest, ADamagedPageReadsAsEmptyAndItsLogLineNamesKeysNotVa
     EXPECT_EQ(log.lines()[0], "Card pages: page 0 is damaged: Exp, CVV, Date, Records, Wallet");
     EXPECT_EQ(log.lines()[1], "Card pages: page 1 is damaged: not a dictionary");
     EXPECT_FALSE(log.contains("1111"));
+}
+
+TEST(CardOverviewRecordTest, ManyDamagedPagesLogEightLinesAndACount) {
+    LogCapture log;
+    const auto record = CardOverviewRecord::fromValue(Value(Value::Array(1000, Value(1))));
+    EXPECT_EQ(record.pageCount(), 1000u);
+    ASSERT_EQ(log.lines().size(), 9u);
+    EXPECT_EQ(log.lines()[7], "Card pages: page 7 is damaged: not a dictionary");
+    EXPECT_EQ(log.lines()[8], "Card pages: 992 more pages are damaged");
 }
 
 TEST(CardOverviewRecordTest, ATransactionsPageIsNeverAskedForItsWallets) {
