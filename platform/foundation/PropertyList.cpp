@@ -20,9 +20,6 @@ namespace fv {
 
 namespace {
 
-// Deep enough for any real property list (and for archives of the deepest tree they accept), shallow
-// enough that reading hostile input cannot exhaust the stack.
-constexpr std::size_t kMaxDepth = 1000;
 constexpr std::size_t kMaxFileSize = 256u << 20;
 
 // ---- dates: seconds since 1970 <-> "YYYY-MM-DDTHH:MM:SSZ" --------------------------------------
@@ -408,7 +405,7 @@ std::optional<Value> readDictNode(const pugi::xml_node& node, std::size_t depth)
 }
 
 std::optional<Value> readNode(const pugi::xml_node& node, std::size_t depth) {
-    if (node.type() != pugi::node_element || depth > kMaxDepth) return std::nullopt;
+    if (node.type() != pugi::node_element || depth > PropertyList::kMaxDepth) return std::nullopt;
     const std::string_view name = node.name();
     if (name == "array") return readArrayNode(node, depth);
     if (name == "dict") return readDictNode(node, depth);

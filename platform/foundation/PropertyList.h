@@ -11,6 +11,9 @@ namespace fv {
 
 class PropertyList {
 public:
+    // Deep enough for any real property list (and for archives of the deepest tree they accept),
+    // shallow enough that reading hostile input cannot exhaust the stack, even on a worker thread.
+    static constexpr std::size_t kMaxDepth = 512;
 
     static std::optional<Value> readFile(const std::string& path);
     static std::optional<Value> readData(const Value::Bytes& bytes);
