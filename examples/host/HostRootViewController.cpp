@@ -29,9 +29,6 @@ UILabelPtr makeLabel(CGRect frame, const std::string& key, UIFontPtr font, UICol
 }  // namespace
 
 void HostRootViewController::registerMembers(ClassBuilder<HostRootViewController>& b) {
-    b.outlet("lbl_title", &HostRootViewController::lbl_title);
-    b.outlet("lbl_message", &HostRootViewController::lbl_message);
-    b.outlet("btn_transfer", &HostRootViewController::btn_transfer);
     b.action("transferPressed:", &HostRootViewController::transferPressed);
 }
 
@@ -50,13 +47,13 @@ void HostRootViewController::loadView() {
     header->addSubview(makeLabel({{24, 110}, {width - 48, 24}}, "HOST_SUBTITLE", UIFont::systemFontOfSize(17),
                                  hostColor(0xFFFFFF, 0.75)));
     root->addSubview(header);
-    lbl_title = std::static_pointer_cast<UILabel>(header->subviews()[0]);
+    lbl_title.bind(std::static_pointer_cast<UILabel>(header->subviews()[0]));
 
     auto message = makeLabel({{24, 212}, {width - 48, 72}}, "HOST_MESSAGE", UIFont::systemFontOfSize(16),
                              hostColor(0x3A4468));
     message->setNumberOfLines(0);
     root->addSubview(message);
-    lbl_message = message;
+    lbl_message.bind(message);
 
     auto button = UIButton::buttonWithType(UIButtonTypeCustom);
     button->setFrame({{24, 304}, {width - 48, 52}});
@@ -68,7 +65,7 @@ void HostRootViewController::loadView() {
     button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(18));
     button->addTarget(shared_from_this(), "transferPressed:", UIControlEventTouchUpInside);
     root->addSubview(button);
-    btn_transfer = button;
+    btn_transfer.bind(button);
 
     setView(root);
 }

@@ -23,9 +23,9 @@ class HostRootViewController : public UIViewController {
     // Hands the host's navigation controller to the framework.
     void transferPressed(UIButton* sender);
 
-    std::weak_ptr<UILabel> lbl_title;
-    std::weak_ptr<UILabel> lbl_message;
-    std::weak_ptr<UIButton> btn_transfer;
+    FV_OUTLET(UILabel, lbl_title);
+    FV_OUTLET(UILabel, lbl_message);
+    FV_OUTLET(UIButton, btn_transfer);
 };
 
 }  // namespace fv

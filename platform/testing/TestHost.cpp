@@ -119,6 +119,8 @@ void TestHost::finish() {
     finished_ = true;
     for (const auto& e : UINib::loadErrors()) ADD_FAILURE() << "interface file error: " << e;
     UINib::clearLoadErrors();
+    for (const auto& f : faults_.faults()) ADD_FAILURE() << "fault: " << f;
+    faults_.clear();
     window_->setRootViewController(nullptr);
     window_->setHidden(true);
     TouchDispatch::reset();

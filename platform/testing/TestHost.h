@@ -4,7 +4,8 @@
 // navigation controller around a plain screen. Tests drive screens as a user would (tap, type, drag)
 // and look at the result: the navigation stack, the views, overlays and alerts, and PNG snapshots.
 //
-// Interface-file load errors during the test fail it (at finish(), which the fixture calls).
+// Interface-file load errors and faults (an action or observer that threw, an unbound outlet, a
+// selector nobody answers) during the test fail it, at finish(), which the fixture calls.
 //
 //     class MyScreenTest : public fv::TestHostFixture {};
 //     TEST_F(MyScreenTest, ...) { host.show(screen); host.tap(host.outlet(screen, "btn_next")); ... }
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/foundation/Fault.h"
 #include "platform/ui/UIAlertController.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UIWindow.h"
@@ -88,13 +90,16 @@ class TestHost {
     // Channel difference a pixel may show and still match, out of 255.
     static constexpr int kSnapshotTolerance = 12;
 
-    // Fails the current test for each interface-file error since the host started, then tears the
-    // host down. Idempotent; the destructor calls it.
+    // Fails the current test for each interface-file error and each fault since the host started,
+    // then tears the host down. Idempotent; the destructor calls it.
     void finish();
+    // The faults so far; a test that provokes one on purpose looks at them and clears them.
+    FaultCollector& faults() { return faults_; }
 
   private:
     bool deliverTouchSequence(const std::vector<CGPoint>& windowPoints, double stepSeconds);
 
+    FaultCollector faults_;
     UIWindowPtr window_;
     UINavigationControllerPtr nav_;
     UIViewControllerPtr root_;

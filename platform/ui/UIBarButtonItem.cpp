@@ -67,8 +67,10 @@ UIBarButtonItemPtr UIBarButtonItem::create(const std::string& title, UIBarButton
     auto item = std::make_shared<UIBarButtonItem>();
     item->title_ = title;
     item->style_ = style;
-    item->target_ = target;
-    item->action_ = action;
+    if (!target || action.empty() || answersAction(*target, action, "UIBarButtonItem")) {
+        item->target_ = target;
+        item->action_ = action;
+    }
     return item;
 }
 
@@ -85,8 +87,10 @@ UIBarButtonItemPtr UIBarButtonItem::createWithSystemItem(UIBarButtonSystemItem s
                                                          const std::string& action) {
     auto item = std::make_shared<UIBarButtonItem>();
     item->systemItem_ = systemItem;
-    item->target_ = target;
-    item->action_ = action;
+    if (!target || action.empty() || answersAction(*target, action, "UIBarButtonItem")) {
+        item->target_ = target;
+        item->action_ = action;
+    }
     if (systemItem == UIBarButtonSystemItemDone) {
         item->title_ = "Done";
         item->style_ = UIBarButtonItemStyleDone;

@@ -112,6 +112,7 @@ void UIControl::setContentVerticalAlignment(UIControlContentVerticalAlignment a)
 
 void UIControl::addTarget(const NSObjectPtr& target, const std::string& selector, unsigned events) {
     if (!target || selector.empty() || events == 0) return;
+    if (!answersAction(*target, selector, className())) return;
     NSObjectWeak weak = target;
     for (const auto& r : registrations_)
         if (r.selector == selector && r.events == events && sameTarget(r.target, weak)) return;

@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -268,6 +269,12 @@ class Instantiation {
 
     std::vector<NSObjectPtr> run(const pugi::xml_node& root) {
         std::vector<NSObjectPtr> top;
+        // Building recurses once per level; a file nested deeper than any screen would exhaust the
+        // stack, so it builds nothing at all.
+        if (nestingDepth(root) > kMaxNestingDepth) {
+            error("elements are nested more than " + std::to_string(kMaxNestingDepth) + " levels deep");
+            return top;
+        }
         for (auto node : root.children()) {
             if (node.type() != pugi::node_element) continue;
             std::string tag = node.name();
@@ -282,9 +289,13 @@ class Instantiation {
             if (auto object = build(node, nullptr)) top.push_back(object);
         }
         connect();
+        if (owner_) checkRequiredOutlets(*owner_);
+        for (auto& object : made_) checkRequiredOutlets(*object);
         for (auto& object : made_) object->awakeFromNib();
         return top;
     }
+
+    static constexpr int kMaxNestingDepth = 256;
 
   private:
     struct Pending {
@@ -299,6 +310,32 @@ class Instantiation {
         errors_.push_back(line);
         std::lock_guard lock(registries().mutex);
         registries().errors.push_back(line);
+    }
+
+    // Without recursion, so that the measuring itself cannot overflow.
+    static int nestingDepth(const pugi::xml_node& root) {
+        int depth = 0, deepest = 0;
+        pugi::xml_node node = root.first_child();
+        while (node && node != root) {
+            if (node.type() == pugi::node_element) deepest = std::max(deepest, depth + 1);
+            if (node.first_child()) {
+                node = node.first_child();
+                ++depth;
+                continue;
+            }
+            while (node && node != root && !node.next_sibling()) {
+                node = node.parent();
+                --depth;
+            }
+            if (node && node != root) node = node.next_sibling();
+        }
+        return deepest;
+    }
+
+    void checkRequiredOutlets(NSObject& object) {
+        for (const auto& name : object.classInfo().requiredOutlets())
+            if (!object.objectForKey(name))
+                error("the file does not bind the outlet \"" + name + "\" of " + object.className());
     }
 
     static std::string where(const pugi::xml_node& node) {

@@ -58,8 +58,8 @@ TEST_F(HostWalkthrough, ShowsItsOwnScreenWithTextsFromItsOwnBundle) {
     HostApplication app(fast());
     EXPECT_EQ(NSBundle::mainBundle()->bundleIdentifier(), "com.example.NorthwindHost");
     EXPECT_EQ(app.rootScreen()->view()->window(), app.window().get());
-    EXPECT_EQ(app.rootScreen()->lbl_title.lock()->text(), "Northwind Bank");
-    EXPECT_EQ(app.rootScreen()->btn_transfer.lock()->currentTitle(), "Transfer to bank");
+    EXPECT_EQ(app.rootScreen()->lbl_title.get()->text(), "Northwind Bank");
+    EXPECT_EQ(app.rootScreen()->btn_transfer.get()->currentTitle(), "Transfer to bank");
     // The framework's texts are looked up in the host's table too.
     EXPECT_EQ(NSLocalizedString("Verification in in progress", ""), "Verification in progress");
 }
