@@ -46,9 +46,14 @@ class TestHost {
     void runUntilIdle();
 
     // ---- input ----
-    // A touch down and up at the centre of `view` (or at a point in window coordinates), delivered
-    // to whatever is hit there, as on a device. False when the view is not on screen or nothing is hit.
+    // A touch down and up at the centre of `view`, through the user driver. False, and the test
+    // fails saying where the touch went, when the view is not on screen or the touch reaches another
+    // view; tapMissing() is for a test that means the touch to miss.
     bool tap(const UIViewPtr& view);
+    // The problem of a tap on `view` that was meant not to reach it ("" when it did reach it).
+    std::string tapMissing(const UIViewPtr& view);
+    // A touch down and up at a point in window coordinates, delivered to whatever is hit there.
+    // False when nothing is hit.
     bool tap(CGPoint windowPoint);
     // Makes `field` first responder, then types `text` one character (code point) at a time through its
     // key input. False when the field refuses focus or takes no text.
