@@ -4,6 +4,7 @@
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UIPageControl.h"
+#include "platform/ui/UIPanGestureRecognizer.h"
 #include "platform/ui/UISegmentedControl.h"
 #include "platform/ui/UISwitch.h"
 #include "platform/ui/UIToolbar.h"
@@ -202,4 +203,22 @@ TEST_F(TargetActionTest, InterfaceFilesWireControlsItemsAndFields) {
 }
 
 }  // namespace
+// Wired in code, a misspelt selector is refused at once rather than found missing at the first tap.
+TEST_F(ControlsTest, ASelectorTheTargetDoesNotAnswerIsRefusedWhenAdded) {
+    auto button = place(UIButton::create(), {{20, 100}, {200, 44}});
+    auto recorder = std::make_shared<ActionRecorder>();
+    button->addTarget(recorder, "fierd:", UIControlEventTouchUpInside);
+    EXPECT_TRUE(button->allTargets().empty());
+    auto pan = std::make_shared<UIPanGestureRecognizer>();
+    pan->addTarget(recorder, "panned:");
+    auto item = UIBarButtonItem::create("Done", UIBarButtonItemStyleDone, recorder, "don:");
+    EXPECT_TRUE(item->action().empty());
+    const auto faults = host.faults().faults();
+    ASSERT_EQ(faults.size(), 3u);
+    EXPECT_NE(faults[0].find("UIButton: refused the action \"fierd:\", which ActionRecorder does not answer"),
+              std::string::npos)
+        << faults[0];
+    host.faults().clear();
+}
+
 }  // namespace fv::testing_controls
