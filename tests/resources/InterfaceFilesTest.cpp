@@ -63,6 +63,10 @@ bool hasInterfaceFile(const std::string& name) {
     return bundle && bundle->pathForResource(name, "xml").has_value();
 }
 
+void PrintTo(const ScreenNameEntry& entry, std::ostream* out) {
+    *out << entry.name.className << (entry.built ? " (built)" : " (not built yet)");
+}
+
 class ScreenNameTest : public ::testing::TestWithParam<ScreenNameEntry> {};
 
 // A built screen that lost its class or its file, or a screen that landed without saying so, would
