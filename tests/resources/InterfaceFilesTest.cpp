@@ -10,6 +10,11 @@
 #include "platform/ui/UINib.h"
 
 namespace fv {
+
+void PrintTo(const ScreenNameEntry& entry, std::ostream* out) {
+    *out << entry.name.className << (entry.built ? " (built)" : " (not built yet)");
+}
+
 namespace {
 
 // The class names the framework bundle's interface files are named after.
@@ -61,10 +66,6 @@ INSTANTIATE_TEST_SUITE_P(FrameworkBundle, InterfaceFileTest, ::testing::ValuesIn
 bool hasInterfaceFile(const std::string& name) {
     auto bundle = frameworkBundle();
     return bundle && bundle->pathForResource(name, "xml").has_value();
-}
-
-void PrintTo(const ScreenNameEntry& entry, std::ostream* out) {
-    *out << entry.name.className << (entry.built ? " (built)" : " (not built yet)");
 }
 
 class ScreenNameTest : public ::testing::TestWithParam<ScreenNameEntry> {};
