@@ -102,6 +102,14 @@ void unboundOutletFault(const char* name) {
     throw std::logic_error(what);
 }
 
+const std::map<std::string, long long>* ClassInfo::findEnumNames(const std::string& key) const {
+    for (const ClassInfo* c = this; c; c = c->superclass()) {
+        auto it = c->enumNames.find(key);
+        if (it != c->enumNames.end()) return &it->second;
+    }
+    return nullptr;
+}
+
 bool ClassInfo::isSubclassOf(const std::string& className) const {
     for (const ClassInfo* c = this; c; c = c->superclass())
         if (c->name == className) return true;

@@ -52,11 +52,14 @@ struct ClassInfo {
     std::map<std::string, Property> properties;
     std::map<std::string, ObjectMember> objects;  // outlets and object-typed properties
     std::map<std::string, Action> actions;        // by exact selector text
+    // The words interface files use for an enum property's values ("center" -> 1), by property.
+    std::map<std::string, std::map<std::string, long long>> enumNames;
 
     const ClassInfo* superclass() const;
     const Property* findProperty(const std::string& key) const;
     const ObjectMember* findObject(const std::string& key) const;
     const Action* findAction(const std::string& selector) const;
+    const std::map<std::string, long long>* findEnumNames(const std::string& key) const;
     bool isSubclassOf(const std::string& className) const;  // true for itself too
     // The names of the required outlets of this class and its ancestors.
     std::vector<std::string> requiredOutlets() const;
@@ -192,6 +195,11 @@ public:
                                    self(o).*member = typed;
                                    return true;
                                }};
+        return *this;
+    }
+    // The interface-file words for the values of the enum property `key`; a subclass may add its own.
+    ClassBuilder& enumNames(const std::string& key, std::map<std::string, long long> names) {
+        info_.enumNames[key] = std::move(names);
         return *this;
     }
     // A required outlet (see FV_OUTLET).

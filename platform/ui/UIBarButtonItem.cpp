@@ -27,6 +27,7 @@ namespace {
 }  // namespace
 
 void UIBarButtonItem::registerMembers(ClassBuilder<UIBarButtonItem>& b) {
+    b.enumNames("style", {{"plain", 0}, {"default", 0}, {"bordered", 1}, {"done", 2}});
     // What the item's view on a bar calls when tapped.
     b.action("sendAction", std::function<void(UIBarButtonItem&, NSObject*)>(
                                [](UIBarButtonItem& item, NSObject*) { item.sendAction(); }));

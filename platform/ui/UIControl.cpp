@@ -58,6 +58,8 @@ unsigned controlEventsFromName(const std::string& name) {
 }
 
 void UIControl::registerMembers(ClassBuilder<UIControl>& b) {
+    b.enumNames("contentHorizontalAlignment", {{"center", 0}, {"left", 1}, {"right", 2}, {"fill", 3}});
+    b.enumNames("contentVerticalAlignment", {{"center", 0}, {"top", 1}, {"bottom", 2}, {"fill", 3}});
     b.property("enabled", &UIControl::isEnabled, &UIControl::setEnabled);
     b.property("selected", &UIControl::isSelected, &UIControl::setSelected);
     b.property("highlighted", &UIControl::isHighlighted, &UIControl::setHighlighted);

@@ -51,78 +51,6 @@ F findForClass(const std::map<std::string, F>& table, const ClassInfo* info) {
 
 // ---- value conversion ----
 
-const std::map<std::string, std::map<std::string, int>>& enumNames() {
-    static const std::map<std::string, std::map<std::string, int>> names = {
-        {"textAlignment", {{"left", 0}, {"center", 1}, {"right", 2}, {"justified", 3}, {"natural", 4}}},
-        {"contentMode",
-         {{"scaleToFill", 0},
-          {"scaleAspectFit", 1},
-          {"scaleAspectFill", 2},
-          {"redraw", 3},
-          {"center", 4},
-          {"top", 5},
-          {"bottom", 6},
-          {"left", 7},
-          {"right", 8},
-          {"topLeft", 9},
-          {"topRight", 10},
-          {"bottomLeft", 11},
-          {"bottomRight", 12}}},
-        {"keyboardType",
-         {{"default", 0},
-          {"asciiCapable", 1},
-          {"numbersAndPunctuation", 2},
-          {"URL", 3},
-          {"numberPad", 4},
-          {"phonePad", 5},
-          {"namePhonePad", 6},
-          {"emailAddress", 7},
-          {"decimalPad", 8}}},
-        {"returnKeyType",
-         {{"default", 0},
-          {"go", 1},
-          {"google", 2},
-          {"join", 3},
-          {"next", 4},
-          {"route", 5},
-          {"search", 6},
-          {"send", 7},
-          {"yahoo", 8},
-          {"done", 9}}},
-        {"autocapitalizationType", {{"none", 0}, {"words", 1}, {"sentences", 2}, {"allCharacters", 3}}},
-        {"autocorrectionType", {{"default", 0}, {"no", 1}, {"yes", 2}}},
-        {"keyboardAppearance", {{"default", 0}, {"dark", 1}, {"light", 2}}},
-        {"borderStyle", {{"none", 0}, {"line", 1}, {"bezel", 2}, {"roundedRect", 3}}},
-        {"clearButtonMode", {{"never", 0}, {"whileEditing", 1}, {"unlessEditing", 2}, {"always", 3}}},
-        {"scrollDirection", {{"vertical", 0}, {"horizontal", 1}}},
-        {"selectionStyle", {{"none", 0}, {"blue", 1}, {"gray", 2}, {"default", 3}}},
-        {"separatorStyle", {{"none", 0}, {"singleLine", 1}}},
-        {"style", {{"plain", 0}, {"default", 0}, {"bordered", 1}, {"grouped", 1}, {"done", 2}}},
-        {"activityIndicatorViewStyle",
-         {{"whiteLarge", 0}, {"white", 1}, {"gray", 2}, {"medium", 100}, {"large", 101}}},
-        {"barStyle", {{"default", 0}, {"black", 1}}},
-        {"lineBreakMode",
-         {{"wordWrap", 0},
-          {"charWrap", 1},
-          {"clip", 2},
-          {"truncatingHead", 3},
-          {"truncatingTail", 4},
-          {"truncatingMiddle", 5}}},
-        {"contentHorizontalAlignment", {{"center", 0}, {"left", 1}, {"right", 2}, {"fill", 3}}},
-        {"contentVerticalAlignment", {{"center", 0}, {"top", 1}, {"bottom", 2}, {"fill", 3}}},
-        {"modalPresentationStyle",
-         {{"fullScreen", 0},
-          {"pageSheet", 1},
-          {"formSheet", 2},
-          {"currentContext", 3},
-          {"custom", 4},
-          {"overFullScreen", 5},
-          {"overCurrentContext", 6},
-          {"popover", 7}}},
-    };
-    return names;
-}
-
 std::optional<double> parseNumber(std::string_view text) {
     if (text.empty()) return std::nullopt;
     double d = 0;
@@ -159,11 +87,11 @@ bool containsInsetWord(const std::string& key) {
 }
 
 // The readings of an attribute's text, most specific first; the first one the setter accepts wins.
-std::vector<Value> candidateValues(const std::string& key, const std::string& text) {
+// Enum words come from the object's class, which registers them with its properties.
+std::vector<Value> candidateValues(const ClassInfo& info, const std::string& key, const std::string& text) {
     std::vector<Value> out;
-    auto& enums = enumNames();
-    if (auto it = enums.find(key); it != enums.end()) {
-        if (auto e = it->second.find(text); e != it->second.end()) out.emplace_back(e->second);
+    if (const auto* names = info.findEnumNames(key)) {
+        if (auto e = names->find(text); e != names->end()) out.emplace_back(e->second);
     }
     if (text == "true" || text == "YES") out.emplace_back(true);
     if (text == "false" || text == "NO") out.emplace_back(false);
@@ -449,10 +377,10 @@ class Instantiation {
 
     void setProperty(NSObject& object, const std::string& key, const std::string& text,
                      const pugi::xml_node& node) {
-        for (const auto& candidate : candidateValues(key, text))
+        for (const auto& candidate : candidateValues(object.classInfo(), key, text))
             if (object.setValueForKey(key, candidate)) return;
         if (auto* layer = dynamic_cast<CALayer*>(&object)) {
-            for (const auto& candidate : candidateValues(key, text))
+            for (const auto& candidate : candidateValues(object.classInfo(), key, text))
                 if (setLayerValue(*layer, key, candidate)) return;
         }
         if (!object.hasValueForKey(key) && !dynamic_cast<CALayer*>(&object)) {
