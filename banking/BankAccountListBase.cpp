@@ -18,12 +18,12 @@ long BankAccountListBase::tableViewNumberOfRowsInSection(UITableView&, long) {
 }
 
 std::optional<CGFloat> BankAccountListBase::tableViewHeightForRowAtIndexPath(UITableView&,
-                                                                               const NSIndexPath&) {
+                                                                             const NSIndexPath&) {
     return BankAccountListTableViewCell::kRowHeight;
 }
 
 UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableView& tableView,
-                                                                         const NSIndexPath& indexPath) {
+                                                                       const NSIndexPath& indexPath) {
     const char* identifier = BankAccountListTableViewCell::kReuseIdentifier;
     auto cell = std::dynamic_pointer_cast<BankAccountListTableViewCell>(
         tableView.dequeueReusableCellWithIdentifier(identifier));
@@ -44,7 +44,6 @@ UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableVi
     cell->showBankAccount(*filteredBankAccounts[indexPath.row], indexPath.row, rowStyle());
     return cell;
 }
-
 
 // ---- search ----
 

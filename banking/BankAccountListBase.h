@@ -15,13 +15,12 @@
 namespace fv {
 
 class BankAccountListBase : public BaseViewController,
-                              public UITableViewDataSource,
-                              public UITableViewDelegate,
-                              public UISearchBarDelegate {
+                            public UITableViewDataSource,
+                            public UITableViewDelegate,
+                            public UISearchBarDelegate {
     FV_CLASS(BankAccountListBase, BaseViewController)
     using BaseViewController::BaseViewController;
     ~BankAccountListBase() override;
-
 
     // ---- table ----
     long tableViewNumberOfRowsInSection(UITableView& tableView, long section) override;

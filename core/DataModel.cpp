@@ -41,7 +41,8 @@ std::shared_ptr<DataModel> DataModel::sharedInstance() {
     return instance;
 }
 
-DataModel::DataModel() : getCardViews_(ScreenRegistry::screenNamed(screen::VerificationPhoneEmailViewController)) {}
+DataModel::DataModel()
+    : getCardViews_(ScreenRegistry::screenNamed(screen::VerificationPhoneEmailViewController)) {}
 
 void DataModel::initAllViews() {
     homeNavView_ = makeStack(screen::MyCardsViewController);

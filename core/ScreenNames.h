@@ -13,7 +13,7 @@ struct ScreenName {
     const char* className;
 };
 
-#define FV_SCREEN(Name) inline constexpr ScreenName Name{#Name}
+#define FV_SCREEN(Name) inline constexpr ScreenName Name = {#Name}
 
 namespace screen {
 FV_SCREEN(MyCardsViewController);

@@ -51,13 +51,15 @@ void CardToBankTransferViewController::setDefaultSelection() {
     for (const auto* box : {&view_OptionOneField, &view_OptionTwoField, &view_OptionThreeField})
         CustomizeLayer((*box)->layer());
     // The tint only shows on a template image, as the arrow is meant to be drawn.
-    if (auto image = img_arrow->image(); image && image->renderingMode() != UIImageRenderingMode::AlwaysTemplate)
+    if (auto image = img_arrow->image();
+        image && image->renderingMode() != UIImageRenderingMode::AlwaysTemplate)
         img_arrow->setImage(image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
     img_arrow->setTintColor(theme->main_color());
     if (auto account = DataModel::sharedInstance()->selectedBankAccount())
         lbl_selectedRecipient->setText(account->bankName() + " - " + account->accountNumber());
     const bool fromMyAccounts = cameFrom_ == kCameFromMyBankAccounts;
-    Img_backIcon->setImage(UIImage::imageNamed(fromMyAccounts ? "icon_back" : "side_menu_white", frameworkBundle()));
+    Img_backIcon->setImage(
+        UIImage::imageNamed(fromMyAccounts ? "icon_back" : "side_menu_white", frameworkBundle()));
     constraint_img_back->setConstant(fromMyAccounts ? 5 : 20);
     lbl_TotalAmount->setAttributedText(attributedAmountString(kCardBalanceText));
 }

@@ -102,7 +102,8 @@ bool Walkthrough::runTransfer(const std::string& amount) {
            step("amount", "the amount " + amount + " is typed", [&] { return typeAmount(amount); }) &&
            step("confirmation", "Next opens the confirmation", [&] { return openConfirmation(); }) &&
            step("slide", "the knob slid to the end unlocks the slider", [&] { return slideToConfirm(); }) &&
-           step("success", "the success screen follows", [&] { return reach(screen::CardToBankTransferSuccessViewController); }) &&
+           step("success", "the success screen follows",
+                [&] { return reach(screen::CardToBankTransferSuccessViewController); }) &&
            step("back", "Continue returns to the host's first screen", [&] { return continueToHost(); });
 }
 
@@ -178,7 +179,8 @@ std::string Walkthrough::openConfirmation() const {
 // A finger on the knob's visible end, moved to the far end of the track and lifted.
 std::string Walkthrough::slideToConfirm() const {
     auto slider = outlet(topScreen(), "btn_slider");
-    if (!slider || !slider->window() || !UserDriver::isShown(slider.get())) return "the slider is not on the screen";
+    if (!slider || !slider->window() || !UserDriver::isShown(slider.get()))
+        return "the slider is not on the screen";
     loop().runUntilIdle();
     const CGRect b = slider->bounds();
     const double knob = slider->valueForKey("dragPointWidth").asReal().value_or(70.0);

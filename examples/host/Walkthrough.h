@@ -20,9 +20,9 @@ class Walkthrough {
     // Every road of Roads.h in order, numbering the pictures on across them. False at the first failure.
     bool runAll();
 
-    // The "transfer" road. OpenMyCards from the host's first screen: the first verified account in the picker, an amount,
-    // Next, the knob slid to the end, the success screen, Continue back to the host's first screen.
-    // False at the first step that does not reach what it expects, after a line saying why.
+    // The "transfer" road. OpenMyCards from the host's first screen: the first verified account in the
+    // picker, an amount, Next, the knob slid to the end, the success screen, Continue back to the host's
+    // first screen. False at the first step that does not reach what it expects, after a line saying why.
     bool runTransfer(const std::string& amount = "250.00");
 
     // The PNGs written so far, in order.

@@ -113,7 +113,9 @@ class TestHost {
     // then tears the host down. Idempotent; the destructor calls it.
     void finish();
     // The faults so far; a test that provokes one on purpose looks at them and clears them.
-    FaultCollector& faults() { return faults_; }
+    FaultCollector& faults() {
+        return faults_;
+    }
 
   private:
     bool deliverTouchSequence(const std::vector<CGPoint>& windowPoints, double stepSeconds);

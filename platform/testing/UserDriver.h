@@ -29,7 +29,8 @@ class UserDriver {
     // ---- keys ----
     // Taps `field`, then types `text` one character at a time into whatever the tap made first
     // responder, which must be the field.
-    static std::string type(const UIViewPtr& field, const std::string& text, const std::string& what = "the field");
+    static std::string type(const UIViewPtr& field, const std::string& text,
+                            const std::string& what = "the field");
 
     // ---- time ----
     // Lets the main run loop, on a real or virtual clock, run in small slices until `done` holds;
@@ -41,7 +42,8 @@ class UserDriver {
     // The frontmost shown view under `root` whose "text", "title" or "currentTitle" reads `text`.
     static UIViewPtr viewWithText(const UIViewPtr& root, const std::string& text);
     // The control under `root` that sends `selector` to `target` when tapped.
-    static UIControlPtr controlWiredTo(const UIViewPtr& root, const NSObject* target, const std::string& selector);
+    static UIControlPtr controlWiredTo(const UIViewPtr& root, const NSObject* target,
+                                       const std::string& selector);
     // True when `view` and all its ancestors are shown (not hidden, not transparent).
     static bool isShown(const UIView* view);
 };

@@ -50,7 +50,6 @@ std::optional<UIImagePtr> imageFromValue(const Value& v) {
     return std::nullopt;
 }
 
-
 namespace {
 
 Value insetsValue(const std::vector<double>& n) {

@@ -13,8 +13,8 @@
 #include "platform/foundation/Log.h"
 #include "platform/graphics/GeometryValue.h"
 #include "platform/ui/ColorValue.h"
-#include "platform/ui/NibValues.h"
 #include "platform/ui/NSLayoutConstraint.h"
+#include "platform/ui/NibValues.h"
 #include "platform/ui/UIView.h"
 
 namespace fv {

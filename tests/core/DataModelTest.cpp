@@ -42,7 +42,8 @@ const StackCase kStacks[] = {
     {"cardToCardTransNavView", screen::CardToCardTransferViewController, &DataModel::cardToCardTransNavView},
     {"myBankAccountsNavView", screen::MyBankAccountsViewController, &DataModel::myBankAccountsNavView},
     {"addBankAccountNavView", screen::AddBankAccountViewController, &DataModel::addBankAccountNavView},
-    {"cardToBankTransferNavView", screen::CardToBankTransferViewController, &DataModel::cardToBankTransferNavView},
+    {"cardToBankTransferNavView", screen::CardToBankTransferViewController,
+     &DataModel::cardToBankTransferNavView},
 };
 
 class DataModelStackTest : public TestHostFixture, public ::testing::WithParamInterface<StackCase> {};

@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kFrameworkFolders = {"core",       "screenkit", "controls", "cards",
+const std::vector<std::string> kFrameworkFolders = {"core",       "screenkit", "controls",  "cards",
                                                     "onboarding", "banking",   "transfers", "locations"};
 const std::vector<std::string> kScreenFolders = {"cards", "onboarding", "banking", "transfers", "locations"};
 
@@ -73,7 +73,8 @@ std::vector<Rule> rules() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layers, IncludeRuleTest, ::testing::ValuesIn(rules()), [](const auto& info) {
-    return info.param.name[0] ? std::string(info.param.name) : info.param.from + "IncludesNoOtherScreenFolder";
+    return info.param.name[0] ? std::string(info.param.name)
+                              : info.param.from + "IncludesNoOtherScreenFolder";
 });
 
 }  // namespace

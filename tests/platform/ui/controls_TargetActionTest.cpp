@@ -133,7 +133,8 @@ TEST_F(TargetActionTest, BarButtonItemTapSendsTheItemAsSender) {
     ASSERT_TRUE(view);
     EXPECT_GT(view->frame().origin.x, 250);  // pushed right by the flexible space
     // The toolbar takes the touches on its items.
-    const CGPoint centre = view->convertPointToView({CGRectGetMidX(view->bounds()), CGRectGetMidY(view->bounds())}, nullptr);
+    const CGPoint centre =
+        view->convertPointToView({CGRectGetMidX(view->bounds()), CGRectGetMidY(view->bounds())}, nullptr);
     ASSERT_TRUE(host.tap(centre));
     ASSERT_EQ(recorder->calls, (Calls{"fired:"}));
     EXPECT_EQ(recorder->senders.front(), done.get());
