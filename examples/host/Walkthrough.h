@@ -1,7 +1,8 @@
 #pragma once
 // A scripted user: walks a road through the framework's screens by touches and keystrokes on the
 // host's window, saving the window as a PNG after every step (<output>/01-host.png, 02-...) and
-// printing one line per step. It finds the framework's views the way a UI test would: by the outlet
+// printing one line per step. With no output folder the window is still rendered after every step,
+// but nothing is written. It finds the framework's views the way a UI test would: by the outlet
 // names their interface files give them and by the actions their controls are wired to.
 #include <functional>
 #include <string>
