@@ -107,7 +107,10 @@ std::string Walkthrough::savePicture(const std::string& name) {
     loop().runUntilIdle();
     app_.window()->layoutIfNeeded();
     if (outputDir_.empty()) return renderView(*app_.window()) ? "(not saved)" : "";
-    if (!renderViewToPNG(*app_.window(), path)) return "";
+    // Pictures are written in the background; a folder that cannot take them stops the walk at once.
+    std::error_code ec;
+    if (!fs::is_directory(outputDir_, ec)) return "";
+    if (!writer_.write(renderView(*app_.window()), path)) return "";
     pictures_.push_back(path);
     return path;
 }
@@ -135,7 +138,7 @@ bool Walkthrough::step(const std::string& name, const std::string& description,
 bool Walkthrough::runTransfer(const std::string& amount) {
     std::error_code ec;
     if (!outputDir_.empty()) fs::create_directories(outputDir_, ec);
-    return step("host", "the host's own first screen", [&] { return awaitHost(); }) &&
+    const bool walked = step("host", "the host's own first screen", [&] { return awaitHost(); }) &&
            step("transfer", "\"Transfer to bank\" opens the card-to-bank transfer (SDKManager OpenMyCards)",
                 [&] { return openTransfer(); }) &&
            step("picker", "the bank-account selector opens the picker of verified accounts",
@@ -147,6 +150,14 @@ bool Walkthrough::runTransfer(const std::string& amount) {
            step("slide", "the knob slid to the end unlocks the slider", [&] { return slideToConfirm(); }) &&
            step("success", "the success screen follows", [&] { return reach(kSuccessScreen); }) &&
            step("back", "Continue returns to the host's first screen", [&] { return continueToHost(); });
+    return finishPictures() && walked;
+}
+
+bool Walkthrough::finishPictures() {
+    const auto failed = writer_.finish();
+    for (const auto& path : failed) print("FAILED: cannot write the picture " + path);
+    std::erase_if(pictures_, [&](const std::string& p) { return std::find(failed.begin(), failed.end(), p) != failed.end(); });
+    return failed.empty();
 }
 
 UIViewControllerPtr Walkthrough::topScreen() const {

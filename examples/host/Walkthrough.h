@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "examples/host/HostApplication.h"
+#include "platform/graphics/PNGWriter.h"
 
 namespace fv {
 
@@ -31,6 +32,8 @@ class Walkthrough {
               const std::function<std::string()>& action);
 
     std::string savePicture(const std::string& name);
+    // Waits for the pictures still being written; false (after a line per picture) when any failed.
+    bool finishPictures();
 
     // The steps; each answers an empty text when it reached what it expects, else what went wrong.
     UIViewControllerPtr topScreen() const;
@@ -47,6 +50,8 @@ class Walkthrough {
     HostApplication& app_;
     std::string outputDir_;
     std::vector<std::string> pictures_;
+    // Encodes and writes the pictures while the walk goes on.
+    PNGWriter writer_;
     int stepNumber_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include "platform/foundation/Log.h"
+#include "platform/graphics/PNGWriter.h"
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UIWindow.h"
 
@@ -123,7 +124,7 @@ bool renderViewToPNG(UIView& view, const std::string& path, CGFloat scale) {
         log("renderViewToPNG: nothing to render for " + path);
         return false;
     }
-    if (cairo_surface_write_to_png(image->cairoSurface(), path.c_str()) != CAIRO_STATUS_SUCCESS) {
+    if (!PNGWriter::writeNow(*image, path)) {
         log("renderViewToPNG: could not write " + path);
         return false;
     }
