@@ -58,7 +58,11 @@ std::string Walkthrough::savePicture(const std::string& name) {
     const std::string path = (fs::path(outputDir_) / file).string();
     loop().runUntilIdle();
     app_.window()->layoutIfNeeded();
-    if (!renderViewToPNG(*app_.window(), path)) return "";
+    if (outputDir_.empty()) return renderView(*app_.window()) ? "(not saved)" : "";
+    // Pictures are written in the background; a folder that cannot take them stops the walk at once.
+    std::error_code ec;
+    if (!fs::is_directory(outputDir_, ec)) return "";
+    if (!writer_.write(renderView(*app_.window()), path)) return "";
     pictures_.push_back(path);
     return path;
 }
@@ -91,8 +95,8 @@ bool Walkthrough::runAll() {
 
 bool Walkthrough::runTransfer(const std::string& amount) {
     std::error_code ec;
-    fs::create_directories(outputDir_, ec);
-    return step("host", "the host's own first screen", [&] { return awaitHost(); }) &&
+    if (!outputDir_.empty()) fs::create_directories(outputDir_, ec);
+    const bool walked = step("host", "the host's own first screen", [&] { return awaitHost(); }) &&
            step("transfer", "\"Transfer to bank\" opens the card-to-bank transfer (SDKManager OpenMyCards)",
                 [&] { return openTransfer(); }) &&
            step("picker", "the bank-account selector opens the picker of verified accounts",
@@ -105,6 +109,14 @@ bool Walkthrough::runTransfer(const std::string& amount) {
            step("success", "the success screen follows",
                 [&] { return reach(screen::CardToBankTransferSuccessViewController); }) &&
            step("back", "Continue returns to the host's first screen", [&] { return continueToHost(); });
+    return finishPictures() && walked;
+}
+
+bool Walkthrough::finishPictures() {
+    const auto failed = writer_.finish();
+    for (const auto& path : failed) print("FAILED: cannot write the picture " + path);
+    std::erase_if(pictures_, [&](const std::string& p) { return std::find(failed.begin(), failed.end(), p) != failed.end(); });
+    return failed.empty();
 }
 
 UIViewControllerPtr Walkthrough::topScreen() const {

@@ -1,7 +1,8 @@
 #pragma once
 // A scripted user: walks a road through the framework's screens by touches and keystrokes on the
 // host's window, saving the window as a PNG after every step (<output>/01-host.png, 02-...) and
-// printing one line per step. It drives the screens through the same user driver as the tests
+// printing one line per step. With no output folder the window is still rendered after every step,
+// but nothing is written. It drives the screens through the same user driver as the tests
 // (platform/testing/UserDriver.h): a tap must reach the view it means, views are found by outlet and
 // by the action they are wired to.
 #include <functional>
@@ -10,6 +11,7 @@
 
 #include "core/ScreenNames.h"
 #include "examples/host/HostApplication.h"
+#include "platform/graphics/PNGWriter.h"
 
 namespace fv {
 
@@ -35,6 +37,8 @@ class Walkthrough {
               const std::function<std::string()>& action);
 
     std::string savePicture(const std::string& name);
+    // Waits for the pictures still being written; false (after a line per picture) when any failed.
+    bool finishPictures();
 
     // The steps; each answers an empty text when it reached what it expects, else what went wrong.
     UIViewControllerPtr topScreen() const;
@@ -51,6 +55,8 @@ class Walkthrough {
     HostApplication& app_;
     std::string outputDir_;
     std::vector<std::string> pictures_;
+    // Encodes and writes the pictures while the walk goes on.
+    PNGWriter writer_;
     int stepNumber_ = 0;
 };
 

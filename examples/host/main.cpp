@@ -1,11 +1,12 @@
 // The example host: embeds the framework as a real application would and walks its roads (Roads.h),
 // saving a picture of the window after every step.
 //
-//     fernvault_host [--fast] [--road NAME] [output-folder]
+//     fernvault_host [--fast] [--no-pictures] [--road NAME] [output-folder]
 //
 // The main run loop runs against real time, as in an application; --fast puts it on a virtual clock so
 // every wait (transitions, the one-second pause before the success screen) passes at once. Every road
-// is walked in order unless --road names one. Pictures go to out/ unless a folder is given.
+// is walked in order unless --road names one. Pictures go to out/ unless a folder is given;
+// --no-pictures renders every step but writes nothing.
 #include <string>
 
 #include "examples/host/HostApplication.h"
@@ -27,10 +28,13 @@ int main(int argc, char** argv) {
     fv::HostApplication::Options options;
     std::string output = "out";
     const fv::Road* only = nullptr;
+    bool pictures = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--fast") {
             options.virtualClock = true;
+        } else if (arg == "--no-pictures") {
+            pictures = false;
         } else if (arg == "--road") {
             if (i + 1 >= argc || !(only = fv::roadNamed(argv[i + 1]))) {
                 fv::log("fernvault_host: --road takes one of: " + roadNames());
@@ -38,7 +42,8 @@ int main(int argc, char** argv) {
             }
             ++i;
         } else if (arg == "-h" || arg == "--help") {
-            fv::print("usage: fernvault_host [--fast] [--road NAME] [output-folder]; roads: " + roadNames());
+            fv::print("usage: fernvault_host [--fast] [--no-pictures] [--road NAME] [output-folder]; roads: " +
+                      roadNames());
             return 0;
         } else if (!arg.empty() && arg[0] == '-') {
             fv::log("fernvault_host: unknown option " + arg + " (try --help)");
@@ -49,9 +54,10 @@ int main(int argc, char** argv) {
     }
 
     fv::HostApplication app(options);
-    fv::Walkthrough walk(app, output);
+    fv::Walkthrough walk(app, pictures ? output : "");
     const bool ok = only ? only->walk(walk) : walk.runAll();
-    fv::print(ok ? "walk-through done: " + std::to_string(walk.pictures().size()) + " pictures in " + output
-                 : "walk-through stopped");
+    const std::string saved =
+        pictures ? std::to_string(walk.pictures().size()) + " pictures in " + output : "pictures not saved";
+    fv::print(ok ? "walk-through done: " + saved : "walk-through stopped");
     return ok ? 0 : 1;
 }

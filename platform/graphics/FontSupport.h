@@ -14,6 +14,8 @@ std::recursive_mutex& pangoLock();
 PangoFontMap* sharedFontMap();
 // Drops the shared map so the next use sees newly registered fonts.
 void resetFontMap();
+// Changes whenever the map is dropped: text laid out under another generation is stale.
+unsigned fontGeneration();
 // A new Pango context on the shared map; the caller unrefs it.
 PangoContext* newPangoContext();
 // Selects the font's face at its point size; the caller frees it.

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
+
+#include "platform/graphics/ShadowCache.h"
 
 namespace fv {
 namespace {
@@ -29,16 +32,50 @@ void setSourceColor(cairo_t* cr, const UIColorPtr& color, CGFloat alpha) {
     cairo_set_source_rgba(cr, color->red(), color->green(), color->blue(), color->alpha() * alpha);
 }
 
-// Running-sum box blur of one line of alpha values; out-of-range samples count as transparent.
-void blurLine(unsigned char* p, std::ptrdiff_t step, int n, int r, std::vector<unsigned char>& line) {
-    for (int i = 0; i < n; ++i) line[i] = p[i * step];
-    int sum = 0;
-    for (int i = 0; i <= std::min(r, n - 1); ++i) sum += line[i];
-    const int window = 2 * r + 1;
+// Division by the box width as a multiply and a shift: exact for every sum a line can reach.
+struct BoxDivisor {
+    explicit BoxDivisor(int window)
+        : multiplier(((std::uint64_t{1} << 32) + static_cast<std::uint64_t>(window) - 1) /
+                     static_cast<std::uint64_t>(window)) {}
+    unsigned char operator()(std::uint32_t sum) const {
+        return static_cast<unsigned char>((sum * multiplier) >> 32);
+    }
+    std::uint64_t multiplier;
+};
+
+// Running-sum box blur of one row of alpha values; out-of-range samples count as transparent.
+void blurRow(unsigned char* p, int n, int r, const BoxDivisor& divide, std::vector<unsigned char>& line) {
+    std::copy(p, p + n, line.begin());
+    std::uint32_t sum = 0;
+    for (int i = 0; i <= std::min(r, n - 1); ++i) sum += line[static_cast<std::size_t>(i)];
     for (int i = 0; i < n; ++i) {
-        p[i * step] = static_cast<unsigned char>(sum / window);
-        if (i + r + 1 < n) sum += line[i + r + 1];
-        if (i - r >= 0) sum -= line[i - r];
+        p[i] = divide(sum);
+        if (i + r + 1 < n) sum += line[static_cast<std::size_t>(i + r + 1)];
+        if (i - r >= 0) sum -= line[static_cast<std::size_t>(i - r)];
+    }
+}
+
+// The same down the columns, a whole row at a time so that memory is read in order.
+void blurColumns(unsigned char* data, int w, int h, int stride, int r, const BoxDivisor& divide,
+                 std::vector<unsigned char>& copy, std::vector<std::uint32_t>& sums) {
+    const auto row = [&](unsigned char* base, int y) { return base + static_cast<std::ptrdiff_t>(y) * stride; };
+    std::copy(data, row(data, h), copy.begin());
+    std::fill(sums.begin(), sums.begin() + w, 0);
+    for (int y = 0; y <= std::min(r, h - 1); ++y) {
+        const unsigned char* in = row(copy.data(), y);
+        for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += in[x];
+    }
+    for (int y = 0; y < h; ++y) {
+        unsigned char* out = row(data, y);
+        for (int x = 0; x < w; ++x) out[x] = divide(sums[static_cast<std::size_t>(x)]);
+        if (y + r + 1 < h) {
+            const unsigned char* in = row(copy.data(), y + r + 1);
+            for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += in[x];
+        }
+        if (y - r >= 0) {
+            const unsigned char* in = row(copy.data(), y - r);
+            for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] -= in[x];
+        }
     }
 }
 
@@ -48,11 +85,13 @@ void blurAlpha(cairo_surface_t* surface, int radius) {
     unsigned char* data = cairo_image_surface_get_data(surface);
     const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
     const int stride = cairo_image_surface_get_stride(surface);
-    std::vector<unsigned char> line(static_cast<std::size_t>(std::max(w, h)));
+    const BoxDivisor divide(2 * radius + 1);
+    std::vector<unsigned char> line(static_cast<std::size_t>(w));
+    std::vector<unsigned char> copy(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
+    std::vector<std::uint32_t> sums(static_cast<std::size_t>(w));
     for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y)
-            blurLine(data + static_cast<std::ptrdiff_t>(y) * stride, 1, w, radius, line);
-        for (int x = 0; x < w; ++x) blurLine(data + x, stride, h, radius, line);
+        for (int y = 0; y < h; ++y) blurRow(data + static_cast<std::ptrdiff_t>(y) * stride, w, radius, divide, line);
+        blurColumns(data, w, h, stride, radius, divide, copy, sums);
     }
     cairo_surface_mark_dirty(surface);
 }
@@ -164,6 +203,10 @@ void CGContext::setShadow(CGSize offset, CGFloat blur, const UIColorPtr& color) 
     state_.shadowColor = color;
 }
 
+void CGContext::setShadowCache(ShadowCache* cache) {
+    state_.shadowCache = cache;
+}
+
 void CGContext::beginPath() {
     cairo_new_path(cr_);
 }
@@ -248,10 +291,14 @@ struct ShadowSpec {
     CGFloat alpha;
 };
 
+// Wider blurs than this look no different and would only cost time.
+constexpr int kMaxBlurRadius = 2000;
+
 // Paints `shape` (drawn opaque on the context it is given) as a blurred mask in the shadow colour,
-// offset and clipped like the context's own drawing. `userBounds` is what the shape covers.
-void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
-                 const std::function<void(cairo_t*)>& shape) {
+// offset and clipped like the context's own drawing. `userBounds` is what the shape covers; `key`
+// describes the shape in user space, for `cache` (which may be none).
+void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds, const std::function<void(cairo_t*)>& shape,
+                 ShadowCache* cache, std::vector<double> key) {
     double x0, y0, x1, y1;
     deviceBounds(cr, userBounds, x0, y0, x1, y1);
     double ox = s.offset.width, oy = s.offset.height;
@@ -261,27 +308,43 @@ void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
     const double blur = s.blur * std::sqrt(std::abs(m.xx * m.yy - m.xy * m.yx));
     // Three box passes of width w have the variance of a Gaussian with sigma^2 = (w^2 - 1) / 4; the
     // blur is taken as twice sigma.
-    const int radius = std::max(0, static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)));
+    const int radius = std::clamp(static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)), 0,
+                                  kMaxBlurRadius);
     double cx0, cy0, cx1, cy1;
     cairo_clip_extents(cr, &cx0, &cy0, &cx1, &cy1);
     deviceBounds(cr, CGRectMake(cx0, cy0, cx1 - cx0, cy1 - cy0), cx0, cy0, cx1, cy1);
     const double margin = 3.0 * radius + 1;
-    const int sx0 = static_cast<int>(std::floor(std::max(x0 + ox - margin, cx0)));
-    const int sy0 = static_cast<int>(std::floor(std::max(y0 + oy - margin, cy0)));
-    const int sx1 = static_cast<int>(std::ceil(std::min(x1 + ox + margin, cx1)));
-    const int sy1 = static_cast<int>(std::ceil(std::min(y1 + oy + margin, cy1)));
-    if (sx1 <= sx0 || sy1 <= sy0) return;
+    // The mask reaches a blur's width past the clip, so that the shape beyond it still darkens the
+    // edge as it would unclipped; the clip then cuts what is painted.
+    const int sx0 = static_cast<int>(std::floor(std::max(x0 + ox - margin, cx0 - margin)));
+    const int sy0 = static_cast<int>(std::floor(std::max(y0 + oy - margin, cy0 - margin)));
+    const int sx1 = static_cast<int>(std::ceil(std::min(x1 + ox + margin, cx1 + margin)));
+    const int sy1 = static_cast<int>(std::ceil(std::min(y1 + oy + margin, cy1 + margin)));
+    if (sx1 <= sx0 || sy1 <= sy0 || cx1 <= cx0 || cy1 <= cy0) return;
 
-    cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, sx1 - sx0, sy1 - sy0);
-    cairo_t* mc = cairo_create(mask);
     cairo_matrix_t shifted = m;
     shifted.x0 += ox - sx0;
     shifted.y0 += oy - sy0;
-    cairo_set_matrix(mc, &shifted);
-    shape(mc);
-    cairo_destroy(mc);
-    if (radius > 0) blurAlpha(mask, radius);
-
+    auto make = [&]() -> cairo_surface_t* {
+        cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, sx1 - sx0, sy1 - sy0);
+        cairo_t* mc = cairo_create(mask);
+        cairo_set_matrix(mc, &shifted);
+        shape(mc);
+        cairo_destroy(mc);
+        if (radius > 0) blurAlpha(mask, radius);
+        return mask;
+    };
+    cairo_surface_t* mask = nullptr;
+    if (cache) {
+        // What the mask's pixels depend on: the shape, where it falls within the mask, and the blur.
+        key.insert(key.end(), {shifted.xx, shifted.yx, shifted.xy, shifted.yy, shifted.x0, shifted.y0,
+                               static_cast<double>(sx1 - sx0), static_cast<double>(sy1 - sy0),
+                               static_cast<double>(radius)});
+        mask = cairo_surface_reference(cache->mask(key, make));
+    } else {
+        mask = make();
+    }
+    if (!mask) return;
     cairo_save(cr);
     cairo_identity_matrix(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
@@ -289,6 +352,19 @@ void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
     cairo_mask_surface(cr, mask, sx0, sy0);
     cairo_restore(cr);
     cairo_surface_destroy(mask);
+}
+
+// A path's elements as numbers, for comparing two shapes.
+void appendPath(std::vector<double>& key, const cairo_path_t* path) {
+    key.reserve(key.size() + static_cast<std::size_t>(path->num_data) * 2);
+    for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
+        const cairo_path_data_t& header = path->data[i];
+        key.push_back(static_cast<double>(header.header.type));
+        for (int j = 1; j < header.header.length; ++j) {
+            key.push_back(path->data[i + j].point.x);
+            key.push_back(path->data[i + j].point.y);
+        }
+    }
 }
 
 }  // namespace
@@ -339,8 +415,16 @@ void CGContext::drawPath(CGPathDrawingMode mode) {
         }
     };
     if (st.shadowColor && st.shadowColor->alpha() > 0 && x1 > x0 && y1 > y0) {
+        std::vector<double> key;
+        if (st.shadowCache) {
+            key = {static_cast<double>(mode), lineWidth, static_cast<double>(cap), static_cast<double>(join),
+                   dashOffset};
+            key.insert(key.end(), dash.begin(), dash.end());
+            appendPath(key, path);
+        }
         paintShadow(cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
-                    CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); });
+                    CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); }, st.shadowCache,
+                    std::move(key));
     }
     cairo_save(cr_);
     cairo_set_operator(cr_, cairoOperator(st.blend));
@@ -471,7 +555,7 @@ void CGContext::drawImage(const UIImage& image, CGRect rect, const UIColorPtr& t
     };
     if (st.shadowColor && st.shadowColor->alpha() > 0) {
         paintShadow(cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha}, rect,
-                    [&](cairo_t* t) { shape(t, true); });
+                    [&](cairo_t* t) { shape(t, true); }, nullptr, {});
     }
     cairo_save(cr_);
     cairo_set_operator(cr_, cairoOperator(st.blend));

@@ -12,6 +12,8 @@ typedef struct _cairo cairo_t;
 
 namespace fv {
 
+class ShadowCache;
+
 enum class CGBlendMode { Normal, Copy, Clear };
 
 enum class CGPathDrawingMode { Fill, EOFill, Stroke, FillStroke, EOFillStroke };
@@ -57,6 +59,9 @@ class CGContext {
     void setBlendMode(CGBlendMode mode);
     // A blurred shadow under everything drawn until reset; none or a zero-alpha colour switches it off.
     void setShadow(CGSize offset, CGFloat blur, const UIColorPtr& color);
+    // Where shadows of filled and stroked paths keep their blurred masks until the shape changes;
+    // none blurs every time. Saved and restored with the state; the cache must outlive its use.
+    void setShadowCache(ShadowCache* cache);
 
     // The current path; filling, stroking or clipping consumes it.
     void beginPath();
@@ -107,6 +112,7 @@ class CGContext {
         CGSize shadowOffset{};
         CGFloat shadowBlur = 0;
         UIColorPtr shadowColor;
+        ShadowCache* shadowCache = nullptr;
     };
     cairo_t* cr_;
     State state_;

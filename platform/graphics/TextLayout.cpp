@@ -214,13 +214,9 @@ CGFloat TextLayout::widthOfText(const std::string& text, const UIFontPtr& font) 
     return sizeOfText(NSAttributedString(text), style).width;
 }
 
-void TextLayout::drawText(CGContext& context, const NSAttributedString& text, const TextStyle& style,
-                          CGRect rect) {
-    rect = CGRectStandardize(rect);
-    if (text.length() == 0 || rect.size.width <= 0 || rect.size.height <= 0) return;
-    std::lock_guard lock(detail::pangoLock());
-    Layout layout(text, style, rect.size.width);
-    const CGSize shown = layout.shownSize();
+namespace {
+
+void drawLayout(CGContext& context, const Layout& layout, CGSize shown, const TextStyle& style, CGRect rect) {
     cairo_t* cr = context.cairo();
     cairo_save(cr);
     cairo_new_path(cr);
@@ -239,6 +235,17 @@ void TextLayout::drawText(CGContext& context, const NSAttributedString& text, co
         cairo_paint_with_alpha(cr, context.alpha());
     }
     cairo_restore(cr);
+}
+
+}  // namespace
+
+void TextLayout::drawText(CGContext& context, const NSAttributedString& text, const TextStyle& style,
+                          CGRect rect) {
+    rect = CGRectStandardize(rect);
+    if (text.length() == 0 || rect.size.width <= 0 || rect.size.height <= 0) return;
+    std::lock_guard lock(detail::pangoLock());
+    Layout layout(text, style, rect.size.width);
+    drawLayout(context, layout, layout.shownSize(), style, rect);
 }
 
 void TextLayout::drawText(CGContext& context, const std::string& text, const TextStyle& style, CGRect rect) {
@@ -260,6 +267,53 @@ std::optional<std::size_t> TextLayout::characterIndexAtPoint(const NSAttributedS
     const std::size_t at = layout.utf8().utf16IndexOf(static_cast<std::size_t>(index));
     if (at >= text.length()) return std::nullopt;
     return at;
+}
+
+struct LaidOutText::Kept {
+    NSAttributedString text;
+    UIFontPtr font;
+    NSTextAlignment alignment;
+    NSLineBreakMode lineBreakMode;
+    int numberOfLines;
+    CGFloat width;
+    unsigned fontGeneration;
+    std::unique_ptr<Layout> layout;
+    CGSize shown;
+
+    bool matches(const NSAttributedString& t, const TextStyle& s, CGFloat w) const {
+        return width == w && fontGeneration == detail::fontGeneration() && alignment == s.alignment &&
+               lineBreakMode == s.lineBreakMode && numberOfLines == s.numberOfLines && fontsEqual(font, s.font) &&
+               text == t;
+    }
+};
+
+LaidOutText::LaidOutText() = default;
+LaidOutText::~LaidOutText() {
+    std::lock_guard lock(detail::pangoLock());
+    kept_.reset();
+}
+
+LaidOutText::Kept& LaidOutText::layoutFor(const NSAttributedString& text, const TextStyle& style, CGFloat width) {
+    if (kept_ && kept_->matches(text, style, width)) return *kept_;
+    auto layout = std::make_unique<Layout>(text, style, width);
+    const CGSize shown = layout->shownSize();
+    kept_.reset(new Kept{text, style.font, style.alignment, style.lineBreakMode, style.numberOfLines, width,
+                         detail::fontGeneration(), std::move(layout), shown});
+    ++layouts_;
+    return *kept_;
+}
+
+CGSize LaidOutText::size(const NSAttributedString& text, const TextStyle& style, CGFloat maxWidth) {
+    std::lock_guard lock(detail::pangoLock());
+    return layoutFor(text, style, maxWidth).shown;
+}
+
+void LaidOutText::draw(CGContext& context, const NSAttributedString& text, const TextStyle& style, CGRect rect) {
+    rect = CGRectStandardize(rect);
+    if (text.length() == 0 || rect.size.width <= 0 || rect.size.height <= 0) return;
+    std::lock_guard lock(detail::pangoLock());
+    const Kept& kept = layoutFor(text, style, rect.size.width);
+    drawLayout(context, *kept.layout, kept.shown, style, rect);
 }
 
 }  // namespace fv

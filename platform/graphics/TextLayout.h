@@ -2,6 +2,7 @@
 // Measuring and drawing text with Pango, for labels, buttons and text fields.
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -43,6 +44,31 @@ class TextLayout {
     static std::optional<std::size_t> characterIndexAtPoint(const NSAttributedString& text,
                                                             const TextStyle& style, CGFloat width,
                                                             CGPoint point);
+};
+
+// Text laid out once and kept: measuring and drawing it again shapes nothing until the text, the style
+// (font, alignment, line breaks, line count) or the width changes, or fonts are registered. The colour
+// of the style is read at each draw.
+class LaidOutText {
+  public:
+    LaidOutText();
+    ~LaidOutText();
+    LaidOutText(const LaidOutText&) = delete;
+    LaidOutText& operator=(const LaidOutText&) = delete;
+
+    // As TextLayout::sizeOfText.
+    CGSize size(const NSAttributedString& text, const TextStyle& style, CGFloat maxWidth = kTextNoWidthLimit);
+    // As TextLayout::drawText, laid out in the rect's width.
+    void draw(CGContext& context, const NSAttributedString& text, const TextStyle& style, CGRect rect);
+
+    // How many times the text was laid out, for tests.
+    int layouts() const { return layouts_; }
+
+  private:
+    struct Kept;
+    Kept& layoutFor(const NSAttributedString& text, const TextStyle& style, CGFloat width);
+    std::unique_ptr<Kept> kept_;
+    int layouts_ = 0;
 };
 
 }  // namespace fv

@@ -250,6 +250,10 @@ PangoFontMap*& fontMapSlot() {
     static PangoFontMap* map = nullptr;
     return map;
 }
+unsigned& generationSlot() {
+    static unsigned generation = 0;
+    return generation;
+}
 }  // namespace
 
 PangoFontMap* sharedFontMap() {
@@ -268,6 +272,12 @@ void resetFontMap() {
     PangoFontMap*& map = fontMapSlot();
     if (map) g_object_unref(map);
     map = nullptr;
+    ++generationSlot();
+}
+
+unsigned fontGeneration() {
+    std::lock_guard lock(pangoLock());
+    return generationSlot();
 }
 
 PangoContext* newPangoContext() {

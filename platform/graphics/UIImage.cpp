@@ -14,6 +14,7 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FileContents.h"
+#include "platform/graphics/PNGEncoder.h"
 
 namespace fv {
 namespace {
@@ -35,12 +36,6 @@ cairo_status_t readPng(void* closure, unsigned char* data, unsigned int length) 
     if (r->bytes->size() - r->pos < length) return CAIRO_STATUS_READ_ERROR;
     std::memcpy(data, r->bytes->data() + r->pos, length);
     r->pos += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
-cairo_status_t writeBytes(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::vector<std::uint8_t>*>(closure)->insert(
-        static_cast<std::vector<std::uint8_t>*>(closure)->end(), data, data + length);
     return CAIRO_STATUS_SUCCESS;
 }
 
@@ -297,10 +292,7 @@ UIImagePtr UIImage::imageWithRenderingMode(UIImageRenderingMode mode) const {
 }
 
 std::vector<std::uint8_t> UIImage::PNGRepresentation() const {
-    std::vector<std::uint8_t> out;
-    if (!surface_) return out;
-    if (cairo_surface_write_to_png_stream(surface_, writeBytes, &out) != CAIRO_STATUS_SUCCESS) out.clear();
-    return out;
+    return surface_ ? PNGEncoder::encode(surface_) : std::vector<std::uint8_t>{};
 }
 
 std::vector<std::uint8_t> UIImage::JPEGRepresentation(CGFloat quality) const {

@@ -191,6 +191,7 @@ void CALayer::renderInContext(const CGContextRef& context) {
     cairo_t* cr = context->cairo();
     bool grouped = opacity < 1;
     if (grouped) cairo_push_group(cr);
+    context->setShadowCache(shadowCache_.get());
     renderBackground(*context);
     context->saveGState();
     if (masksToBounds) {

@@ -10,6 +10,7 @@
 #include "platform/foundation/NSObject.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/GraphicsContext.h"
+#include "platform/graphics/ShadowCache.h"
 #include "platform/graphics/UIColor.h"
 #include "platform/graphics/UIImage.h"
 
@@ -92,6 +93,9 @@ class CALayer : public NSObject {
     void renderSublayers(const CGContextRef& context);
     // Adds the rounded bounds (top-left at the origin) to the context's path, for masksToBounds.
     void addBoundsPathTo(CGContext& context) const;
+    // Where the shadows this layer draws (under its background, in its own content, in its view's
+    // drawRect) keep their blurred masks from frame to frame.
+    ShadowCache& shadowCache() { return *shadowCache_; }
 
     CALayer() = default;
     ~CALayer() override;
@@ -109,6 +113,8 @@ private:
     std::vector<std::pair<std::string, CAAnimationPtr>> animations_;
     int animationCounter_ = 0;
     bool needsDisplay_ = false;
+    // The blurred shadow of the last frame, reused while the layer's shape stays the same.
+    std::shared_ptr<ShadowCache> shadowCache_ = std::make_shared<ShadowCache>();
 };
 
 }  // namespace fv

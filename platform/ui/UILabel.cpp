@@ -146,7 +146,7 @@ CGSize UILabel::sizeThatFits(CGSize size) const {
     TextStyle style = textStyle();
     style.font = font_;
     CGFloat limit = numberOfLines_ == 1 || size.width <= 0 ? kTextNoWidthLimit : size.width;
-    CGSize fit = TextLayout::sizeOfText(displayedText(), style, limit);
+    CGSize fit = measuredText_.size(displayedText(), style, limit);
     return {std::ceil(fit.width), std::ceil(fit.height)};
 }
 
@@ -161,10 +161,10 @@ void UILabel::drawRect(CGRect) {
     auto text = displayedText();
     CGRect b = bounds();
     // Labels centre their lines vertically; what does not fit is cut at the bottom.
-    CGFloat height = std::min(TextLayout::sizeOfText(text, style, b.size.width).height, b.size.height);
+    CGFloat height = std::min(drawnText_.size(text, style, b.size.width).height, b.size.height);
     CGRect rect{{b.origin.x, b.origin.y + std::max<CGFloat>(0, (b.size.height - height) / 2)},
                 {b.size.width, height}};
-    TextLayout::drawText(*context, text, style, rect);
+    drawnText_.draw(*context, text, style, rect);
 }
 
 }  // namespace fv

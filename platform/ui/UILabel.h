@@ -62,6 +62,9 @@ class UILabel : public UIView {
     NSAttributedString displayedText() const;
     void textDidChange();
 
+    // Laid out for drawing (in the bounds' width) and for measuring, each kept until what it was laid
+    // out for changes.
+    mutable LaidOutText drawnText_, measuredText_;
     std::optional<std::string> text_;
     std::optional<NSAttributedString> attributedText_;
     UIFontPtr font_;

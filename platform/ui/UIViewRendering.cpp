@@ -1,11 +1,14 @@
 #include "platform/ui/UIViewRendering.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <cairo.h>
 
 #include "platform/foundation/Log.h"
+#include "platform/graphics/PNGWriter.h"
 #include "platform/ui/UIScreen.h"
+#include "platform/ui/UIWindow.h"
 
 namespace fv {
 
@@ -17,6 +20,7 @@ void renderViewTree(UIView& view, const CGContextRef& context) {
     cairo_t* cr = context->cairo();
     bool grouped = view.alpha() < 1;
     if (grouped) cairo_push_group(cr);
+    context->setShadowCache(&layer.shadowCache());
 
     layer.renderBackground(*context);
     context->saveGState();
@@ -58,19 +62,59 @@ void renderViewTree(UIView& view, const CGContextRef& context) {
     context->restoreGState();
 }
 
+namespace {
+
+int pixels(CGFloat points, CGFloat scale) {
+    return static_cast<int>(std::clamp(std::ceil(std::max<CGFloat>(0, points) * scale), 0.0, 32767.0));
+}
+
+// Whether the view's own opaque background paints every pixel of the bitmap, so that what an earlier
+// frame left there needs no clearing first.
+bool paintsEveryPixel(UIView& view, CGFloat scale, int width, int height) {
+    const CALayer& layer = *view.layer();
+    const CGSize size = view.bounds().size;
+    return !view.isHidden() && layer.backgroundColor && layer.backgroundColor->alpha() >= 1 && view.alpha() >= 1 &&
+           layer.cornerRadius <= 0 && size.width * scale == width && size.height * scale == height;
+}
+
+}  // namespace
+
 UIImagePtr renderView(UIView& view, CGFloat scale) {
     CGSize size = view.bounds().size;
     if (size.width <= 0 || size.height <= 0) return nullptr;
     if (scale <= 0) scale = UIScreen::mainScreen()->scale();
-    UIGraphicsBeginImageContextWithOptions(size, false, scale);
-    auto context = UIGraphicsGetCurrentContext();
-    if (!context) {
-        UIGraphicsEndImageContext();
+    const int width = pixels(size.width, scale), height = pixels(size.height, scale);
+    if (width <= 0 || height <= 0) return nullptr;
+    // A window draws into the bitmap it keeps; the image shares it rather than copying it.
+    cairo_surface_t* surface = nullptr;
+    bool fresh = true;
+    if (auto* window = dynamic_cast<UIWindow*>(&view)) {
+        surface = window->backBuffer().surfaceFor(width, height, fresh);
+        if (surface) cairo_surface_reference(surface);
+    } else {
+        surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    }
+    if (!surface || cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        if (surface) cairo_surface_destroy(surface);
         return nullptr;
     }
-    renderViewTree(view, context);
-    UIImagePtr image = UIGraphicsGetImageFromCurrentImageContext();
-    UIGraphicsEndImageContext();
+    cairo_t* cr = cairo_create(surface);
+    if (!fresh && !paintsEveryPixel(view, scale, width, height)) {
+        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+        cairo_paint(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    }
+    cairo_scale(cr, scale, scale);
+    {
+        auto context = std::make_shared<CGContext>(cr);
+        cairo_destroy(cr);
+        UIGraphicsPushContext(context);
+        renderViewTree(view, context);
+        UIGraphicsPopContext();
+    }
+    cairo_surface_flush(surface);
+    UIImagePtr image = UIImage::imageWithSurface(surface, scale);
+    cairo_surface_destroy(surface);
     return image;
 }
 
@@ -80,7 +124,7 @@ bool renderViewToPNG(UIView& view, const std::string& path, CGFloat scale) {
         log("renderViewToPNG: nothing to render for " + path);
         return false;
     }
-    if (cairo_surface_write_to_png(image->cairoSurface(), path.c_str()) != CAIRO_STATUS_SUCCESS) {
+    if (!PNGWriter::writeNow(*image, path)) {
         log("renderViewToPNG: could not write " + path);
         return false;
     }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/graphics/BackBuffer.h"
 #include "platform/ui/UIView.h"
 
 namespace fv {
@@ -54,10 +55,14 @@ class UIWindow : public UIView {
     // Bookkeeping for UIView's responder calls; screens use becomeFirstResponder instead.
     void setFirstResponderView(const std::shared_ptr<UIView>& view) { firstResponder_ = view; }
 
+    // The bitmap renderView draws this window into, kept from frame to frame.
+    BackBuffer& backBuffer() { return backBuffer_; }
+
 private:
     NSObjectPtr rootViewController_;
     UIWindowLevel windowLevel_ = UIWindowLevelNormal;
     std::weak_ptr<UIView> firstResponder_;
+    BackBuffer backBuffer_;
 };
 
 }  // namespace fv
