@@ -457,10 +457,10 @@ void GeoLocationManager::processRecurringHeadingRequests() {
             cancelHeadingRequest(request->requestID());
             continue;
         }
-        std::weak_ptr<GeoLocationManager> weak = weak_from_this();
-        RunLoop::main().post([weak, block = request->block(), status] {
-            auto self = weak.lock();
-            if (block) block(self ? self->currentHeading() : std::nullopt, status);
+        // The heading judged here travels with its status: a later, invalid reading must not turn a
+        // success into a success without a heading.
+        RunLoop::main().post([block = request->block(), heading = currentHeading(), status] {
+            if (block) block(heading, status);
         });
     }
 }

@@ -50,7 +50,8 @@ class GeoLocationManager : public CLLocationManagerDelegate,
 
     // The most recent usable fix: one with a valid coordinate other than exactly (0, 0).
     std::optional<CLLocation> currentLocation();
-    // The most recent heading whose true heading and accuracy are both above 0.
+    // The most recent heading whose true heading and accuracy are both above 0. Each heading
+    // subscription hears the heading its status was judged on.
     std::optional<CLHeading> currentHeading();
     // The accuracy level a fix reaches now, by its age and horizontal accuracy; 0 for none.
     static LocationAccuracy achievedAccuracyForLocation(const std::optional<CLLocation>& location);

@@ -416,6 +416,20 @@ TEST_F(GeoLocationManagerTest, HeadingsAreJudgedForValidityAndReadWhenTheComplet
     EXPECT_FALSE(manager()->isUpdatingHeading());
 }
 
+TEST_F(GeoLocationManagerTest, ASuccessCarriesTheHeadingItWasJudgedOnEvenIfALaterOneIsInvalid) {
+    std::vector<std::pair<std::optional<CLHeading>, HeadingRequestStatus>> heard;
+    manager()->subscribeToHeadingUpdatesWithBlock(
+        [&](const std::optional<CLHeading>& h, HeadingRequestStatus s) { heard.emplace_back(h, s); });
+    device()->deliverHeading(CLHeading(45.0, 3.0));
+    device()->deliverHeading(CLHeading(45.0, -1.0));
+    host.runUntilIdle();
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[0].second, HeadingRequestStatusSuccess);
+    ASSERT_TRUE(heard[0].first);
+    EXPECT_EQ(heard[1].second, HeadingRequestStatusInvalid);
+    EXPECT_FALSE(heard[1].first);
+}
+
 TEST_F(GeoLocationManagerTest, WithoutACompassAHeadingSubscriptionHearsUnavailableOnce) {
     device()->setHeadingAvailable(false);
     std::vector<HeadingRequestStatus> heard;
