@@ -263,11 +263,17 @@ void IPAddressGeocoder::handleResponse(std::uint64_t attempt, const std::optiona
             error_ = NSError{"", kErrorHTTPStatus,
                              "The geolocation service answered with HTTP status " + std::to_string(status) + ".",
                              Value::Dictionary{{"statusCode", Value(status)}}};
-        } else if (auto parsed = JSON::parse(std::string_view(reinterpret_cast<const char*>(body.data()), body.size()))) {
-            error_ = readReplyLocked(*parsed);
         } else {
-            error_ = NSError{NSCocoaErrorDomain, NSPropertyListReadCorruptError,
-                             "The geolocation service's reply is not valid JSON.", {}};
+            auto reply =
+                readServiceReply(service_, std::string_view(reinterpret_cast<const char*>(body.data()), body.size()));
+            error_ = std::move(reply.error);
+            if (!error_) {
+                location_ = std::move(reply.location);
+                locationInfo_ = std::move(reply.locationInfo);
+                locationCity_ = std::move(reply.city);
+                locationCountry_ = std::move(reply.country);
+                locationCountryCode_ = std::move(reply.countryCode);
+            }
         }
         if (error_) log("IP geocoder: service " + std::to_string(service_) + " failed: " + error_->description());
         if (error_ && canUseOtherServicesAsFallback_ && !servicesQueue_.empty()) {
@@ -285,27 +291,41 @@ void IPAddressGeocoder::handleResponse(std::uint64_t attempt, const std::optiona
     if (completion) completion(success);
 }
 
-std::optional<NSError> IPAddressGeocoder::readReplyLocked(const Value& body) {
-    if (!body.isDictionary()) return noLocationError("The geolocation service's reply is not a JSON object.");
-    const Reading r = readService(service_, body);
+IPAddressGeocoder::ServiceReply IPAddressGeocoder::readServiceReply(Service service, std::string_view body) {
+    ServiceReply reply;
+    auto parsed = JSON::parse(body);
+    if (!parsed) {
+        reply.error = NSError{NSCocoaErrorDomain, NSPropertyListReadCorruptError,
+                              "The geolocation service's reply is not valid JSON.", {}};
+        return reply;
+    }
+    if (!parsed->isDictionary()) {
+        reply.error = noLocationError("The geolocation service's reply is not a JSON object.");
+        return reply;
+    }
+    const Reading r = readService(service, *parsed);
     auto latitude = degrees(r.latitude);
     auto longitude = degrees(r.longitude);
-    if (!latitude || !longitude) return noLocationError("The geolocation service's reply holds no location.");
-    if (!CLLocationCoordinate2DIsValid(CLLocationCoordinate2DMake(*latitude, *longitude))) {
-        return noLocationError("The geolocation service's reply holds no valid location.");
+    if (!latitude || !longitude) {
+        reply.error = noLocationError("The geolocation service's reply holds no location.");
+        return reply;
     }
-    location_ = CLLocation(*latitude, *longitude, Date{RunLoop::main().wallTime()});
-    locationCity_ = text(r.city);
-    locationCountry_ = text(r.country);
-    locationCountryCode_ = text(r.countryCode);
+    if (!CLLocationCoordinate2DIsValid(CLLocationCoordinate2DMake(*latitude, *longitude))) {
+        reply.error = noLocationError("The geolocation service's reply holds no valid location.");
+        return reply;
+    }
+    reply.location = CLLocation(*latitude, *longitude, Date{RunLoop::main().wallTime()});
+    reply.city = text(r.city);
+    reply.country = text(r.country);
+    reply.countryCode = text(r.countryCode);
 
-    Value::Dictionary info{{"raw", body}, {"latitude", r.latitude}, {"longitude", r.longitude}};
+    Value::Dictionary info{{"raw", *parsed}, {"latitude", r.latitude}, {"longitude", r.longitude}};
     if (auto ip = text(r.ip)) info["ip"] = *ip;
-    if (locationCity_) info["city"] = *locationCity_;
-    if (locationCountry_) info["country"] = *locationCountry_;
-    if (locationCountryCode_) info["countryCode"] = *locationCountryCode_;
-    locationInfo_ = Value(std::move(info));
-    return std::nullopt;
+    if (reply.city) info["city"] = *reply.city;
+    if (reply.country) info["country"] = *reply.country;
+    if (reply.countryCode) info["countryCode"] = *reply.countryCode;
+    reply.locationInfo = Value(std::move(info));
+    return reply;
 }
 
 void IPAddressGeocoder::cancelGeocode() {

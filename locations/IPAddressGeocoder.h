@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "platform/foundation/Value.h"
 #include "platform/location/CLLocation.h"
@@ -31,6 +32,17 @@ class IPAddressGeocoder : public std::enable_shared_from_this<IPAddressGeocoder>
     static constexpr double kLocationFreshness = 60.0;
 
     using CompletionHandler = std::function<void(bool success)>;
+
+    // What one service's reply body says: an error, or the location and place it names.
+    struct ServiceReply {
+        std::optional<NSError> error;
+        std::optional<Value> locationInfo;
+        std::optional<CLLocation> location;
+        std::optional<std::string> city, country, countryCode;
+    };
+    // Reads `body` in the shape of `service`. A body that is not a JSON object, or lacks a valid
+    // latitude or longitude, is an error, so that the lookup falls back to another service.
+    static ServiceReply readServiceReply(Service service, std::string_view body);
 
     // The service's address in force (base and fixed path); none above 6.
     static std::optional<std::string> getDefaultServiceURLForService(Service service);
@@ -81,7 +93,6 @@ class IPAddressGeocoder : public std::enable_shared_from_this<IPAddressGeocoder>
     void sendLocked();
     void handleResponse(std::uint64_t attempt, const std::optional<NSHTTPURLResponse>& response,
                         const std::vector<std::uint8_t>& body, const std::optional<NSError>& error);
-    std::optional<NSError> readReplyLocked(const Value& body);
     void clearResultsLocked();
 
     mutable std::mutex mutex_;
