@@ -46,12 +46,18 @@ bool within(const CLLocation& location, double maxAge, double maxAccuracy) {
 
 std::optional<CLLocationAccuracy> platformAccuracy(LocationAccuracy level) {
     switch (level) {
-        case 1: return kCLLocationAccuracyThreeKilometers;
-        case 2: return kCLLocationAccuracyKilometer;
-        case 3: return kCLLocationAccuracyHundredMeters;
-        case 4: return kCLLocationAccuracyNearestTenMeters;
-        case 5: return kCLLocationAccuracyBest;
-        default: return std::nullopt;
+        case 1:
+            return kCLLocationAccuracyThreeKilometers;
+        case 2:
+            return kCLLocationAccuracyKilometer;
+        case 3:
+            return kCLLocationAccuracyHundredMeters;
+        case 4:
+            return kCLLocationAccuracyNearestTenMeters;
+        case 5:
+            return kCLLocationAccuracyBest;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -100,10 +106,14 @@ void GeoLocationManager::resetForTesting() {
 LocationServicesState GeoLocationManager::locationServicesState() {
     if (!CLLocationManager::locationServicesEnabled()) return LocationServicesStateDisabled;
     switch (CLLocationManager::authorizationStatus()) {
-        case kCLAuthorizationStatusNotDetermined: return LocationServicesStateNotDetermined;
-        case kCLAuthorizationStatusDenied: return LocationServicesStateDenied;
-        case kCLAuthorizationStatusRestricted: return LocationServicesStateRestricted;
-        default: return LocationServicesStateAvailable;
+        case kCLAuthorizationStatusNotDetermined:
+            return LocationServicesStateNotDetermined;
+        case kCLAuthorizationStatusDenied:
+            return LocationServicesStateDenied;
+        case kCLAuthorizationStatusRestricted:
+            return LocationServicesStateRestricted;
+        default:
+            return LocationServicesStateAvailable;
     }
 }
 
@@ -239,7 +249,8 @@ std::vector<GeoLocationRequestPtr> GeoLocationManager::activeLocationRequestsExc
     return found;
 }
 
-LocationAccuracy GeoLocationManager::maximumDesiredAccuracy(const std::vector<GeoLocationRequestPtr>& requests) {
+LocationAccuracy GeoLocationManager::maximumDesiredAccuracy(
+    const std::vector<GeoLocationRequestPtr>& requests) {
     LocationAccuracy strictest = 0;
     for (const auto& r : requests) strictest = std::max(strictest, r->desiredAccuracy());
     return strictest;
@@ -249,7 +260,8 @@ LocationAccuracy GeoLocationManager::maximumDesiredAccuracy(const std::vector<Ge
 
 void GeoLocationManager::updateWithMaximumDesiredAccuracy(LocationAccuracy accuracy) {
     auto wanted = platformAccuracy(accuracy);
-    if (wanted && locationManager_->desiredAccuracy() != *wanted) locationManager_->setDesiredAccuracy(*wanted);
+    if (wanted && locationManager_->desiredAccuracy() != *wanted)
+        locationManager_->setDesiredAccuracy(*wanted);
 }
 
 void GeoLocationManager::requestAuthorizationIfNeeded() {
@@ -301,7 +313,8 @@ void GeoLocationManager::stopMonitoringSignificantLocationChangesIfPossible() {
 std::optional<CLLocation> GeoLocationManager::currentLocation() {
     if (currentLocation_) {
         auto c = currentLocation_->coordinate();
-        if (!CLLocationCoordinate2DIsValid(c) || (c.latitude == 0 && c.longitude == 0)) currentLocation_.reset();
+        if (!CLLocationCoordinate2DIsValid(c) || (c.latitude == 0 && c.longitude == 0))
+            currentLocation_.reset();
     }
     return currentLocation_;
 }
@@ -318,7 +331,8 @@ LocationAccuracy GeoLocationManager::achievedAccuracyForLocation(const std::opti
 
 LocationRequestStatus GeoLocationManager::statusForLocationRequest(GeoLocationRequest& request) {
     LocationServicesState state = locationServicesState();
-    if (state >= LocationServicesStateNotDetermined && state <= LocationServicesStateDisabled) return state + 1;
+    if (state >= LocationServicesStateNotDetermined && state <= LocationServicesStateDisabled)
+        return state + 1;
     if (updateFailed_) return LocationRequestStatusError;
     return request.hasTimedOut() ? LocationRequestStatusTimedOut : LocationRequestStatusSuccess;
 }
@@ -333,7 +347,8 @@ void GeoLocationManager::processLocationRequests() {
             continue;
         } else if (request->isRecurring()) {
             processRecurringRequest(request);
-        } else if (within(*fix, request->updateTimeStaleThreshold(), request->horizontalAccuracyThreshold())) {
+        } else if (within(*fix, request->updateTimeStaleThreshold(),
+                          request->horizontalAccuracyThreshold())) {
             completeLocationRequest(request);
         }
     }

@@ -65,10 +65,12 @@ class GeoLocationManager : public CLLocationManagerDelegate,
     const std::vector<GeoHeadingRequestPtr>& headingRequests() const { return headingRequests_; }
 
     // ---- the location manager's delegate ----
-    void locationManagerDidUpdateLocations(CLLocationManager&, const std::vector<CLLocation>& locations) override;
+    void locationManagerDidUpdateLocations(CLLocationManager&,
+                                           const std::vector<CLLocation>& locations) override;
     void locationManagerDidUpdateHeading(CLLocationManager&, const CLHeading& heading) override;
     void locationManagerDidFailWithError(CLLocationManager&, const NSError& error) override;
-    void locationManagerDidChangeAuthorizationStatus(CLLocationManager&, CLAuthorizationStatus status) override;
+    void locationManagerDidChangeAuthorizationStatus(CLLocationManager&,
+                                                     CLAuthorizationStatus status) override;
 
     void locationRequestDidTimeout(GeoLocationRequest& request) override;
 

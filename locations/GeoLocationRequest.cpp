@@ -38,23 +38,35 @@ double GeoLocationRequest::timeAlive() const {
 
 double GeoLocationRequest::updateTimeStaleThreshold() const {
     switch (desiredAccuracy_) {
-        case 1: return 600.0;
-        case 2: return 300.0;
-        case 3: return 60.0;
-        case 4: return 15.0;
-        case 5: return 5.0;
-        default: return 0.0;
+        case 1:
+            return 600.0;
+        case 2:
+            return 300.0;
+        case 3:
+            return 60.0;
+        case 4:
+            return 15.0;
+        case 5:
+            return 5.0;
+        default:
+            return 0.0;
     }
 }
 
 double GeoLocationRequest::horizontalAccuracyThreshold() const {
     switch (desiredAccuracy_) {
-        case 1: return 5000.0;
-        case 2: return 1000.0;
-        case 3: return 100.0;
-        case 4: return 15.0;
-        case 5: return 5.0;
-        default: return 0.0;
+        case 1:
+            return 5000.0;
+        case 2:
+            return 1000.0;
+        case 3:
+            return 100.0;
+        case 4:
+            return 15.0;
+        case 5:
+            return 5.0;
+        default:
+            return 0.0;
     }
 }
 

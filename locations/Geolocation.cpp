@@ -81,7 +81,8 @@ void Geolocation::startSingleLocationRequest() {
 void Geolocation::GetContinuousLocation() {
     std::weak_ptr<Geolocation> weak = weak_from_this();
     locationRequestID_ = GeoLocationManager::sharedInstance()->subscribeToLocationUpdatesWithBlock(
-        [weak](const std::optional<CLLocation>& location, LocationAccuracy achieved, LocationRequestStatus status) {
+        [weak](const std::optional<CLLocation>& location, LocationAccuracy achieved,
+               LocationRequestStatus status) {
             auto self = weak.lock();
             if (!self) return;
             auto delegate = self->delegate();

@@ -21,7 +21,8 @@ class GeolocationDelegate {
     virtual void currentLocationFound(const std::optional<CLLocation>& location) = 0;
     virtual void currentLocationErrorOccured(const std::string& message) = 0;
     // Only for continuous and heading updates; by default they do nothing.
-    virtual void newLocationUpdate(const std::optional<CLLocation>& /*location*/, LocationAccuracy /*accuracy*/) {}
+    virtual void newLocationUpdate(const std::optional<CLLocation>& /*location*/,
+                                   LocationAccuracy /*accuracy*/) {}
     virtual void newLocationErrorOccured(const std::string& /*message*/) {}
     virtual void GotNewHeading(const std::optional<CLHeading>& /*heading*/) {}
     virtual void FailedToGotNewHeading() {}

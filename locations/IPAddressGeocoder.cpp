@@ -71,8 +71,8 @@ Reading readService(IPAddressGeocoder::Service service, const Value& body) {
     Reading r;
     switch (service) {
         case 0:
-            r = {body["ip"], body["latitude"], body["longitude"], body["city"], body["country_name"],
-                 body["country_code"]};
+            r = {body["ip"],   body["latitude"],     body["longitude"],
+                 body["city"], body["country_name"], body["country_code"]};
             break;
         case 1:
             r = {body["query"], body["lat"], body["lon"], body["city"], body["country"], body["countryCode"]};
@@ -99,20 +99,17 @@ Reading readService(IPAddressGeocoder::Service service, const Value& body) {
         }
         case 3: {
             const Value& data = body["data"];
-            r = {data["ipv4"], data["latitude"], data["longitude"], data["city_name"], data["country_name"], {}};
+            r = {data["ipv4"],      data["latitude"],     data["longitude"],
+                 data["city_name"], data["country_name"], {}};
             break;
         }
         case 4:
-            r = {body["ip"],
-                 body["location"]["latitude"],
-                 body["location"]["longitude"],
-                 body["city"],
-                 body["country"]["name"],
-                 body["country"]["code"]};
+            r = {body["ip"],   body["location"]["latitude"], body["location"]["longitude"],
+                 body["city"], body["country"]["name"],      body["country"]["code"]};
             break;
         case 5:
-            r = {body["ip"], body["latitude"], body["longitude"], body["city"], body["country"],
-                 body["country_code"]};
+            r = {body["ip"],   body["latitude"], body["longitude"],
+                 body["city"], body["country"],  body["country_code"]};
             break;
         case 6:
             r = {{}, body["latitude"], body["longitude"], {}, body["country"], body["country_code"]};
@@ -213,8 +210,9 @@ void IPAddressGeocoder::setService(Service service, const std::optional<std::str
     service_ = service;
     serviceTimeoutInterval_ = 10.0;
     serviceURL_ = url;
-    serviceRequest_ = NSURLRequest(url ? NSURL::URLWithString(*url) : std::nullopt,
-                                   NSURLRequestCachePolicy::ReloadIgnoringLocalCacheData, serviceTimeoutInterval_);
+    serviceRequest_ =
+        NSURLRequest(url ? NSURL::URLWithString(*url) : std::nullopt,
+                     NSURLRequestCachePolicy::ReloadIgnoringLocalCacheData, serviceTimeoutInterval_);
 }
 
 // ---- looking up ----
@@ -241,13 +239,14 @@ void IPAddressGeocoder::sendLocked() {
     std::weak_ptr<IPAddressGeocoder> weak = weak_from_this();
     NSURLConnection::sendAsynchronousRequest(
         serviceRequest_, operationQueue_,
-        [weak, attempt](const std::optional<NSHTTPURLResponse>& response, const std::vector<std::uint8_t>& body,
-                        const std::optional<NSError>& error) {
+        [weak, attempt](const std::optional<NSHTTPURLResponse>& response,
+                        const std::vector<std::uint8_t>& body, const std::optional<NSError>& error) {
             if (auto self = weak.lock()) self->handleResponse(attempt, response, body, error);
         });
 }
 
-void IPAddressGeocoder::handleResponse(std::uint64_t attempt, const std::optional<NSHTTPURLResponse>& response,
+void IPAddressGeocoder::handleResponse(std::uint64_t attempt,
+                                       const std::optional<NSHTTPURLResponse>& response,
                                        const std::vector<std::uint8_t>& body,
                                        const std::optional<NSError>& transportError) {
     CompletionHandler completion;
@@ -260,12 +259,13 @@ void IPAddressGeocoder::handleResponse(std::uint64_t attempt, const std::optiona
             error_ = transportError;
         } else if (!response || response->statusCode != 200) {
             long status = response ? response->statusCode : 0;
-            error_ = NSError{"", kErrorHTTPStatus,
-                             "The geolocation service answered with HTTP status " + std::to_string(status) + ".",
-                             Value::Dictionary{{"statusCode", Value(status)}}};
+            error_ =
+                NSError{"", kErrorHTTPStatus,
+                        "The geolocation service answered with HTTP status " + std::to_string(status) + ".",
+                        Value::Dictionary{{"statusCode", Value(status)}}};
         } else {
-            auto reply =
-                readServiceReply(service_, std::string_view(reinterpret_cast<const char*>(body.data()), body.size()));
+            auto reply = readServiceReply(
+                service_, std::string_view(reinterpret_cast<const char*>(body.data()), body.size()));
             error_ = std::move(reply.error);
             if (!error_) {
                 location_ = std::move(reply.location);
@@ -275,7 +275,8 @@ void IPAddressGeocoder::handleResponse(std::uint64_t attempt, const std::optiona
                 locationCountryCode_ = std::move(reply.countryCode);
             }
         }
-        if (error_) log("IP geocoder: service " + std::to_string(service_) + " failed: " + error_->description());
+        if (error_)
+            log("IP geocoder: service " + std::to_string(service_) + " failed: " + error_->description());
         if (error_ && canUseOtherServicesAsFallback_ && !servicesQueue_.empty()) {
             Service next = *servicesQueue_.begin();
             servicesQueue_.erase(servicesQueue_.begin());
@@ -295,8 +296,10 @@ IPAddressGeocoder::ServiceReply IPAddressGeocoder::readServiceReply(Service serv
     ServiceReply reply;
     auto parsed = JSON::parse(body);
     if (!parsed) {
-        reply.error = NSError{NSCocoaErrorDomain, NSPropertyListReadCorruptError,
-                              "The geolocation service's reply is not valid JSON.", {}};
+        reply.error = NSError{NSCocoaErrorDomain,
+                              NSPropertyListReadCorruptError,
+                              "The geolocation service's reply is not valid JSON.",
+                              {}};
         return reply;
     }
     if (!parsed->isDictionary()) {

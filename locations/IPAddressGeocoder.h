@@ -24,7 +24,6 @@ namespace fv {
 class IPAddressGeocoder : public std::enable_shared_from_this<IPAddressGeocoder> {
   public:
     using Service = std::uint64_t;
-    static constexpr Service kServiceCount = 7;
     // Failures of a reply that arrived: an HTTP status other than 200, or a body without a location.
     static constexpr std::int64_t kErrorHTTPStatus = 2;
     static constexpr std::int64_t kErrorNoLocation = 3;
@@ -57,7 +56,8 @@ class IPAddressGeocoder : public std::enable_shared_from_this<IPAddressGeocoder>
     static std::shared_ptr<IPAddressGeocoder> init();
     // One service at its address, fallback off.
     static std::shared_ptr<IPAddressGeocoder> initWithService(Service service);
-    static std::shared_ptr<IPAddressGeocoder> initWithService(Service service, const std::optional<std::string>& url);
+    static std::shared_ptr<IPAddressGeocoder> initWithService(Service service,
+                                                              const std::optional<std::string>& url);
 
     void geocode(CompletionHandler completionHandler);
     void cancelGeocode();

@@ -40,7 +40,8 @@ void LocationGeocode::getGeoCodeAtLocation(const CLLocation& location) {
             auto self = weak.lock();
             if (!self) return;
             self->lastKnownGeocodeAddress_ = recordFor(location, placemarks);
-            if (auto delegate = self->delegate()) delegate->GeoAddressFound(Value(self->lastKnownGeocodeAddress_));
+            if (auto delegate = self->delegate())
+                delegate->GeoAddressFound(Value(self->lastKnownGeocodeAddress_));
         });
 }
 

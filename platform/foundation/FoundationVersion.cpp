@@ -10,8 +10,8 @@ namespace {
 
 std::atomic<double> version{kNSFoundationVersionNumberCurrent};
 
-[[maybe_unused]] const bool registered = ResetHooks::add(
-    "foundation.foundationVersion", [] { version.store(kNSFoundationVersionNumberCurrent); });
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("foundation.foundationVersion", [] { version.store(kNSFoundationVersionNumberCurrent); });
 
 }  // namespace
 

@@ -44,17 +44,17 @@ TEST_P(AccuracyLevels, AFixSatisfiesAOneShotRequestWithinBothLimitsInclusive) {
     EXPECT_TRUE(manager()->locationRequests().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Levels, AccuracyLevels,
-    ::testing::Values(LevelCase{1, 600.0, 5000.0, true}, LevelCase{1, 600.5, 10.0, false},
-                      LevelCase{1, 1.0, 5000.5, false}, LevelCase{0, 600.0, 5000.0, true},
-                      LevelCase{2, 300.0, 1000.0, true}, LevelCase{2, 10.0, 1001.0, false},
-                      LevelCase{3, 60.0, 100.0, true}, LevelCase{3, 61.0, 50.0, false},
-                      LevelCase{4, 15.0, 15.0, true}, LevelCase{4, 10.0, 20.0, false},
-                      LevelCase{5, 5.0, 5.0, true}, LevelCase{5, 5.5, 1.0, false},
-                      LevelCase{7, 0.0, 1.0, false},
-                      LevelCase{1, 1.0, std::numeric_limits<double>::quiet_NaN(), false},
-                      LevelCase{1, 1.0, -1.0, false}));
+INSTANTIATE_TEST_SUITE_P(Levels, AccuracyLevels,
+                         ::testing::Values(LevelCase{1, 600.0, 5000.0, true},
+                                           LevelCase{1, 600.5, 10.0, false}, LevelCase{1, 1.0, 5000.5, false},
+                                           LevelCase{0, 600.0, 5000.0, true},
+                                           LevelCase{2, 300.0, 1000.0, true},
+                                           LevelCase{2, 10.0, 1001.0, false}, LevelCase{3, 60.0, 100.0, true},
+                                           LevelCase{3, 61.0, 50.0, false}, LevelCase{4, 15.0, 15.0, true},
+                                           LevelCase{4, 10.0, 20.0, false}, LevelCase{5, 5.0, 5.0, true},
+                                           LevelCase{5, 5.5, 1.0, false}, LevelCase{7, 0.0, 1.0, false},
+                                           LevelCase{1, 1.0, std::numeric_limits<double>::quiet_NaN(), false},
+                                           LevelCase{1, 1.0, -1.0, false}));
 
 struct AchievedCase {
     double age, accuracy;
@@ -69,10 +69,10 @@ TEST_P(AchievedAccuracy, IsTheStrictestLevelTheFixMeets) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, AchievedAccuracy,
-                         ::testing::Values(AchievedCase{5, 5, 5}, AchievedCase{10, 20, 3}, AchievedCase{15, 15, 4},
-                                           AchievedCase{60, 100, 3}, AchievedCase{300, 1000, 2},
-                                           AchievedCase{600, 5000, 1}, AchievedCase{601, 1, 0},
-                                           AchievedCase{1, -5, 0},
+                         ::testing::Values(AchievedCase{5, 5, 5}, AchievedCase{10, 20, 3},
+                                           AchievedCase{15, 15, 4}, AchievedCase{60, 100, 3},
+                                           AchievedCase{300, 1000, 2}, AchievedCase{600, 5000, 1},
+                                           AchievedCase{601, 1, 0}, AchievedCase{1, -5, 0},
                                            AchievedCase{1, std::numeric_limits<double>::quiet_NaN(), 0}));
 
 TEST_F(GeoLocationManagerTest, NoFixHasNoAccuracy) {
@@ -277,8 +277,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PromptKeyCase{1048.0, "NSLocationAlwaysUsageDescription", true},
                       PromptKeyCase{1047.9, "NSLocationAlwaysUsageDescription", false},
                       PromptKeyCase{1300.0, "NSLocationAlwaysUsageDescription", false},
-                      PromptKeyCase{kNSFoundationVersionNumberCurrent, "NSLocationAlwaysAndWhenInUseUsageDescription",
-                                    true},
+                      PromptKeyCase{kNSFoundationVersionNumberCurrent,
+                                    "NSLocationAlwaysAndWhenInUseUsageDescription", true},
                       PromptKeyCase{1200.0, "NSLocationAlwaysAndWhenInUseUsageDescription", false}));
 
 TEST_F(GeoLocationManagerTest, BackgroundUpdatesFollowTheHostsBackgroundModes) {

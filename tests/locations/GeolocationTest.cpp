@@ -17,9 +17,12 @@ class RecordingGeolocationDelegate : public GeolocationDelegate {
     void newLocationUpdate(const std::optional<CLLocation>&, LocationAccuracy accuracy) override {
         events.push_back("update " + std::to_string(accuracy));
     }
-    void newLocationErrorOccured(const std::string& message) override { events.push_back("update " + message); }
+    void newLocationErrorOccured(const std::string& message) override {
+        events.push_back("update " + message);
+    }
     void GotNewHeading(const std::optional<CLHeading>& heading) override {
-        events.push_back("heading " + std::to_string(static_cast<int>(heading ? heading->trueHeading() : -1)));
+        events.push_back("heading " +
+                         std::to_string(static_cast<int>(heading ? heading->trueHeading() : -1)));
     }
     void FailedToGotNewHeading() override { events.push_back("no heading"); }
 
@@ -108,8 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{3, "Error: User has denied this app permissions to access device location."},
         ErrorCase{4, "Error: User is restricted from using location services by a usage policy."},
         ErrorCase{5, "Error: Location services are turned off for all apps on this device."},
-        ErrorCase{6, "An unknown error occurred.\n(Are you using iOS Simulator with location set to 'None'?)"},
-        ErrorCase{42, "An unknown error occurred.\n(Are you using iOS Simulator with location set to 'None'?)"}));
+        ErrorCase{6,
+                  "An unknown error occurred.\n(Are you using iOS Simulator with location set to 'None'?)"},
+        ErrorCase{42,
+                  "An unknown error occurred.\n(Are you using iOS Simulator with location set to 'None'?)"}));
 
 TEST_F(GeolocationTest, RefusalsAndFailuresReachTheDelegateAsTexts) {
     authorise(kCLAuthorizationStatusDenied);
@@ -120,9 +125,8 @@ TEST_F(GeolocationTest, RefusalsAndFailuresReachTheDelegateAsTexts) {
     facade->GetUserCurrentLocation(1, 60.0);
     device()->failWithError(NSError{kCLErrorDomain, kCLErrorLocationUnknown, "no fix", {}});
     host.runUntilIdle();
-    EXPECT_EQ(delegate->events,
-              (std::vector<std::string>{Geolocation::getLocationErrorDescription(3),
-                                        Geolocation::getLocationErrorDescription(6)}));
+    EXPECT_EQ(delegate->events, (std::vector<std::string>{Geolocation::getLocationErrorDescription(3),
+                                                          Geolocation::getLocationErrorDescription(6)}));
 }
 
 TEST_F(GeolocationTest, AnUnansweredPromptKeepsTheRequestOutstanding) {

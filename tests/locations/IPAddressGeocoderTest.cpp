@@ -13,7 +13,8 @@
 namespace fv {
 namespace {
 
-constexpr std::array<const char*, 7> kPaths = {"/json/", "/json/", "/json/", "/", "/api/", "/geoip/", "/geoip/"};
+constexpr std::array<const char*, 7> kPaths = {"/json/", "/json/",  "/json/", "/",
+                                               "/api/",  "/geoip/", "/geoip/"};
 
 // What each service says about the same address in Lisbon, in its own shape.
 const std::array<const char*, 7> kReplies = {
@@ -36,21 +37,23 @@ class GeolocationServices {
   public:
     GeolocationServices() {
         for (std::size_t n = 0; n < 7; ++n) {
-            auto scheme = (n == 2 || n == 3) ? test::LoopbackServer::Scheme::HTTPS : test::LoopbackServer::Scheme::HTTP;
+            auto scheme =
+                (n == 2 || n == 3) ? test::LoopbackServer::Scheme::HTTPS : test::LoopbackServer::Scheme::HTTP;
             servers[n] = std::make_unique<test::LoopbackServer>(scheme);
             replies[n] = {200, kReplies[n]};
-            servers[n]->server.Get(kPaths[n], [this, n](const httplib::Request& request, httplib::Response& response) {
-                servers[n]->record(request);
-                Reply reply;
-                {
-                    std::lock_guard lock(mutex);
-                    asked.push_back(n);
-                    reply = replies[n];
-                }
-                if (holding[n]) servers[n]->hold();
-                response.status = reply.status;
-                response.set_content(reply.body, "application/json");
-            });
+            servers[n]->server.Get(kPaths[n],
+                                   [this, n](const httplib::Request& request, httplib::Response& response) {
+                                       servers[n]->record(request);
+                                       Reply reply;
+                                       {
+                                           std::lock_guard lock(mutex);
+                                           asked.push_back(n);
+                                           reply = replies[n];
+                                       }
+                                       if (holding[n]) servers[n]->hold();
+                                       response.status = reply.status;
+                                       response.set_content(reply.body, "application/json");
+                                   });
             servers[n]->start();
             ServiceAddresses::setBaseURL(*ServiceAddresses::geolocationService(n), servers[n]->origin());
         }
@@ -147,7 +150,8 @@ TEST_P(Services, ReadTheirOwnReplyShape) {
 
 INSTANTIATE_TEST_SUITE_P(All, Services,
                          ::testing::Values(ServiceCase{0, true, true, true}, ServiceCase{1, true, true, true},
-                                           ServiceCase{2, true, true, true}, ServiceCase{3, true, true, false},
+                                           ServiceCase{2, true, true, true},
+                                           ServiceCase{3, true, true, false},
                                            ServiceCase{4, true, true, true}, ServiceCase{5, true, true, true},
                                            ServiceCase{6, false, false, true}));
 
@@ -343,7 +347,9 @@ TEST_F(IPAddressGeocoderTest, ASupersededLookupTellsNobody) {
     ASSERT_TRUE(test::waitFor([&] { return services.servers[1]->requests().size() == 1u; }, 10.0));
     auto first = IPGeocoding::sharedInstance()->ipGeoCoder();
     services.holding[1] = false;
-    services.set(1, {200, R"({"query":"203.0.113.8","lat":41.1579,"lon":-8.6291,"city":"Porto","country":"Portugal"})"});
+    services.set(
+        1,
+        {200, R"({"query":"203.0.113.8","lat":41.1579,"lon":-8.6291,"city":"Porto","country":"Portugal"})"});
     IPGeocoding::sharedInstance()->GetGeoFromIP();
     services.servers[1]->release();
     ASSERT_TRUE(test::waitFor([&] { return !delegate->heard().empty(); }, 10.0));

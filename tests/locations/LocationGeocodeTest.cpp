@@ -33,7 +33,8 @@ TEST_F(LocationGeocodeTest, TheFirstPlaceFoundBecomesAFlatRecord) {
         first.addressDictionary = Value::Dictionary{{"City", "Portland"}};
         CLPlacemark second;
         second.name = "Elsewhere";
-        return CLGeocoder::Answer{{std::make_shared<CLPlacemark>(first), std::make_shared<CLPlacemark>(second)}, {}};
+        return CLGeocoder::Answer{
+            {std::make_shared<CLPlacemark>(first), std::make_shared<CLPlacemark>(second)}, {}};
     });
     LocationGeocode::sharedInstance()->getGeoCodeAtLocation(asked);
     EXPECT_TRUE(delegate->records.empty());
@@ -69,8 +70,8 @@ TEST_P(NothingFound, GivesTheUnknownRecord) {
     const Value& r = delegate->records[0];
     EXPECT_EQ(r["latitude"].doubleValue(-1), 0.0);
     EXPECT_EQ(r["altitude"].doubleValue(-1), 0.0);
-    for (const char* key : {"address_name", "address_street", "address_city", "address_state", "address_county",
-                            "address_zipcode", "address_country"}) {
+    for (const char* key : {"address_name", "address_street", "address_city", "address_state",
+                            "address_county", "address_zipcode", "address_country"}) {
         EXPECT_EQ(r[key].stringValue(), "Unknown") << key;
     }
     ASSERT_TRUE(r["address_full_dictionary"].asDictionary());
@@ -83,7 +84,8 @@ TEST_F(LocationGeocodeTest, WithoutADelegateTheRecordIsStillKept) {
     LocationGeocode::sharedInstance()->setDelegate(nullptr);
     LocationGeocode::sharedInstance()->getGeoCodeAtLocation(asked);
     host.runUntilIdle();
-    EXPECT_EQ(LocationGeocode::sharedInstance()->lastKnownGeocodeAddress()["address_city"].stringValue(), "Unknown");
+    EXPECT_EQ(LocationGeocode::sharedInstance()->lastKnownGeocodeAddress()["address_city"].stringValue(),
+              "Unknown");
     EXPECT_EQ(CLGeocoder::requestCount(), 1);
 }
 

@@ -18,7 +18,8 @@ class LocationsTest : public TestHostFixture {
     static std::shared_ptr<LocationProvider> device() { return LocationProvider::current(); }
     static double now() { return RunLoop::main().wallTime(); }
     // A fix near Portland, `age` seconds old, good to `accuracy` metres.
-    static CLLocation fix(double age, double accuracy, double latitude = 45.5231, double longitude = -122.6765) {
+    static CLLocation fix(double age, double accuracy, double latitude = 45.5231,
+                          double longitude = -122.6765) {
         return CLLocation(CLLocationCoordinate2DMake(latitude, longitude), 12.0, accuracy, Date{now() - age});
     }
     void authorise(CLAuthorizationStatus status = kCLAuthorizationStatusAuthorizedWhenInUse) {
