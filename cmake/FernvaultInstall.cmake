@@ -10,8 +10,10 @@ set(FV_CMAKE_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Fernvault)
 # Before 1.0 every minor version may change the binary interface.
 if(PROJECT_VERSION_MAJOR EQUAL 0)
   set(FV_SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+  set(FV_COMPATIBILITY SameMinorVersion)
 else()
   set(FV_SOVERSION ${PROJECT_VERSION_MAJOR})
+  set(FV_COMPATIBILITY SameMajorVersion)
 endif()
 
 set(FV_INSTALLED_LIBRARIES)
@@ -88,7 +90,7 @@ configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/FernvaultConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/FernvaultConfig.cmake INSTALL_DESTINATION ${FV_CMAKE_DESTINATION}
   PATH_VARS FV_BUNDLE_DESTINATION)
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/FernvaultConfigVersion.cmake
-  COMPATIBILITY SameMinorVersion)
+  COMPATIBILITY ${FV_COMPATIBILITY})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/FernvaultConfig.cmake
   ${CMAKE_CURRENT_BINARY_DIR}/FernvaultConfigVersion.cmake
   DESTINATION ${FV_CMAKE_DESTINATION} COMPONENT Development)
