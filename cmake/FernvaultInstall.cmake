@@ -29,6 +29,9 @@ set_target_properties(fernvault_platform PROPERTIES EXPORT_NAME platform)
 target_compile_features(fernvault_platform INTERFACE cxx_std_20)
 add_library(Fernvault::fernvault ALIAS fernvault)
 add_library(Fernvault::platform ALIAS fernvault_platform)
+# The user driver (taps, typing, finding views) that the example host walks its roads with.
+set_target_properties(fernvault_userdriver PROPERTIES EXPORT_NAME userdriver)
+add_library(Fernvault::userdriver ALIAS fernvault_userdriver)
 
 # The installed headers are found under one prefix; the source tree's only while building here.
 function(fv_split_include_directories target)
@@ -70,8 +73,11 @@ add_custom_command(TARGET fv_foundation POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E create_symlink ${CMAKE_CURRENT_SOURCE_DIR}/resources
           $<TARGET_FILE_DIR:fv_foundation>/resources)
 
-install(TARGETS ${FV_INSTALLED_LIBRARIES} fernvault_platform EXPORT FernvaultTargets
-  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development)
+install(TARGETS ${FV_INSTALLED_LIBRARIES} fernvault_platform fernvault_userdriver EXPORT FernvaultTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
+install(FILES platform/testing/UserDriver.h DESTINATION ${FV_INCLUDE_PREFIX}/platform/testing
+  COMPONENT Development)
 # Headers that pull in the libraries underneath are internal to their folder and stay out.
 foreach(dir platform ${FV_FRAMEWORK_DIRS})
   if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir})
