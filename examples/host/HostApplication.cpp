@@ -13,8 +13,10 @@ namespace fs = std::filesystem;
 std::string HostApplication::defaultBundlePath() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && fs::is_regular_file(exe.parent_path() / "bundle" / "Info.plist", ec))
-        return (exe.parent_path() / "bundle").string();
+    if (ec) return FV_HOST_SOURCE_BUNDLE;
+    for (const fs::path& folder :
+         {exe.parent_path() / "bundle", exe.parent_path() / ".." / "share" / "fernvault" / "host"})
+        if (fs::is_regular_file(folder / "Info.plist", ec)) return folder.lexically_normal().string();
     return FV_HOST_SOURCE_BUNDLE;
 }
 

@@ -24,7 +24,8 @@ class HostApplication {
     HostApplication(const HostApplication&) = delete;
     HostApplication& operator=(const HostApplication&) = delete;
 
-    // The "bundle" folder beside the executable, else the one in the source tree.
+    // The "bundle" folder beside the executable, else ../share/fernvault/host from it (installed),
+    // else the one in the source tree.
     static std::string defaultBundlePath();
 
     const UIWindowPtr& window() const { return window_; }

@@ -61,13 +61,9 @@ std::optional<fs::path> frameworkFolder() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&frameworkFolder), &info) && info.dli_fname) {
         const fs::path libraryDir = fs::path(info.dli_fname).parent_path();
-        for (const fs::path& candidate :
-             {libraryDir / "resources", libraryDir / ".." / "share" / "fernvault" / "resources"})
+        for (const fs::path& candidate : {libraryDir / "resources", libraryDir / FV_BUNDLE_FROM_LIBRARY})
             if (isDirectory(candidate)) return candidate;
     }
-#ifdef FV_SOURCE_RESOURCES
-    if (isDirectory(FV_SOURCE_RESOURCES)) return fs::path(FV_SOURCE_RESOURCES);
-#endif
     return std::nullopt;
 }
 

@@ -14,9 +14,10 @@ namespace fv {
 class NSBundle {
   public:
     // The framework bundle answers to "com.tarvex.Fernvault-SDK". It is $FERNVAULT_BUNDLE_PATH when
-    // set, else a resources/ folder beside the shared library holding this code or in
-    // ../share/fernvault/resources from there, else the source tree's resources/. None when no such
-    // folder exists or the identifier is unknown.
+    // set, else a resources/ folder beside the shared library holding this code (the build tree
+    // links the source's there), else the data folder it is installed with
+    // (../share/fernvault/resources from the library). None when no such folder exists or the
+    // identifier is unknown.
     static std::shared_ptr<NSBundle> bundleWithIdentifier(const std::string& identifier);
     // The host's bundle: $FERNVAULT_MAIN_BUNDLE, else the path set below, else the executable's folder.
     // Its identifier comes from that folder's Info.plist, read once per folder.

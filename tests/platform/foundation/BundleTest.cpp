@@ -124,7 +124,7 @@ TEST_F(BundleTest, FrameworkBundleByIdentifier) {
     env_.set("FERNVAULT_BUNDLE_PATH", (dir_ / "missing").c_str());
     EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK"));
 
-    // Without the variable the source tree's resources/ is found.
+    // Without the variable the resources/ linked beside the library is found.
     env_.set("FERNVAULT_BUNDLE_PATH", nullptr);
     bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
     ASSERT_TRUE(bundle);
