@@ -10,7 +10,8 @@ BottomPullToRefreshManager::BottomPullToRefreshManager() = default;
 BottomPullToRefreshManager::~BottomPullToRefreshManager() = default;
 
 BottomPullToRefreshManagerPtr BottomPullToRefreshManager::create(
-    CGFloat height, const UITableViewPtr& table, const std::shared_ptr<BottomPullToRefreshManagerClient>& client) {
+    CGFloat height, const UITableViewPtr& table,
+    const std::shared_ptr<BottomPullToRefreshManagerClient>& client) {
     auto manager = std::make_shared<BottomPullToRefreshManager>();
     manager->client_ = client;
     manager->table_ = table;
@@ -78,7 +79,8 @@ void BottomPullToRefreshManager::tableViewReloadFinished() {
     ++finishedReloads_;
     table->setContentInset(UIEdgeInsetsMake(0, 0, 0, 0));
     relocatePullToRefreshView();
-    pullToRefreshView_->changeStateOfControl(BottomPullToRefreshViewStateIdle, std::numeric_limits<CGFloat>::max());
+    pullToRefreshView_->changeStateOfControl(BottomPullToRefreshViewStateIdle,
+                                             std::numeric_limits<CGFloat>::max());
 }
 
 void BottomPullToRefreshManager::setPullToRefreshViewVisible(bool visible) {

@@ -21,8 +21,9 @@ class BottomPullToRefreshManager : public NSObject {
 
     // initWithPullToRefreshViewHeight:tableView:withClient: the footer is made as wide as the table
     // but joins it only with `relocatePullToRefreshView`.
-    static BottomPullToRefreshManagerPtr create(CGFloat height, const UITableViewPtr& table,
-                                                const std::shared_ptr<BottomPullToRefreshManagerClient>& client);
+    static BottomPullToRefreshManagerPtr create(
+        CGFloat height, const UITableViewPtr& table,
+        const std::shared_ptr<BottomPullToRefreshManagerClient>& client);
     BottomPullToRefreshManager();
     ~BottomPullToRefreshManager() override;
 

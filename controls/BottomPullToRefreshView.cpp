@@ -30,15 +30,16 @@ void BottomPullToRefreshView::build(CGRect frame) {
 
     containerView_ = UIView::create(CGRectMake(0, 0, w, h));
     containerView_->setBackgroundColor(UIColor::clearColor());
-    containerView_->setAutoresizingMask(UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleWidth |
-                                        UIViewAutoresizingFlexibleRightMargin |
-                                        UIViewAutoresizingFlexibleBottomMargin);
+    containerView_->setAutoresizingMask(
+        UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleWidth |
+        UIViewAutoresizingFlexibleRightMargin | UIViewAutoresizingFlexibleBottomMargin);
     addSubview(containerView_);
 
     auto arrow = hostImageNamed(kArrowImageName);
     CGSize arrowSize = arrow ? arrow->size() : CGSizeZero;
-    iconImageView_ = UIImageView::create(CGRectMake(kIconX, roundHalfAway(h / 2) - roundHalfAway(arrowSize.height / 2),
-                                                    arrowSize.width, arrowSize.height));
+    iconImageView_ =
+        UIImageView::create(CGRectMake(kIconX, roundHalfAway(h / 2) - roundHalfAway(arrowSize.height / 2),
+                                       arrowSize.width, arrowSize.height));
     iconImageView_->setImage(arrow);
     iconImageView_->setContentMode(UIViewContentModeCenter);
     iconImageView_->setAutoresizingMask(UIViewAutoresizingFlexibleRightMargin);

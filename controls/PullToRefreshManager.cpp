@@ -11,8 +11,8 @@ FV_REGISTER_CLASS(PullToRefreshManager);
 PullToRefreshManager::PullToRefreshManager() = default;
 PullToRefreshManager::~PullToRefreshManager() = default;
 
-PullToRefreshManagerPtr PullToRefreshManager::create(CGFloat height, const UITableViewPtr& table,
-                                                     const std::shared_ptr<PullToRefreshManagerClient>& client) {
+PullToRefreshManagerPtr PullToRefreshManager::create(
+    CGFloat height, const UITableViewPtr& table, const std::shared_ptr<PullToRefreshManagerClient>& client) {
     auto manager = std::make_shared<PullToRefreshManager>();
     manager->client_ = client;
     manager->table_ = table;
@@ -63,6 +63,8 @@ void PullToRefreshManager::tableViewReloadFinishedAnimated(bool animated) {
         });
 }
 
-void PullToRefreshManager::setPullToRefreshViewVisible(bool visible) { pullToRefreshView_->setHidden(!visible); }
+void PullToRefreshManager::setPullToRefreshViewVisible(bool visible) {
+    pullToRefreshView_->setHidden(!visible);
+}
 
 }  // namespace fv

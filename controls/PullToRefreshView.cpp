@@ -32,15 +32,15 @@ void PullToRefreshView::build(CGRect frame) {
 
     containerView_ = UIView::create(CGRectMake(0, 0, w, h));
     containerView_->setBackgroundColor(UIColor::clearColor());
-    containerView_->setAutoresizingMask(UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleWidth |
-                                        UIViewAutoresizingFlexibleRightMargin |
-                                        UIViewAutoresizingFlexibleTopMargin);
+    containerView_->setAutoresizingMask(
+        UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleWidth |
+        UIViewAutoresizingFlexibleRightMargin | UIViewAutoresizingFlexibleTopMargin);
     addSubview(containerView_);
 
     auto icon = hostImageNamed(kIconImageName);
     CGSize iconSize = icon ? icon->size() : CGSizeZero;
-    iconImageView_ = UIImageView::create(
-        CGRectMake(0, roundHalfAway(h / 2) - roundHalfAway(iconSize.height / 2), iconSize.width, iconSize.height));
+    iconImageView_ = UIImageView::create(CGRectMake(
+        0, roundHalfAway(h / 2) - roundHalfAway(iconSize.height / 2), iconSize.width, iconSize.height));
     iconImageView_->setImage(icon);
     iconImageView_->setContentMode(UIViewContentModeCenter);
     iconImageView_->setAutoresizingMask(UIViewAutoresizingFlexibleRightMargin);
@@ -54,9 +54,10 @@ void PullToRefreshView::build(CGRect frame) {
     containerView_->addSubview(loadingActivityIndicator_);
 
     const CGFloat iconMaxX = CGRectGetMaxX(iconImageView_->frame());
-    topLabel_ = UILabel::create(CGRectMake(iconMaxX + 20, 10, w - iconMaxX - 40, roundHalfAway((h - 20) / 2)));
-    bottomLabel_ = UILabel::create(CGRectMake(iconMaxX + 20, CGRectGetMaxY(topLabel_->frame()), w - iconMaxX - 40,
-                                              topLabel_->frame().size.height));
+    topLabel_ =
+        UILabel::create(CGRectMake(iconMaxX + 20, 10, w - iconMaxX - 40, roundHalfAway((h - 20) / 2)));
+    bottomLabel_ = UILabel::create(CGRectMake(iconMaxX + 20, CGRectGetMaxY(topLabel_->frame()),
+                                              w - iconMaxX - 40, topLabel_->frame().size.height));
     topLabel_->setFont(UIFont::systemFontOfSize(12));
     bottomLabel_->setFont(UIFont::boldSystemFontOfSize(12));
     for (const auto& label : {topLabel_, bottomLabel_}) {
@@ -128,7 +129,8 @@ void PullToRefreshView::layoutSubviews() {
         f.size.width = TextLayout::widthOfText(label->text().value_or(""), label->font());
         label->setFrame(f);
     }
-    const auto& wider = topLabel_->frame().size.width > bottomLabel_->frame().size.width ? topLabel_ : bottomLabel_;
+    const auto& wider =
+        topLabel_->frame().size.width > bottomLabel_->frame().size.width ? topLabel_ : bottomLabel_;
     CGRect c = containerView_->frame();
     c.size.width = CGRectGetMaxX(wider->frame());
     containerView_->setFrame(c);

@@ -21,6 +21,7 @@ class SidemenuSectionCustomerSupportTableViewCell : public UITableViewCell {
     FV_OUTLET(UIImageView, img_categoryImg);
 };
 
-using SidemenuSectionCustomerSupportTableViewCellPtr = std::shared_ptr<SidemenuSectionCustomerSupportTableViewCell>;
+using SidemenuSectionCustomerSupportTableViewCellPtr =
+    std::shared_ptr<SidemenuSectionCustomerSupportTableViewCell>;
 
 }  // namespace fv

@@ -81,7 +81,8 @@ struct PlaceCase {
     CGFloat footerTop;  // after relocation
 };
 
-class BottomPlacementTest : public BottomPullToRefreshTest, public ::testing::WithParamInterface<PlaceCase> {};
+class BottomPlacementTest : public BottomPullToRefreshTest,
+                            public ::testing::WithParamInterface<PlaceCase> {};
 
 TEST_P(BottomPlacementTest, OffsetAndPlacementFollowTheContentHeight) {
     const auto& p = GetParam();
@@ -153,7 +154,8 @@ struct ReleaseCase {
     UIEdgeInsets inset;
 };
 
-class BottomReleaseTest : public BottomPullToRefreshTest, public ::testing::WithParamInterface<ReleaseCase> {};
+class BottomReleaseTest : public BottomPullToRefreshTest,
+                          public ::testing::WithParamInterface<ReleaseCase> {};
 
 TEST_P(BottomReleaseTest, ClientHearsFirstThenTheFooterLoadsAndStaysInView) {
     const auto& p = GetParam();

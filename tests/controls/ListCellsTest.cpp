@@ -96,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(Cells, CellSelectionTest,
 TEST_F(ListCellsTest, SideMenuCellsBindTheirOutlets) {
     auto row = loadCell<SidemenuRowTableViewCell>("SidemenuRowTableViewCell");
     auto section = loadCell<SidemenuSectionTableViewCell>("SidemenuSectionTableViewCell");
-    auto support = loadCell<SidemenuSectionCustomerSupportTableViewCell>("SidemenuSectionCustomerSupportTableViewCell");
+    auto support =
+        loadCell<SidemenuSectionCustomerSupportTableViewCell>("SidemenuSectionCustomerSupportTableViewCell");
     ASSERT_TRUE(row && section && support);
 
     row->lbl->setText("Transfer history");
@@ -112,7 +113,8 @@ TEST_F(ListCellsTest, SideMenuCellsBindTheirOutlets) {
     section->setFrame(CGRectMake(0, 0, 280, 54));
     row->setFrame(CGRectMake(0, 54, 280, 44));
     support->setFrame(CGRectMake(0, 98, 280, 110));
-    for (const UIViewPtr& cell : {UIViewPtr(section), UIViewPtr(row), UIViewPtr(support)}) menu->addSubview(cell);
+    for (const UIViewPtr& cell : {UIViewPtr(section), UIViewPtr(row), UIViewPtr(support)})
+        menu->addSubview(cell);
     host.window()->addSubview(menu);
     host.runUntilIdle();
     EXPECT_TRUE(host.findViewWithText("+1 800 555 0199", menu));

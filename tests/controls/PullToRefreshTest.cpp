@@ -7,6 +7,7 @@
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/Locale.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/graphics/TextLayout.h"
 #include "platform/testing/MainBundleFixture.h"
 #include "platform/testing/TestHost.h"
 
@@ -47,6 +48,7 @@ class PullToRefreshTest : public TestHostFixture {
 };
 
 TEST_F(PullToRefreshTest, SitsAboveTheFirstRowAtRestWithTheFrameworkTexts) {
+    NSLocale::setCurrentLocaleIdentifier("en_US");
     open();
     auto v = view();
     EXPECT_EQ(v->superview(), table.get());
@@ -67,14 +69,27 @@ TEST_F(PullToRefreshTest, SitsAboveTheFirstRowAtRestWithTheFrameworkTexts) {
     EXPECT_EQ(v->loadingActivityIndicator()->activityIndicatorViewStyle(), UIActivityIndicatorViewStyleGray);
     EXPECT_TRUE(v->loadingActivityIndicator()->isHidden());
 
-    // The group of icon and labels stays centred on the view.
+    // Each label is as wide as its text; the container ends with the wider one and stays centred on
+    // the view as the texts change.
+    showFixedDate();
+    host.runUntilIdle();
+    EXPECT_EQ(v->bottomLabel()->frame().size.width,
+              TextLayout::widthOfText("Pull down to refresh", v->bottomLabel()->font()));
+    EXPECT_EQ(v->topLabel()->frame().size.width,
+              TextLayout::widthOfText(*v->topLabel()->text(), v->topLabel()->font()));
     auto c = v->containerView()->frame();
+    EXPECT_GT(v->topLabel()->frame().size.width, v->bottomLabel()->frame().size.width);
+    EXPECT_EQ(c.size.width, CGRectGetMaxX(v->topLabel()->frame()));
     EXPECT_NEAR(CGRectGetMidX(c), 187.5, 1e-9);
-    EXPECT_EQ(c.size.width,
-              CGRectGetMaxX(std::max(v->topLabel()->frame().size.width, v->bottomLabel()->frame().size.width) ==
-                                    v->topLabel()->frame().size.width
-                                ? v->topLabel()->frame()
-                                : v->bottomLabel()->frame()));
+
+    scrollTo(-90);
+    host.runUntilIdle();
+    c = v->containerView()->frame();
+    EXPECT_EQ(v->bottomLabel()->text(), "Release to refresh");
+    EXPECT_EQ(v->bottomLabel()->frame().size.width,
+              TextLayout::widthOfText("Release to refresh", v->bottomLabel()->font()));
+    EXPECT_EQ(c.size.width, CGRectGetMaxX(v->topLabel()->frame()));
+    EXPECT_NEAR(CGRectGetMidX(c), 187.5, 1e-9);
 }
 
 struct ScrollCase {
