@@ -14,6 +14,9 @@ namespace fv {
 
 enum class CGBlendMode { Normal, Copy, Clear };
 
+// How scaled images are sampled: None takes the nearest pixel (hard edges), the others smooth.
+enum class CGInterpolationQuality { Default, None, Low, Medium, High };
+
 enum class CGPathDrawingMode { Fill, EOFill, Stroke, FillStroke, EOFillStroke };
 
 enum class CGLineCap { Butt, Round, Square };
@@ -35,7 +38,8 @@ class CGContext {
 
     cairo_t* cairo() const { return cr_; }
 
-    // Saves and restores the transform, clip, colours, line width, alpha, shadow and blend mode.
+    // Saves and restores the transform, clip, colours, line width, alpha, shadow, blend mode and
+    // interpolation quality.
     void saveGState();
     void restoreGState();
 
@@ -55,6 +59,8 @@ class CGContext {
     void setLineDash(CGFloat phase, const std::vector<CGFloat>& lengths);  // empty = solid
     void setAlpha(CGFloat alpha);                                          // global alpha 0..1
     void setBlendMode(CGBlendMode mode);
+    void setInterpolationQuality(CGInterpolationQuality quality) { state_.interpolation = quality; }
+    CGInterpolationQuality interpolationQuality() const { return state_.interpolation; }
     // A blurred shadow under everything drawn until reset; none or a zero-alpha colour switches it off.
     void setShadow(CGSize offset, CGFloat blur, const UIColorPtr& color);
 
@@ -107,6 +113,7 @@ class CGContext {
         CGSize shadowOffset{};
         CGFloat shadowBlur = 0;
         UIColorPtr shadowColor;
+        CGInterpolationQuality interpolation = CGInterpolationQuality::Default;
     };
     cairo_t* cr_;
     State state_;
