@@ -53,10 +53,11 @@ std::weak_ptr<DatePickerPopup>& lastShown() {
 
 }  // namespace
 
-// The dialog's full-window view: backdrop, card, wheels and buttons; it takes every touch.
+// The dialog's full-window view: backdrop, card, wheels and buttons; it takes every touch. It keeps
+// its dialog alive while shown, as callers often make a dialog, show it and let go of it.
 class DatePickerPopupView : public UIView {
   public:
-    explicit DatePickerPopupView(std::weak_ptr<DatePickerPopup> owner) : owner_(std::move(owner)) {
+    explicit DatePickerPopupView(std::shared_ptr<DatePickerPopup> owner) : owner_(std::move(owner)) {
         setBackgroundColor(UIColor::colorWithWhite(0, 0.4));
         setOpaque(false);
     }
@@ -67,7 +68,7 @@ class DatePickerPopupView : public UIView {
         return {{kMargin, CGRectGetMaxY(b) - height - kMargin}, {b.size.width - 2 * kMargin, height}};
     }
     std::vector<Wheel> wheels() const {
-        auto owner = owner_.lock();
+        auto owner = owner_;
         return owner && owner->lastShow_ ? wheelsFor(owner->lastShow_->datePickerMode) : std::vector<Wheel>{};
     }
     std::size_t wheelCount() const { return wheels().size(); }
@@ -82,7 +83,7 @@ class DatePickerPopupView : public UIView {
     // Done on the right; Cancel, when shown, on the left.
     CGRect button(bool done) const {
         const CGRect c = card();
-        auto owner = owner_.lock();
+        auto owner = owner_;
         const bool both = owner && owner->showCancelButton_;
         const CGFloat width = both ? c.size.width / 2 : c.size.width;
         const CGFloat x = done && both ? c.origin.x + width : c.origin.x;
@@ -91,7 +92,7 @@ class DatePickerPopupView : public UIView {
 
     void touchesBegan(const UITouchSet&, UIEvent*) override {}
     void touchesEnded(const UITouchSet& touches, UIEvent*) override {
-        auto owner = owner_.lock();
+        auto owner = owner_;
         if (touches.empty() || !owner) return;
         const CGPoint p = touches.front()->locationInView(this);
         if (CGRectContainsPoint(button(true), p)) return owner->finish(true);
@@ -103,7 +104,7 @@ class DatePickerPopupView : public UIView {
     }
 
     void drawRect(CGRect) override {
-        auto owner = owner_.lock();
+        auto owner = owner_;
         CGContextRef context = UIGraphicsGetCurrentContext();
         if (!owner || !context || !owner->lastShow_) return;
         CGContext& cg = *context;
@@ -159,7 +160,7 @@ class DatePickerPopupView : public UIView {
         TextLayout::drawText(cg, s, style, r);
     }
 
-    std::weak_ptr<DatePickerPopup> owner_;
+    std::shared_ptr<DatePickerPopup> owner_;
 };
 
 DatePickerPopupPtr DatePickerPopup::create(UIColorPtr textColor, UIColorPtr buttonColor, UIFontPtr font,

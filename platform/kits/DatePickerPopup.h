@@ -3,7 +3,8 @@
 // wheel per date component and Done (and optionally Cancel) buttons. Tapping the upper half of a wheel
 // rolls it forward by one, the lower half back, within [minimumDate, maximumDate]. Done closes the
 // dialog and hands the chosen date to the callback; Cancel closes it and hands none. Each show's
-// callback runs exactly once: showing again while up first cancels the earlier show.
+// callback runs exactly once: showing again while up first cancels the earlier show. A shown dialog
+// keeps itself alive until it closes, so a caller need not hold it.
 //
 // Test driver: DatePickerPopup::visiblePopup(), lastShow() (the parameters of the last show),
 // pickedDate(), wheelTitles(), pick(date), tapDone(), cancel(), tapWheel(index, forward).

@@ -74,6 +74,22 @@ TEST_F(DatePickerPopupTest, CancelHandsNoneAndEachShowCallsBackOnce) {
     EXPECT_EQ(results, (std::vector<std::optional<Date>>{std::nullopt, std::nullopt, Date{kNoon}}));
 }
 
+TEST_F(DatePickerPopupTest, AShownDialogOutlivesItsCallersReference) {
+    std::weak_ptr<DatePickerPopup> weak;
+    {
+        auto popup = make();
+        weak = popup;
+        showOn(popup, std::nullopt, std::nullopt);
+    }
+    auto shown = DatePickerPopup::visiblePopup();
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(shown->pick(Date{kNoon - kDay}));
+    shown.reset();
+    EXPECT_EQ(results, (std::vector<std::optional<Date>>{Date{kNoon - kDay}}));
+    host.runUntilIdle();
+    EXPECT_TRUE(weak.expired());
+}
+
 TEST_F(DatePickerPopupTest, WithoutACancelButtonOnlyDoneCloses) {
     auto popup = make(false);
     showOn(popup, std::nullopt, std::nullopt);
