@@ -1,7 +1,10 @@
 #include "core/DataModel.h"
 
+#include <atomic>
+
 #include "core/CardTextMask.h"
 #include "core/ScreenRegistry.h"
+#include "platform/foundation/ResetHooks.h"
 
 namespace fv {
 
@@ -16,10 +19,25 @@ UINavigationControllerPtr makeStack(const char* className) {
     return nav;
 }
 
+std::atomic<bool> sharedInstanceMade{false};
+
+// The selections that cross screens start each test empty. The instance is not made for this: its
+// creation makes the wizard's first screen, which a test may not be ready for.
+[[maybe_unused]] const bool registered = ResetHooks::add("core.dataModel", [] {
+    if (!sharedInstanceMade.load()) return;
+    auto model = DataModel::sharedInstance();
+    model->setVerificationEmail("");
+    model->setCapturedSelfieImage(nullptr);
+    model->setSelectedBankAccount(nullptr);
+    model->setSelectedRecipient(nullptr);
+    model->setUserLocation(std::nullopt);
+});
+
 }  // namespace
 
 std::shared_ptr<DataModel> DataModel::sharedInstance() {
     static const auto instance = std::make_shared<DataModel>();
+    sharedInstanceMade.store(true);
     return instance;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 // The one door to the card-programme backend: POSTs a JSON body and reports the outcome as a result
 // string, a message for the user and the reply's JSON text.
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/foundation/Value.h"
+#include "platform/net/OperationQueue.h"
 
 namespace fv {
 
@@ -22,14 +25,17 @@ class ServiceManager {
     // Created on first use; concurrent first calls get the same instance.
     static ServiceManager& sharedInstance();
 
-    // POSTs `dictionary` as JSON to `url` with "Content-Type: application/json". The reply is
+    // POSTs `dictionary` as JSON to `url` with "Content-Type: application/json". An address under
+    // SERVICE_URL goes to the backend's base address in force (ServiceAddresses). The reply is
     // accepted with a 2xx status, a JSON content type and a body that parses; an accepted reply with
-    // no JSON in it is an error; anything else, no connection and time-outs included, is a failure.
+    // no JSON in it is an error; anything else, no connection, time-outs, a reply above
+    // HTTPSessionClient's 4 MiB and a redirect to another origin included, is a failure. The reply
+    // is parsed and printed on a worker thread; only the completion runs on the main queue.
     void PostService(const Value& dictionary, const std::string& url, Completion completion);
 
-    // 30 seconds unless a test shortens it.
-    double timeoutInterval() const { return timeoutInterval_; }
-    void setTimeoutIntervalForTesting(double seconds) { timeoutInterval_ = seconds; }
+    // 30 seconds unless a test shortens it; the test host puts it back.
+    double timeoutInterval() const { return timeoutInterval_.load(); }
+    void setTimeoutIntervalForTesting(double seconds) { timeoutInterval_.store(seconds); }
 
     ServiceManager(const ServiceManager&) = delete;
     ServiceManager& operator=(const ServiceManager&) = delete;
@@ -37,11 +43,8 @@ class ServiceManager {
   private:
     ServiceManager();
 
-    // `url` with SERVICE_URL replaced by the override address, when one is set.
-    std::string resolve(const std::string& url) const;
-
-    std::string overrideBaseURL_;
-    double timeoutInterval_ = 30.0;
+    std::atomic<double> timeoutInterval_{30.0};
+    std::shared_ptr<NSOperationQueue> replies_;
 };
 
 }  // namespace fv

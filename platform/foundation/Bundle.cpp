@@ -8,6 +8,7 @@
 
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
+#include "platform/foundation/ResetHooks.h"
 
 namespace fv {
 
@@ -36,6 +37,9 @@ std::string& mainBundleOverride() {
     static std::string path;
     return path;
 }
+
+// Each test starts with the host's main bundle where the environment puts it.
+[[maybe_unused]] const bool registered = ResetHooks::add("foundation.mainBundle", [] { NSBundle::setMainBundlePath(""); });
 
 // Bundles are kept per folder so their parsed string tables are read once.
 std::shared_ptr<NSBundle> bundleAt(const fs::path& folder, const std::string& identifier) {

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "platform/foundation/ResetHooks.h"
+
 namespace fv {
 
 namespace {
@@ -16,6 +18,10 @@ struct LocaleState {
     std::mutex mutex;
     std::optional<std::string> identifier;  // none: not yet read from the environment
 };
+
+// Each test starts with the locale of the environment.
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("foundation.locale", [] { NSLocale::setCurrentLocaleIdentifier(std::nullopt); });
 
 LocaleState& state() {
     static LocaleState instance;

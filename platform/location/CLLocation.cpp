@@ -10,8 +10,6 @@ namespace fv {
 
 namespace {
 
-constexpr double kEarthMeanRadius = 6371008.8;
-
 double radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
@@ -53,7 +51,7 @@ CLLocationDistance CLLocation::distanceFromLocation(const CLLocation& other) con
     const double dLon = radians(other.coordinate_.longitude - coordinate_.longitude);
     const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
                      std::cos(lat1) * std::cos(lat2) * std::sin(dLon / 2) * std::sin(dLon / 2);
-    return 2 * kEarthMeanRadius * std::asin(std::sqrt(std::min(1.0, h)));
+    return 2 * kCLEarthMeanRadius * std::asin(std::sqrt(std::min(1.0, h)));
 }
 
 std::string CLLocation::description() const {

@@ -23,6 +23,9 @@ inline CLLocationCoordinate2D CLLocationCoordinate2DMake(CLLocationDegrees latit
 // Latitude within [-90, 90] and longitude within [-180, 180], neither NaN.
 bool CLLocationCoordinate2DIsValid(CLLocationCoordinate2D coordinate);
 
+// The sphere distances and map regions are measured on, in metres.
+inline constexpr double kCLEarthMeanRadius = 6371008.8;
+
 // The coordinate no fix has, as the platform reports it.
 inline constexpr CLLocationCoordinate2D kCLLocationCoordinate2DInvalid{-180.0, -180.0};
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <chrono>
 #include <cmath>
 #include <map>
 #include <mutex>
@@ -12,6 +13,7 @@
 
 #include "platform/foundation/RunLoop.h"
 #include "platform/net/OperationQueue.h"
+#include "platform/net/TrustedAuthorities.h"
 
 namespace fv {
 
@@ -63,7 +65,17 @@ NSError URLError(std::int64_t code) {
     return NSError{NSURLErrorDomain, code, text, Value()};
 }
 
+NSError responseTooLargeError(std::size_t maximumBytes) {
+    NSError error{NSURLErrorDomain, NSURLErrorDataLengthExceedsMaximum,
+                  "The reply is larger than the " + std::to_string(maximumBytes) + " bytes allowed.",
+                  Value()};
+    error.userInfo.set("maximumSize", Value(static_cast<long long>(maximumBytes)));
+    return error;
+}
+
 namespace {
+
+constexpr long kMaximumRedirects = 16;
 
 std::int64_t codeForCurl(CURLcode code) {
     switch (code) {
@@ -96,6 +108,8 @@ std::int64_t codeForCurl(CURLcode code) {
             return NSURLErrorBadServerResponse;
         case CURLE_BAD_CONTENT_ENCODING:
             return NSURLErrorCannotDecodeContentData;
+        case CURLE_FILESIZE_EXCEEDED:
+            return NSURLErrorDataLengthExceedsMaximum;
         default:
             return NSURLErrorUnknown;
     }
@@ -118,7 +132,11 @@ struct Transfer {
     std::vector<std::uint8_t> requestBody;
     std::vector<std::uint8_t> body;
     std::vector<std::pair<std::string, std::string>> headerLines;
+    std::size_t limit = 0;
     bool tooLarge = false;
+    std::string method;
+    long redirects = 0;
+    std::chrono::steady_clock::time_point deadline;
     CurlTransport::Done done;
 
     ~Transfer() {
@@ -131,8 +149,7 @@ std::atomic<std::size_t> maximumResponseBytes{64u * 1024u * 1024u};
 
 size_t onBody(char* data, size_t size, size_t count, void* user) {
     auto* transfer = static_cast<Transfer*>(user);
-    if (size * count >
-        maximumResponseBytes.load() - std::min(transfer->body.size(), maximumResponseBytes.load())) {
+    if (size * count > transfer->limit - std::min(transfer->body.size(), transfer->limit)) {
         transfer->tooLarge = true;
         return 0;  // curl aborts the load
     }
@@ -173,6 +190,107 @@ NSHTTPURLResponse makeResponse(Transfer& transfer) {
     return response;
 }
 
+CURLcode addTrustedAuthorities(CURL*, void* sslContext, void*) {
+    TrustedAuthorities::addTo(sslContext);
+    return CURLE_OK;
+}
+
+struct Origin {
+    std::string scheme, host, port;
+    bool operator==(const Origin&) const = default;
+    std::string text() const { return scheme + "://" + host + ":" + port; }
+};
+
+std::string lowered(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::optional<Origin> originOf(const char* url) {
+    if (!url) return std::nullopt;
+    CURLU* parsed = curl_url();
+    if (!parsed) return std::nullopt;
+    std::optional<Origin> origin;
+    if (curl_url_set(parsed, CURLUPART_URL, url, 0) == CURLUE_OK) {
+        char *scheme = nullptr, *host = nullptr, *port = nullptr;
+        if (curl_url_get(parsed, CURLUPART_SCHEME, &scheme, 0) == CURLUE_OK &&
+            curl_url_get(parsed, CURLUPART_HOST, &host, 0) == CURLUE_OK &&
+            curl_url_get(parsed, CURLUPART_PORT, &port, CURLU_DEFAULT_PORT) == CURLUE_OK) {
+            origin = Origin{lowered(scheme), lowered(host), port};
+        }
+        curl_free(scheme);
+        curl_free(host);
+        curl_free(port);
+    }
+    curl_url_cleanup(parsed);
+    return origin;
+}
+
+NSError redirectRefused(const Origin& from, const std::optional<Origin>& to) {
+    std::string text;
+    if (!to) {
+        text = "The server redirected the request to an unreadable address; the redirect was not followed.";
+    } else if (from.scheme == "https" && to->scheme != "https") {
+        text = "The server redirected a secure request to plain HTTP (" + to->text() +
+               "); the redirect was not followed.";
+    } else {
+        text = "The server redirected the request to another origin (" + to->text() +
+               "); the redirect was not followed.";
+    }
+    NSError error{NSURLErrorDomain, NSURLErrorBadServerResponse, text, Value()};
+    if (to) error.userInfo.set("redirectOrigin", Value(to->text()));
+    return error;
+}
+
+long remainingMilliseconds(const Transfer& t) {
+    auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(t.deadline - std::chrono::steady_clock::now());
+    return static_cast<long>(left.count());
+}
+
+enum class Redirect { None, Follow, Refused };
+
+// Decides on a finished exchange that asks to be redirected. To follow, the handle is set up for the
+// next exchange; when refused, `error` says why.
+Redirect prepareRedirect(Transfer& t, NSError& error) {
+    long status = 0;
+    curl_easy_getinfo(t.easy, CURLINFO_RESPONSE_CODE, &status);
+    char* location = nullptr;
+    curl_easy_getinfo(t.easy, CURLINFO_REDIRECT_URL, &location);
+    bool redirecting = status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+    if (!redirecting || !location) return Redirect::None;
+    std::string target = location;  // owned by the handle until its next exchange
+    char* current = nullptr;
+    curl_easy_getinfo(t.easy, CURLINFO_EFFECTIVE_URL, &current);
+    auto from = originOf(current);
+    auto to = originOf(target.c_str());
+    if (!from || !to || !(*from == *to)) {
+        error = redirectRefused(from.value_or(Origin{}), to);
+        return Redirect::Refused;
+    }
+    if (++t.redirects > kMaximumRedirects) {
+        error = URLError(NSURLErrorHTTPTooManyRedirects);
+        return Redirect::Refused;
+    }
+    long left = remainingMilliseconds(t);
+    if (left <= 0) {
+        error = URLError(NSURLErrorTimedOut);
+        return Redirect::Refused;
+    }
+    curl_easy_setopt(t.easy, CURLOPT_URL, target.c_str());
+    curl_easy_setopt(t.easy, CURLOPT_TIMEOUT_MS, left);
+    // As browsers do: a 303 asks for a GET, and so do 301 and 302 after a POST; 307 and 308 repeat
+    // the request as it was.
+    if ((status == 303 && t.method != "HEAD") || ((status == 301 || status == 302) && t.method == "POST")) {
+        curl_easy_setopt(t.easy, CURLOPT_CUSTOMREQUEST, nullptr);
+        curl_easy_setopt(t.easy, CURLOPT_HTTPGET, 1L);
+        t.method = "GET";
+    }
+    t.body.clear();
+    t.headerLines.clear();
+    return Redirect::Follow;
+}
+
 // Configures the easy handle; an error when the request cannot be sent as asked.
 std::optional<NSError> configure(Transfer& t, const NSURLRequest& request) {
     const auto& url = request.URL();
@@ -187,15 +305,23 @@ std::optional<NSError> configure(Transfer& t, const NSURLRequest& request) {
     CURL* e = t.easy;
     curl_easy_setopt(e, CURLOPT_URL, url->absoluteString().c_str());
     curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(e, CURLOPT_MAXREDIRS, 16L);
+    // Redirects are looked at one by one in prepareRedirect(), never followed blindly by curl.
+    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (TrustedAuthorities::count() > 0) {
+        // Beside the system's store; a cached store would outlive authorities removed since.
+        curl_easy_setopt(e, CURLOPT_CA_CACHE_TIMEOUT, 0L);
+        curl_easy_setopt(e, CURLOPT_SSL_CTX_FUNCTION, addTrustedAuthorities);
+    }
+    curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.limit));
     double timeout = request.timeoutInterval();
     if (!(timeout > 0) || !std::isfinite(timeout)) timeout = 60.0;
-    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, static_cast<long>(std::ceil(timeout * 1000.0)));
+    long timeoutMs = static_cast<long>(std::ceil(timeout * 1000.0));
+    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, timeoutMs);
+    t.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    t.method = method;
     curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, onBody);
     curl_easy_setopt(e, CURLOPT_WRITEDATA, &t);
     curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, onHeader);
@@ -290,12 +416,22 @@ struct CurlTransport::Impl {
             active.erase(it);
             curl_multi_remove_handle(multi, transfer->easy);
             Result result;
-            if (code == CURLE_OK) {
+            NSError refusal;
+            Redirect redirect = code == CURLE_OK ? prepareRedirect(*transfer, refusal) : Redirect::None;
+            if (redirect == Redirect::Follow) {
+                curl_multi_add_handle(multi, transfer->easy);
+                active.emplace(transfer->id, std::move(transfer));
+                continue;
+            }
+            if (redirect == Redirect::Refused) {
+                result.error = std::move(refusal);
+            } else if (code == CURLE_OK) {
                 result.response = makeResponse(*transfer);
                 result.body = std::move(transfer->body);
+            } else if (transfer->tooLarge || code == CURLE_FILESIZE_EXCEEDED) {
+                result.error = responseTooLargeError(transfer->limit);
             } else {
-                result.error =
-                    URLError(transfer->tooLarge ? NSURLErrorDataLengthExceedsMaximum : codeForCurl(code));
+                result.error = URLError(codeForCurl(code));
             }
             transfer->done(std::move(result));
         }
@@ -336,9 +472,10 @@ CurlTransport& CurlTransport::shared() {
     return transport;
 }
 
-std::uint64_t CurlTransport::start(const NSURLRequest& request, Done done) {
+std::uint64_t CurlTransport::start(const NSURLRequest& request, Done done, std::size_t maximumBytes) {
     auto transfer = std::make_unique<Transfer>();
     transfer->id = impl_->nextId++;
+    transfer->limit = maximumBytes > 0 ? maximumBytes : maximumResponseBytes.load();
     transfer->done = std::move(done);
     transfer->easy = curl_easy_init();
     std::uint64_t id = transfer->id;

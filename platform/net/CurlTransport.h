@@ -26,8 +26,14 @@ class CurlTransport {
 
     static CurlTransport& shared();
 
-    // Returns an identifier for cancel().
-    std::uint64_t start(const NSURLRequest& request, Done done);
+    // Returns an identifier for cancel(). A reply body larger than `maximumBytes` (0: the transport's
+    // maximum below) ends the load with NSURLErrorDataLengthExceedsMaximum.
+    //
+    // Redirects are followed only within the request's origin (same scheme, host and port), at most
+    // 16 times, within the request's one time-out: a redirect elsewhere, above all from https to
+    // http, would carry the request's body and header fields to a server nobody chose. Such a reply
+    // ends the load with NSURLErrorBadServerResponse and a text naming the refused origin.
+    std::uint64_t start(const NSURLRequest& request, Done done, std::size_t maximumBytes = 0);
     // Aborts the load; its Done is dropped without being called. Unknown identifiers are ignored.
     void cancel(std::uint64_t identifier);
 
@@ -49,5 +55,7 @@ class CurlTransport {
 
 // The URL-loading error for an error code, with the platform's text for it.
 NSError URLError(std::int64_t code);
+// The error of a reply refused for being larger than `maximumBytes`.
+NSError responseTooLargeError(std::size_t maximumBytes);
 
 }  // namespace fv

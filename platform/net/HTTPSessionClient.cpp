@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "platform/foundation/JSON.h"
-#include "platform/foundation/RunLoop.h"
 #include "platform/net/CurlTransport.h"
 
 namespace fv {
@@ -58,10 +57,17 @@ std::variant<Value, NSError> evaluate(const std::vector<std::uint8_t>& data,
     return *parsed;
 }
 
+// Replies of every client are read here, one at a time, away from the main loop.
+const std::shared_ptr<NSOperationQueue>& replyQueue() {
+    static const std::shared_ptr<NSOperationQueue> queue = NSOperationQueue::create();
+    return queue;
+}
+
 }  // namespace
 
 HTTPSessionClient::HTTPSessionClient(const std::string& baseURL)
-    : session_(NSURLSession::create(NSOperationQueue::mainQueue())) {
+    : completionQueue_(NSOperationQueue::mainQueue()), session_(NSURLSession::create(replyQueue())) {
+    session_->setMaximumResponseSize(kDefaultMaximumResponseSize);
     std::string text = baseURL;
     // Without a trailing "/" a relative path would replace the base's last segment.
     if (auto url = NSURL::URLWithString(text);
@@ -72,6 +78,18 @@ HTTPSessionClient::HTTPSessionClient(const std::string& baseURL)
     headers_.emplace("Content-Type", "application/json");
 }
 
+std::size_t HTTPSessionClient::maximumResponseSize() const {
+    return session_->maximumResponseSize();
+}
+
+void HTTPSessionClient::setMaximumResponseSize(std::size_t bytes) {
+    session_->setMaximumResponseSize(bytes > 0 ? bytes : kDefaultMaximumResponseSize);
+}
+
+void HTTPSessionClient::setCompletionQueue(std::shared_ptr<NSOperationQueue> queue) {
+    completionQueue_ = queue ? std::move(queue) : NSOperationQueue::mainQueue();
+}
+
 void HTTPSessionClient::setValueForHTTPHeaderField(const std::string& value, const std::string& field) {
     headers_.erase(field);
     headers_.emplace(field, value);
@@ -80,8 +98,8 @@ void HTTPSessionClient::setValueForHTTPHeaderField(const std::string& value, con
 std::shared_ptr<NSURLSessionDataTask> HTTPSessionClient::POST(const std::string& URLString,
                                                               const Value& parameters, Success success,
                                                               Failure failure) {
-    auto fail = [&failure](NSError error) {
-        RunLoop::main().post([failure = std::move(failure), error = std::move(error)] {
+    auto fail = [this, &failure](NSError error) {
+        completionQueue_->addOperation([failure = std::move(failure), error = std::move(error)] {
             if (failure) failure(nullptr, error);
         });
         return nullptr;
@@ -103,16 +121,19 @@ std::shared_ptr<NSURLSessionDataTask> HTTPSessionClient::POST(const std::string&
     // The task is held weakly by its own completion; the session keeps it alive while it runs.
     auto weakTask = std::make_shared<std::weak_ptr<NSURLSessionDataTask>>();
     auto task = session_->dataTaskWithRequest(
-        request, [weakTask, success = std::move(success), failure = std::move(failure)](
-                     const std::vector<std::uint8_t>& data, const std::optional<NSHTTPURLResponse>& response,
-                     const std::optional<NSError>& error) {
-            auto outcome = evaluate(data, response, error);
-            std::shared_ptr<NSURLSessionDataTask> task = weakTask->lock();
-            if (auto* object = std::get_if<Value>(&outcome)) {
-                if (success) success(task, *object);
-            } else if (failure) {
-                failure(task, std::get<NSError>(outcome));
-            }
+        request,
+        [weakTask, queue = completionQueue_, success = std::move(success), failure = std::move(failure)](
+            const std::vector<std::uint8_t>& data, const std::optional<NSHTTPURLResponse>& response,
+            const std::optional<NSError>& error) {
+            // On the reply queue: the parse is the costly part of a large reply.
+            auto outcome = std::make_shared<std::variant<Value, NSError>>(evaluate(data, response, error));
+            queue->addOperation([task = weakTask->lock(), outcome, success, failure] {
+                if (auto* object = std::get_if<Value>(outcome.get())) {
+                    if (success) success(task, *object);
+                } else if (failure) {
+                    failure(task, std::get<NSError>(*outcome));
+                }
+            });
         });
     *weakTask = task;
     task->resume();

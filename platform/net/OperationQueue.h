@@ -55,7 +55,7 @@ class NSURLConnection {
                            const std::vector<std::uint8_t>& data, const std::optional<NSError>& error)>;
     // Loads `request` on a worker thread and adds the completion to `queue` (the main queue when
     // none). The answer belongs to the queue's generation at this call: after
-    // queue->cancelAllOperations() it is dropped.
+    // queue->cancelAllOperations() it is dropped. Replies are capped at kServiceReplyMaximumSize.
     static void sendAsynchronousRequest(const NSURLRequest& request, std::shared_ptr<NSOperationQueue> queue,
                                         Completion completion);
 };

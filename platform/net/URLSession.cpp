@@ -9,11 +9,12 @@ std::atomic<std::uint64_t> nextTaskIdentifier{1};
 }
 
 NSURLSessionDataTask::NSURLSessionDataTask(NSURLRequest request, std::shared_ptr<NSOperationQueue> queue,
-                                           Completion completion)
+                                           Completion completion, std::size_t maximumResponseSize)
     : identifier_(nextTaskIdentifier++),
       request_(std::move(request)),
       queue_(std::move(queue)),
-      completion_(std::move(completion)) {}
+      completion_(std::move(completion)),
+      maximumResponseSize_(maximumResponseSize) {}
 
 NSURLSessionDataTask::~NSURLSessionDataTask() = default;
 
@@ -43,10 +44,12 @@ void NSURLSessionDataTask::resume() {
     State expected = State::Suspended;
     if (!state_.compare_exchange_strong(expected, State::Running)) return;
     // The load holds the task, as a running task is kept alive by its session.
-    std::uint64_t id =
-        CurlTransport::shared().start(request_, [self = shared_from_this()](CurlTransport::Result&& r) {
+    std::uint64_t id = CurlTransport::shared().start(
+        request_,
+        [self = shared_from_this()](CurlTransport::Result&& r) {
             if (self->finish()) self->deliver(std::move(r.body), std::move(r.response), std::move(r.error));
-        });
+        },
+        maximumResponseSize_);
     transferId_.store(id);
     // A cancel that came between starting and recording the load could not stop it.
     if (state_.load() == State::Completed) CurlTransport::shared().cancel(id);
@@ -59,7 +62,11 @@ void NSURLSessionDataTask::cancel() {
 }
 
 std::shared_ptr<NSURLSession> NSURLSession::sharedSession() {
-    static const std::shared_ptr<NSURLSession> session = create(nullptr);
+    static const std::shared_ptr<NSURLSession> session = [] {
+        auto shared = create(nullptr);
+        shared->setMaximumResponseSize(kServiceReplyMaximumSize);
+        return shared;
+    }();
     return session;
 }
 
@@ -71,7 +78,7 @@ std::shared_ptr<NSURLSession> NSURLSession::create(std::shared_ptr<NSOperationQu
 std::shared_ptr<NSURLSessionDataTask> NSURLSession::dataTaskWithRequest(
     const NSURLRequest& request, NSURLSessionDataTask::Completion completion) {
     return std::shared_ptr<NSURLSessionDataTask>(
-        new NSURLSessionDataTask(request, queue_, std::move(completion)));
+        new NSURLSessionDataTask(request, queue_, std::move(completion), maximumResponseSize()));
 }
 
 }  // namespace fv

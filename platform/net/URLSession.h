@@ -2,6 +2,7 @@
 // URL sessions: data tasks loaded by libcurl on a worker thread, each finishing with exactly one
 // completion, on the session's delegate queue.
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -13,6 +14,11 @@
 #include "platform/net/URLRequest.h"
 
 namespace fv {
+
+// Service replies are small records: 4 MiB leaves room for the longest lists while a runaway or
+// hostile reply is refused (NSURLErrorDataLengthExceedsMaximum, "The reply is larger than ...")
+// before it costs the memory and time of parsing. The shared session and HTTPSessionClient use it.
+inline constexpr std::size_t kServiceReplyMaximumSize = 4 * 1024 * 1024;
 
 class NSURLSessionDataTask : public std::enable_shared_from_this<NSURLSessionDataTask> {
   public:
@@ -36,8 +42,8 @@ class NSURLSessionDataTask : public std::enable_shared_from_this<NSURLSessionDat
 
   private:
     friend class NSURLSession;
-    NSURLSessionDataTask(NSURLRequest request, std::shared_ptr<NSOperationQueue> queue,
-                         Completion completion);
+    NSURLSessionDataTask(NSURLRequest request, std::shared_ptr<NSOperationQueue> queue, Completion completion,
+                         std::size_t maximumResponseSize);
     // Whoever moves the state to Completed first (the load or cancel) delivers; the other is dropped.
     bool finish();
     void deliver(std::vector<std::uint8_t> data, std::optional<NSHTTPURLResponse> response,
@@ -47,13 +53,15 @@ class NSURLSessionDataTask : public std::enable_shared_from_this<NSURLSessionDat
     NSURLRequest request_;
     std::shared_ptr<NSOperationQueue> queue_;
     Completion completion_;
+    std::size_t maximumResponseSize_;
     std::atomic<State> state_{State::Suspended};
     std::atomic<std::uint64_t> transferId_{0};
 };
 
 class NSURLSession {
   public:
-    // The process-wide session; completions run on its own serial background queue.
+    // The process-wide session; completions run on its own serial background queue. Its replies are
+    // capped at kServiceReplyMaximumSize.
     static std::shared_ptr<NSURLSession> sharedSession();
     // A session whose completions run on `delegateQueue` (e.g. NSOperationQueue::mainQueue()); a null
     // queue gives the session a serial background queue of its own.
@@ -66,9 +74,15 @@ class NSURLSession {
 
     const std::shared_ptr<NSOperationQueue>& delegateQueue() const { return queue_; }
 
+    // The largest reply body this session's tasks take (0: the transport's own maximum, 64 MiB); a
+    // larger one ends the task with NSURLErrorDataLengthExceedsMaximum. For tasks made afterwards.
+    std::size_t maximumResponseSize() const { return maximumResponseSize_.load(); }
+    void setMaximumResponseSize(std::size_t bytes) { maximumResponseSize_.store(bytes); }
+
   private:
     explicit NSURLSession(std::shared_ptr<NSOperationQueue> queue) : queue_(std::move(queue)) {}
     std::shared_ptr<NSOperationQueue> queue_;
+    std::atomic<std::size_t> maximumResponseSize_{0};
 };
 
 }  // namespace fv

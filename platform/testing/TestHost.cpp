@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/foundation/ResetHooks.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/graphics/UIImage.h"
@@ -90,6 +91,7 @@ TestHost::TestHost() {
     if (char* dir = mkdtemp(pattern.data())) tempDir_ = dir;
     setenv("FERNVAULT_DEFAULTS_PATH", (fs::path(tempDir_) / "defaults.plist").c_str(), 1);
     NSUserDefaults::resetStandardUserDefaultsForTesting();
+    ResetHooks::runAll();
 
     auto& loop = RunLoop::main();
     loop.reset();
@@ -129,11 +131,42 @@ void TestHost::finish() {
     root_.reset();
     unsetenv("FERNVAULT_DEFAULTS_PATH");
     NSUserDefaults::resetStandardUserDefaultsForTesting();
+    ResetHooks::runAll();
+    UIScreen::mainScreen()->reset();
+    UIDevice::currentDevice()->reset();
     std::error_code ec;
     if (!tempDir_.empty()) fs::remove_all(tempDir_, ec);
 }
 
 // ---- screens ----
+
+void TestHost::useScreen(TestScreen screen) {
+    struct Shape {
+        CGFloat width, height, scale;
+        UIUserInterfaceIdiom idiom;
+    };
+    Shape shape{375, 667, 2.0, UIUserInterfaceIdiomPhone};
+    switch (screen) {
+        case TestScreen::Phone375:
+            break;
+        case TestScreen::Phone320:
+            shape = {320, 568, 2.0, UIUserInterfaceIdiomPhone};
+            break;
+        case TestScreen::Phone414:
+            shape = {414, 896, 3.0, UIUserInterfaceIdiomPhone};
+            break;
+        case TestScreen::Pad:
+            shape = {768, 1024, 2.0, UIUserInterfaceIdiomPad};
+            break;
+    }
+    UIScreen::mainScreen()->setBounds({{0, 0}, {shape.width, shape.height}});
+    UIScreen::mainScreen()->setScale(shape.scale);
+    UIDevice::currentDevice()->setUserInterfaceIdiom(shape.idiom);
+    window_->setFrame(UIScreen::mainScreen()->bounds());
+    window_->setNeedsLayout();
+    window_->layoutIfNeeded();
+    runUntilIdle();
+}
 
 void TestHost::show(const UIViewControllerPtr& screen) {
     nav_->pushViewController(screen, false);

@@ -5,6 +5,8 @@
 // and look at the result: the navigation stack, the views, overlays and alerts, and PNG snapshots.
 //
 // Interface-file load errors during the test fail it (at finish(), which the fixture calls).
+// Every hook in ResetHooks runs when the host starts and again when it finishes, so that keyboard,
+// locale, main bundle, service addresses, trusted authorities and each fake start each test afresh.
 //
 //     class MyScreenTest : public fv::TestHostFixture {};
 //     TEST_F(MyScreenTest, ...) { host.show(screen); host.tap(host.outlet(screen, "btn_next")); ... }
@@ -20,6 +22,14 @@
 
 namespace fv {
 
+// Screens of the devices layouts branch on: points, scale and idiom.
+enum class TestScreen {
+    Phone375,  // 375 x 667 at 2.0, the default
+    Phone320,  // 320 x 568 at 2.0
+    Phone414,  // 414 x 896 at 3.0
+    Pad,       // 768 x 1024 at 2.0, pad idiom
+};
+
 class TestHost {
   public:
     TestHost();
@@ -31,6 +41,10 @@ class TestHost {
     const UINavigationControllerPtr& navigationController() const { return nav_; }
     // The plain screen at the bottom of the host stack.
     const UIViewControllerPtr& rootScreen() const { return root_; }
+
+    // Makes the main screen, the device's idiom and the key window those of `screen`, and lays the
+    // window out again; the next test starts on the default phone.
+    void useScreen(TestScreen screen);
 
     // Pushes `screen` on the host stack without animation and lets the transition finish.
     void show(const UIViewControllerPtr& screen);

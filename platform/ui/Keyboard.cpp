@@ -1,6 +1,7 @@
 #include "platform/ui/Keyboard.h"
 
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/ResetHooks.h"
 #include "platform/graphics/GeometryValue.h"
 #include "platform/ui/UIScreen.h"
 
@@ -95,6 +96,10 @@ Keyboard::FocusHandoff::~FocusHandoff() {
 
 void Keyboard::reset() {
     state() = State{};
+}
+
+namespace {
+[[maybe_unused]] const bool registered = ResetHooks::add("ui.keyboard", [] { Keyboard::reset(); });
 }
 
 }  // namespace fv

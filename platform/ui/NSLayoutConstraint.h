@@ -5,11 +5,13 @@
 // An active constraint is held by the closest common ancestor of its views (or the view itself for a
 // one-view constraint); it is solved in the layout pass of the nearest view at or above its holder
 // that is placed by its frame (translatesAutoresizingMaskIntoConstraints), before that view's
-// layoutSubviews, and the frames of the constrained views show the solution. Required constraints (priority 1000) hold
-// exactly when they can; lower priorities are satisfied as far as the higher ones allow, the higher
-// first. Conflicting required constraints are logged and the later one is dropped. A constrained view
+// layoutSubviews, and the frames of the constrained views show the solution. Required constraints (priority
+// 1000) hold exactly when they can; lower priorities are satisfied as far as the higher ones allow, the
+// higher first. Of required constraints that cannot all hold, the one installed last is dropped and logged
+// once with the constraints it conflicts with. A constrained view
 // that still translates its autoresizing mask keeps its frame unless a required constraint moves it.
 // Views that take part in no constraint keep their frames (autoresizing applies).
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,8 +56,9 @@ class NSLayoutConstraint : public NSObject {
 
     // constraintWithItem:attribute:relatedBy:toItem:attribute:multiplier:constant:. Inactive until
     // activated or added to a view.
-    static NSLayoutConstraintPtr constraintWithItem(const std::shared_ptr<UIView>& item1, NSLayoutAttribute attribute1,
-                                                    NSLayoutRelation relation, const std::shared_ptr<UIView>& item2,
+    static NSLayoutConstraintPtr constraintWithItem(const std::shared_ptr<UIView>& item1,
+                                                    NSLayoutAttribute attribute1, NSLayoutRelation relation,
+                                                    const std::shared_ptr<UIView>& item2,
                                                     NSLayoutAttribute attribute2, CGFloat multiplier,
                                                     CGFloat constant);
 
@@ -91,8 +94,11 @@ class NSLayoutConstraint : public NSObject {
 
     // The view holding it while active.
     std::shared_ptr<UIView> holder() const { return holder_.lock(); }
+    // Rises with every installation: of required constraints that cannot all hold, the one
+    // installed last gives way.
+    std::uint64_t installOrder() const { return installOrder_; }
 
-private:
+  private:
     friend class UIView;
     void markHolderForLayout();
 
@@ -106,6 +112,7 @@ private:
     UILayoutPriority priority_ = UILayoutPriorityRequired;
     std::string identifier_;
     std::weak_ptr<UIView> holder_;
+    std::uint64_t installOrder_ = 0;
 };
 
 // The view whose layout pass solves constraints held by `v`: the nearest of `v` and its ancestors

@@ -9,6 +9,7 @@
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIGestureRecognizer.h"
 #include "platform/ui/UIWindow.h"
+#include "platform/ui/layout/ConstraintLayoutEngine.h"
 
 namespace fv {
 
@@ -399,7 +400,10 @@ void UIView::layoutOwnPass() {
     auto controller = viewDelegate_.lock();
     auto* hooks = dynamic_cast<ViewControllerHooks*>(controller.get());
     if (hooks) hooks->viewWillLayoutSubviews();
-    if (layoutEngineRoot(this) == this) solveLayoutConstraints(*this);
+    if (layoutEngineRoot(this) == this)
+        solveLayoutConstraints(*this);
+    else
+        layoutEngine_.reset();
     layoutSubviews();
     if (hooks) hooks->viewDidLayoutSubviews();
     inLayout_ = false;
@@ -420,7 +424,11 @@ void UIView::invalidateIntrinsicContentSize() {
 void UIView::addConstraint(const NSLayoutConstraintPtr& c) {
     if (!c) return;
     if (auto holder = c->holder(); holder && holder.get() != this) holder->removeConstraint(c);
-    if (std::find(constraints_.begin(), constraints_.end(), c) == constraints_.end()) constraints_.push_back(c);
+    if (std::find(constraints_.begin(), constraints_.end(), c) == constraints_.end()) {
+        static std::uint64_t installations = 0;
+        constraints_.push_back(c);
+        c->installOrder_ = ++installations;
+    }
     c->holder_ = std::static_pointer_cast<UIView>(weak_from_this().lock());
     layoutEngineRoot(this)->setNeedsLayout();
 }

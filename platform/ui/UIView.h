@@ -19,6 +19,9 @@ class UIView;
 class UIWindow;
 class UIGestureRecognizer;
 class NSLayoutConstraint;
+namespace layout {
+class ConstraintLayoutEngine;
+}
 using UIViewPtr = std::shared_ptr<UIView>;
 using UIViewWeak = std::weak_ptr<UIView>;
 using UIGestureRecognizerPtr = std::shared_ptr<UIGestureRecognizer>;
@@ -263,6 +266,7 @@ protected:
 private:
     friend class UIWindow;
     friend class NSLayoutConstraint;
+    friend void solveLayoutConstraints(UIView& root);
     void applyAutoresizing(CGSize oldSize);
     void setSuperviewLinks(UIView* newSuperview);
     void notifyWindowChange(UIWindow* oldWindow, UIWindow* newWindow);
@@ -292,6 +296,8 @@ private:
     bool needsDisplay_ = true;
     int drawCount_ = 0;
     std::vector<NSLayoutConstraintPtr> constraints_;
+    // The constraint system this view solves while it is a layout root, kept between passes.
+    std::unique_ptr<layout::ConstraintLayoutEngine> layoutEngine_;
     std::vector<UIGestureRecognizerPtr> gestureRecognizers_;
     std::weak_ptr<UIResponder> viewDelegate_;
 

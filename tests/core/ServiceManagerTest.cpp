@@ -1,21 +1,17 @@
-#include <arpa/inet.h>
-#include <httplib.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <memory>
-#include <mutex>
 #include <thread>
 
-#include <gtest/gtest.h>
-
+#include "core/ServiceAddresses.h"
 #include "core/ServiceConstants.h"
 #include "core/ServiceManager.h"
 #include "platform/foundation/JSON.h"
+#include "platform/foundation/ResetHooks.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/testing/LoopbackServer.h"
 
 namespace fv {
 namespace {
@@ -24,71 +20,41 @@ const char* kNoJSON = "Service Gave Error So No JSON Received In Response";
 const char* kFailed = "Service Failed";
 
 // A loopback backend; each path answers in one way.
-class Backend {
+class Backend : public test::LoopbackServer {
   public:
     Backend() {
-        server_.Post("/ok", [this](const httplib::Request& req, httplib::Response& res) {
+        server.Post("/ok", [this](const httplib::Request& req, httplib::Response& res) {
             record(req);
             res.set_content(R"({"reply": {"code": 0, "items": [1, "two"]}})",
                             "application/json; charset=utf-8");
         });
-        server_.Post("/empty",
-                     [](const auto&, httplib::Response& res) { res.set_content("", "application/json"); });
-        server_.Post("/garbled", [](const auto&, httplib::Response& res) {
+        server.Post("/empty",
+                    [](const auto&, httplib::Response& res) { res.set_content("", "application/json"); });
+        server.Post("/garbled", [](const auto&, httplib::Response& res) {
             res.set_content("{\"reply\": ", "text/json");
         });
-        server_.Post("/fault", [](const auto&, httplib::Response& res) {
+        server.Post("/fault", [](const auto&, httplib::Response& res) {
             res.status = 500;
             res.set_content(R"({"error": "down"})", "application/json");
         });
-        server_.Post("/html", [](const auto&, httplib::Response& res) {
+        server.Post("/html", [](const auto&, httplib::Response& res) {
             res.set_content(R"({"reply": 1})", "text/html");
         });
-        server_.Post("/slow", [](const auto&, httplib::Response& res) {
+        server.Post("/slow", [](const auto&, httplib::Response& res) {
             std::this_thread::sleep_for(std::chrono::milliseconds(600));
             res.set_content("{}", "application/json");
         });
-        // One request per connection, so that stopping the server does not wait on an idle keep-alive.
-        server_.set_keep_alive_max_count(1);
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        server.Post("/huge", [](const auto&, httplib::Response& res) {
+            res.set_content("[\"" + std::string(5 * 1024 * 1024, 'x') + "\"]", "application/json");
+        });
+        server.Post("/moved", [this](const auto&, httplib::Response& res) {
+            res.status = 307;
+            res.set_header("Location", redirectTo);
+        });
+        start();
     }
-    ~Backend() {
-        server_.stop();
-        thread_.join();
-    }
-    std::string url(const std::string& path) const {
-        return "http://127.0.0.1:" + std::to_string(port_) + path;
-    }
-    httplib::Request last() {
-        std::lock_guard lock(mutex_);
-        return last_;
-    }
-
-  private:
-    void record(const httplib::Request& req) {
-        std::lock_guard lock(mutex_);
-        last_ = req;
-    }
-    httplib::Server server_;
-    int port_ = 0;
-    std::thread thread_;
-    std::mutex mutex_;
-    httplib::Request last_;
+    std::string redirectTo;  // set before a request to /moved
 };
-
-// A loopback port that nothing listens on.
-int closedPort() {
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof addr;
-    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), len);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    ::close(fd);
-    return ntohs(addr.sin_port);
-}
 
 struct Outcome {
     int calls = 0;
@@ -114,8 +80,11 @@ Outcome post(const std::string& url, const Value& body = Value::Dictionary{{"k",
 
 class ServiceManagerTest : public testing::Test {
   protected:
-    void SetUp() override { ServiceManager::sharedInstance().setTimeoutIntervalForTesting(0.3); }
-    void TearDown() override { ServiceManager::sharedInstance().setTimeoutIntervalForTesting(30.0); }
+    void SetUp() override {
+        ResetHooks::runAll();
+        ServiceManager::sharedInstance().setTimeoutIntervalForTesting(0.3);
+    }
+    void TearDown() override { ResetHooks::runAll(); }
     Backend backend;
 };
 
@@ -149,7 +118,7 @@ TEST_P(ServiceManagerOutcome, ReportsOnceOnTheMainQueueWithTheExactResultAndMess
     const FailureCase& c = GetParam();
     std::string url = c.path[0] == '/' ? backend.url(c.path)
                       : *c.path        ? std::string(c.path)
-                                       : "http://127.0.0.1:" + std::to_string(closedPort()) + "/x";
+                                       : "http://127.0.0.1:" + std::to_string(test::closedPort()) + "/x";
     Outcome o = post(url);
     EXPECT_EQ(o.calls, 1);
     EXPECT_TRUE(o.onMain);
@@ -166,27 +135,60 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"WrongContentType", "/html", &SERVICE_RESULT_FAILURE, kFailed},
                     FailureCase{"ConnectionRefused", "", &SERVICE_RESULT_FAILURE, kFailed},
                     FailureCase{"TimedOut", "/slow", &SERVICE_RESULT_FAILURE, kFailed},
+                    FailureCase{"ReplyOverTheCap", "/huge", &SERVICE_RESULT_FAILURE, kFailed},
                     FailureCase{"MalformedAddress", "http://exa mple.test/x", &SERVICE_RESULT_FAILURE,
                                 kFailed}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The override is read once, when the shared client is made, so it is set before any test runs.
-class RedirectedBackend : public testing::Environment {
-  public:
-    void SetUp() override {
-        backend = std::make_unique<Backend>();
-        ::setenv("FERNVAULT_SERVICE_URL", backend->url("/").c_str(), 1);
-    }
-    void TearDown() override { backend.reset(); }
-    std::unique_ptr<Backend> backend;
-};
-RedirectedBackend* const redirected =
-    static_cast<RedirectedBackend*>(testing::AddGlobalTestEnvironment(new RedirectedBackend));
-
-TEST(ServiceManagerOverride, RequestsForTheBackendAddressGoToTheOverride) {
+TEST_F(ServiceManagerTest, RequestsForTheBackendGoToTheBaseAddressSetInCode) {
+    ASSERT_TRUE(ServiceAddresses::setBaseURL(OutsideService::Backend, backend.url("/")));
     Outcome o = post(SERVICE_URL + "/ok");
     EXPECT_EQ(o.result, SERVICE_RESULT_SUCCESS);
-    EXPECT_EQ(redirected->backend->last().path, "/ok");
+    EXPECT_EQ(backend.last().path, "/ok");
+}
+
+TEST_F(ServiceManagerTest, TheEnvironmentIsReadAtEachRequest) {
+    ::setenv("FERNVAULT_SERVICE_URL", backend.url("").c_str(), 1);
+    Outcome o = post(SERVICE_URL + "/ok");
+    ::unsetenv("FERNVAULT_SERVICE_URL");
+    EXPECT_EQ(o.result, SERVICE_RESULT_SUCCESS);
+    EXPECT_EQ(backend.last().path, "/ok");
+}
+
+TEST_F(ServiceManagerTest, ARedirectToAnotherServerIsAFailureAndTheBodyStaysHere) {
+    test::LoopbackServer elsewhere;
+    elsewhere.server.Post(".*", [&](const httplib::Request& req, httplib::Response& res) {
+        elsewhere.record(req);
+        res.set_content("{}", "application/json");
+    });
+    elsewhere.start();
+    backend.redirectTo = elsewhere.url("/steal");
+    Outcome o = post(backend.url("/moved"), Value::Dictionary{{"ssn", "123456789"}});
+    EXPECT_EQ(o.result, SERVICE_RESULT_FAILURE);
+    EXPECT_EQ(o.message, kFailed);
+    EXPECT_TRUE(elsewhere.requests().empty());
+}
+
+TEST_F(ServiceManagerTest, AnHTTPSBackendOnLoopbackIsReachedThroughTheAddedAuthorityOnly) {
+    test::LoopbackServer secure(test::LoopbackServer::Scheme::HTTPS);
+    secure.server.Post("/RestfulWS/create_cardholder",
+                       [&](const httplib::Request& req, httplib::Response& res) {
+                           secure.record(req);
+                           res.set_content(R"({"responseCode":"00"})", "application/json");
+                       });
+    secure.start();
+    ASSERT_TRUE(ServiceAddresses::setBaseURL(OutsideService::Backend, secure.url("/RestfulWS")));
+
+    Outcome untrusted = post(SERVICE_URL + SERVICE_ACTION_CREATE_CARD);
+    EXPECT_EQ(untrusted.result, SERVICE_RESULT_FAILURE);
+    EXPECT_TRUE(secure.requests().empty());
+
+    test::LoopbackServer::trustTestAuthority();
+    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(5);
+    Outcome trusted = post(SERVICE_URL + SERVICE_ACTION_CREATE_CARD);
+    EXPECT_EQ(trusted.result, SERVICE_RESULT_SUCCESS);
+    ASSERT_EQ(secure.requests().size(), 1u);
+    EXPECT_EQ(JSON::parse(secure.requests()[0].body), JSON::parse(R"({"k":"v"})"));
 }
 
 TEST(ServiceManagerDefaults, ThirtySecondTimeOutAndTheBackendAddress) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "LoopbackServer.h"
 #include "platform/foundation/JSON.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/net/HTTPSessionClient.h"
+#include "platform/testing/LoopbackServer.h"
 
 namespace fv {
 namespace {

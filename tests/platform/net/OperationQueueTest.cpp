@@ -4,9 +4,10 @@
 #include <mutex>
 #include <thread>
 
-#include "LoopbackServer.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/net/OperationQueue.h"
+#include "platform/net/URLSession.h"
+#include "platform/testing/LoopbackServer.h"
 
 namespace fv {
 namespace {
@@ -89,6 +90,9 @@ class URLConnectionTest : public ::testing::Test {
             if (req.has_param("slow")) server.hold();
             res.set_content("{\"ip\":\"1.2.3.4\"}", "application/json");
         });
+        server.server.Get("/huge/", [&](const httplib::Request&, httplib::Response& res) {
+            res.set_content(std::string(kServiceReplyMaximumSize + 1, ' '), "application/json");
+        });
         server.start();
     }
     test::LoopbackServer server;
@@ -130,6 +134,20 @@ TEST_F(URLConnectionTest, AnAnswerToACancelledAttemptIsDropped) {
     test::waitFor([] { return false; }, 0.3);
     EXPECT_EQ(first.load(), 0);
     EXPECT_EQ(second.load(), 1);
+}
+
+TEST_F(URLConnectionTest, AReplyOverTheServiceCapIsAnError) {
+    std::atomic<int> calls{0};
+    std::optional<NSError> failure;
+    NSURLConnection::sendAsynchronousRequest(NSURLRequest(NSURL::URLWithString(server.url("/huge/"))),
+                                             nullptr, [&](const auto&, const auto& data, const auto& error) {
+                                                 failure = error;
+                                                 EXPECT_TRUE(data.empty());
+                                                 ++calls;
+                                             });
+    ASSERT_TRUE(test::waitFor([&] { return calls.load() > 0; }, 5.0));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->code, NSURLErrorDataLengthExceedsMaximum);
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 #include <atomic>
 #include <mutex>
 
-#include "LoopbackServer.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/net/CurlTransport.h"
 #include "platform/net/URLSession.h"
+#include "platform/testing/LoopbackServer.h"
 
 namespace fv {
 namespace {
@@ -226,7 +226,7 @@ TEST(URLSessionLimitTest, ABodyOverTheLimitEndsTheLoadWithAnError) {
     CurlTransport::setMaximumResponseSize(1024);
 
     Outcome outcome;
-    NSURLSession::sharedSession()
+    NSURLSession::create(nullptr)
         ->dataTaskWithRequest(NSURLRequest(NSURL::URLWithString(server.url("/big"))), outcome.completion())
         ->resume();
     ASSERT_TRUE(outcome.wait());
@@ -235,6 +235,23 @@ TEST(URLSessionLimitTest, ABodyOverTheLimitEndsTheLoadWithAnError) {
     EXPECT_EQ(outcome.error->code, NSURLErrorDataLengthExceedsMaximum);
     EXPECT_TRUE(outcome.data.empty());
     EXPECT_EQ(outcome.count(), 1);
+}
+
+TEST(URLSessionLimitTest, TheSharedSessionTakesServiceRepliesUpToFourMebibytes) {
+    RunLoop::main();
+    test::LoopbackServer server;
+    server.server.Get("/over", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string(kServiceReplyMaximumSize + 1, 'x'), "application/json");
+    });
+    server.start();
+
+    Outcome outcome;
+    NSURLSession::sharedSession()
+        ->dataTaskWithRequest(NSURLRequest(NSURL::URLWithString(server.url("/over"))), outcome.completion())
+        ->resume();
+    ASSERT_TRUE(outcome.wait());
+    ASSERT_TRUE(outcome.error.has_value());
+    EXPECT_EQ(outcome.error->code, NSURLErrorDataLengthExceedsMaximum);
 }
 
 }  // namespace

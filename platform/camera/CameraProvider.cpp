@@ -1,0 +1,123 @@
+#include "platform/camera/CameraProvider.h"
+
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/FileContents.h"
+
+namespace fv {
+
+namespace {
+
+std::string sampleFrame(const std::string& name) {
+    auto bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
+    if (!bundle) return "";
+    return bundle->pathForResource(name, "jpg").value_or("");
+}
+
+}  // namespace
+
+CameraProvider::CameraProvider() {
+    frameFiles_[AVCaptureDevicePositionBack] = sampleFrame("camera_sample_document");
+    frameFiles_[AVCaptureDevicePositionFront] = sampleFrame("camera_sample_face");
+}
+
+AVAuthorizationStatus CameraProvider::authorizationStatus(const std::string& mediaType) const {
+    std::lock_guard lock(mutex_);
+    auto it = status_.find(mediaType);
+    return it == status_.end() ? AVAuthorizationStatusNotDetermined : it->second;
+}
+
+void CameraProvider::setAuthorizationStatus(AVAuthorizationStatus status, const std::string& mediaType) {
+    std::lock_guard lock(mutex_);
+    status_[mediaType] = status;
+}
+
+bool CameraProvider::promptAnswer() const {
+    std::lock_guard lock(mutex_);
+    return promptAnswer_;
+}
+
+void CameraProvider::setPromptAnswer(bool granted) {
+    std::lock_guard lock(mutex_);
+    promptAnswer_ = granted;
+}
+
+int CameraProvider::promptCount() const {
+    std::lock_guard lock(mutex_);
+    return promptCount_;
+}
+
+bool CameraProvider::answerAccessRequest(const std::string& mediaType) {
+    std::lock_guard lock(mutex_);
+    auto& status = status_.try_emplace(mediaType, AVAuthorizationStatusNotDetermined).first->second;
+    if (status == AVAuthorizationStatusNotDetermined) {
+        ++promptCount_;
+        status = promptAnswer_ ? AVAuthorizationStatusAuthorized : AVAuthorizationStatusDenied;
+    }
+    return status == AVAuthorizationStatusAuthorized;
+}
+
+std::vector<AVCaptureDevicePosition> CameraProvider::devicePositions() const {
+    std::lock_guard lock(mutex_);
+    return positions_;
+}
+
+void CameraProvider::setDevicePositions(std::vector<AVCaptureDevicePosition> positions) {
+    std::lock_guard lock(mutex_);
+    positions_ = std::move(positions);
+}
+
+bool CameraProvider::inputFails() const {
+    std::lock_guard lock(mutex_);
+    return inputFails_;
+}
+
+void CameraProvider::setInputFails(bool fails) {
+    std::lock_guard lock(mutex_);
+    inputFails_ = fails;
+}
+
+void CameraProvider::setFrameFile(AVCaptureDevicePosition position, const std::string& path) {
+    std::lock_guard lock(mutex_);
+    frameBytes_.erase(position);
+    frameFiles_[position] = path;
+}
+
+void CameraProvider::setFrameData(AVCaptureDevicePosition position, Bytes jpeg) {
+    std::lock_guard lock(mutex_);
+    frameFiles_.erase(position);
+    frameBytes_[position] = std::move(jpeg);
+}
+
+std::optional<CameraProvider::Bytes> CameraProvider::frameData(AVCaptureDevicePosition position) const {
+    std::string path;
+    {
+        std::lock_guard lock(mutex_);
+        if (auto it = frameBytes_.find(position); it != frameBytes_.end()) return it->second;
+        auto it = frameFiles_.find(position);
+        if (it == frameFiles_.end() || it->second.empty()) return std::nullopt;
+        path = it->second;
+    }
+    return readFileContents(path, kMaxFrameFileSize);
+}
+
+CameraProvider::StillOutcome CameraProvider::stillOutcome() const {
+    std::lock_guard lock(mutex_);
+    return stillOutcome_;
+}
+
+void CameraProvider::setStillOutcome(StillOutcome outcome) {
+    std::lock_guard lock(mutex_);
+    stillOutcome_ = outcome;
+}
+
+int CameraProvider::captureCount() const {
+    std::lock_guard lock(mutex_);
+    return captureCount_;
+}
+
+void CameraProvider::noteCapture() {
+    std::lock_guard lock(mutex_);
+    ++captureCount_;
+}
+
+}  // namespace fv

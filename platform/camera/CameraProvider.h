@@ -1,0 +1,78 @@
+#pragma once
+// The scripted camera behind the capture classes: what the user answers at the permission prompt,
+// which cameras the device has, whether opening one fails, and the frames each camera sees (image
+// files or bytes a host or test provides; by default the framework bundle's two sample photos, a
+// document for the back camera and a face for the front one). Thread-safe: capture reads it from the
+// capture queue.
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/camera/AVCaptureTypes.h"
+
+namespace fv {
+
+class CameraProvider {
+  public:
+    using Bytes = std::vector<std::uint8_t>;
+    // What a still capture brings: the camera's frame, no sample buffer at all, or a buffer whose
+    // bytes are damaged (they start as JPEG but decode to nothing).
+    enum class StillOutcome { Frame, NoBuffer, BadBytes };
+
+    // Largest frame file read; a bigger one counts as unreadable.
+    static constexpr std::size_t kMaxFrameFileSize = 32u << 20;
+
+    CameraProvider();
+
+    // ---- permission ----
+    // Per media type; every type starts not determined.
+    AVAuthorizationStatus authorizationStatus(const std::string& mediaType) const;
+    void setAuthorizationStatus(AVAuthorizationStatus status,
+                                const std::string& mediaType = AVMediaTypeVideo);
+    // What the simulated user answers when the system prompt is shown (granted by default).
+    bool promptAnswer() const;
+    void setPromptAnswer(bool granted);
+    // How many times the system prompt was shown.
+    int promptCount() const;
+    // Shows the prompt if the status is not determined and remembers the answer; returns whether
+    // access is granted.
+    bool answerAccessRequest(const std::string& mediaType);
+
+    // ---- devices ----
+    // The video cameras, in the order devicesWithMediaType: lists them; empty = a device without
+    // cameras. Back and front by default.
+    std::vector<AVCaptureDevicePosition> devicePositions() const;
+    void setDevicePositions(std::vector<AVCaptureDevicePosition> positions);
+    // When set, making a device input fails (the camera is in use or broken).
+    bool inputFails() const;
+    void setInputFails(bool fails);
+
+    // ---- frames ----
+    void setFrameFile(AVCaptureDevicePosition position, const std::string& path);
+    void setFrameData(AVCaptureDevicePosition position, Bytes jpeg);
+    // The frame a camera sees now; none when no file or bytes are set or the file is unreadable.
+    std::optional<Bytes> frameData(AVCaptureDevicePosition position) const;
+    StillOutcome stillOutcome() const;
+    void setStillOutcome(StillOutcome outcome);
+    // Still captures taken (whatever their outcome).
+    int captureCount() const;
+    void noteCapture();
+
+  private:
+    mutable std::mutex mutex_;
+    std::map<std::string, AVAuthorizationStatus> status_;
+    bool promptAnswer_ = true;
+    int promptCount_ = 0;
+    std::vector<AVCaptureDevicePosition> positions_{AVCaptureDevicePositionBack,
+                                                    AVCaptureDevicePositionFront};
+    bool inputFails_ = false;
+    std::map<AVCaptureDevicePosition, std::string> frameFiles_;
+    std::map<AVCaptureDevicePosition, Bytes> frameBytes_;
+    StillOutcome stillOutcome_ = StillOutcome::Frame;
+    int captureCount_ = 0;
+};
+
+}  // namespace fv

@@ -1,0 +1,30 @@
+#pragma once
+// A fixture for camera tests: a fresh default camera for each test, and a wait for answers that
+// arrive on the camera's queue.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+
+#include "platform/camera/AVCaptureDevice.h"
+#include "platform/testing/TestHost.h"
+
+namespace fv {
+
+class CameraTest : public TestHostFixture {
+  protected:
+    void SetUp() override { AVCaptureDevice::resetForTesting(); }
+    void TearDown() override {
+        AVCaptureDevice::resetForTesting();
+        TestHostFixture::TearDown();
+    }
+    std::shared_ptr<CameraProvider> provider() const { return AVCaptureDevice::provider(); }
+
+    template <typename T>
+    static T await(std::future<T>& future) {
+        EXPECT_EQ(future.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+        return future.get();
+    }
+};
+
+}  // namespace fv
