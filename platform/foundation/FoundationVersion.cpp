@@ -2,7 +2,13 @@
 
 #include <atomic>
 
+#include "platform/foundation/ResetHooks.h"
+
 namespace fv {
+
+// The test host puts the default version back before and after every test.
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("foundation.version", [] { resetNSFoundationVersionNumber(); });
 
 namespace {
 constexpr double kDefaultVersion = 1854.0;

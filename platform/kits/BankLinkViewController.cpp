@@ -3,12 +3,16 @@
 #include <cstdio>
 #include <random>
 
+#include "platform/foundation/ResetHooks.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/kits/KitTouch.h"
 
 namespace fv {
 
 FV_REGISTER_CLASS(BankLinkViewController);
+// The test host clears the scripted outcome before and after every test.
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("kits.bankLink", [] { BankLinkViewController::reset(); });
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/Locale.h"
+#include "platform/foundation/ResetHooks.h"
 #include "platform/graphics/GraphicsContext.h"
 #include "platform/graphics/TextLayout.h"
 #include "platform/kits/KitTouch.h"
@@ -16,6 +17,9 @@
 namespace fv {
 
 FV_REGISTER_CLASS(DatePickerPopup);
+// The test host closes any dialog before and after every test.
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("kits.datePickerPopup", [] { DatePickerPopup::reset(); });
 
 namespace {
 

@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <atomic>
 
+#include "platform/foundation/ResetHooks.h"
 #include "platform/ui/UIDevice.h"
 #include "platform/ui/UIScreen.h"
 
 namespace fv {
+
+// The test host goes back to reading the screen before and after every test.
+[[maybe_unused]] const bool registered = ResetHooks::add("kits.deviceInfo", [] { DeviceInfo::reset(); });
 
 namespace {
 

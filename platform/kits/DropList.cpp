@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/foundation/ResetHooks.h"
 #include "platform/graphics/GraphicsContext.h"
 #include "platform/graphics/TextLayout.h"
 #include "platform/kits/KitTouch.h"
@@ -11,6 +12,8 @@
 namespace fv {
 
 FV_REGISTER_CLASS(DropList);
+// The test host closes any list and restores the row font before and after every test.
+[[maybe_unused]] const bool registered = ResetHooks::add("kits.dropList", [] { DropList::reset(); });
 
 namespace {
 
@@ -205,6 +208,7 @@ bool DropList::tapOutside() {
 void DropList::reset() {
     if (auto list = lastShown().lock()) list->hide();
     lastShown().reset();
+    appearance().setTextFont(nullptr);
 }
 
 }  // namespace fv

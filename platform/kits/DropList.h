@@ -75,7 +75,7 @@ class DropList : public NSObject {
     bool select(long index);
     // A tap on the screen beside the list; false when the list is not up.
     bool tapOutside();
-    // Forgets the shown list; the test host calls this between tests.
+    // Closes the shown list and restores the default row font; the test host calls this between tests.
     static void reset();
 
     static constexpr CGFloat kRowHeight = 44;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KitTestSupport.h"
+#include "platform/foundation/ResetHooks.h"
 #include "platform/ui/UIDevice.h"
 #include "platform/ui/UIScreen.h"
 
@@ -50,6 +51,34 @@ TEST_F(DeviceInfoTest, TestsMayFixTheCodeUntilReset) {
     DeviceInfo::setDeviceSize(1);
     DeviceInfo::reset();
     EXPECT_EQ(DeviceInfo::deviceSize(), DeviceInfo::screen4Dot7Inch);
+}
+
+TEST_F(DeviceInfoTest, TheTestHostsResetHooksPutEveryKitBack) {
+    DeviceInfo::setDeviceSize(4);
+    DropList::appearance().setTextFont(UIFont::systemFontOfSize(30));
+    auto anchor = UIView::create({{0, 100}, {100, 40}});
+    host.rootScreen()->view()->addSubview(anchor);
+    auto list = DropList::create();
+    list->setAnchorView(anchor);
+    list->dataSource = {"One"};
+    ASSERT_TRUE(list->show());
+    auto popup = DatePickerPopup::create(nullptr, nullptr, nullptr, "", true);
+    popup->show("T", "Done", "Cancel", Date{0}, std::nullopt, std::nullopt, DatePickerPopup::Mode::date, nullptr);
+    BankLinkViewController::setScriptedOutcome(BankLinkViewController::Outcome::exit());
+
+    ResetHooks::runAll();
+    EXPECT_EQ(DeviceInfo::deviceSize(), DeviceInfo::screen4Dot7Inch);
+    EXPECT_EQ(DropList::appearance().textFont()->pointSize(), 15);
+    EXPECT_EQ(DropList::visibleList(), nullptr);
+    EXPECT_EQ(DatePickerPopup::visiblePopup(), nullptr);
+    EXPECT_TRUE(host.overlayWindows().empty());
+    // No script left: a link screen waits for the user.
+    auto screen = UIViewController::create();
+    host.show(screen);
+    auto link = BankLinkViewController::create({}, nullptr);
+    screen->presentViewController(link, false);
+    host.advance(1);
+    EXPECT_FALSE(link->hasReported());
 }
 
 }  // namespace

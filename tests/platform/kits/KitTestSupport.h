@@ -1,5 +1,5 @@
 #pragma once
-// A test host whose kits start and end each test with nothing shown and nothing scripted.
+// The kits' tests: the test host's reset hooks start and end each with nothing shown or scripted.
 #include "platform/kits/BankLinkViewController.h"
 #include "platform/kits/DatePickerPopup.h"
 #include "platform/kits/DeviceInfo.h"
@@ -8,13 +8,6 @@
 #include "platform/ui/UIViewRendering.h"
 
 namespace fv {
-
-inline void resetKits() {
-    DropList::reset();
-    DatePickerPopup::reset();
-    BankLinkViewController::reset();
-    DeviceInfo::reset();
-}
 
 // The whole screen as a user sees it: the key window with the overlay windows (pop-ups, lists) drawn
 // over it, for snapshots of kits that show in windows of their own.
@@ -37,11 +30,6 @@ class ScreenComposite : public UIView {
 
 class KitTest : public TestHostFixture {
   protected:
-    void SetUp() override { resetKits(); }
-    void TearDown() override {
-        resetKits();
-        TestHostFixture::TearDown();
-    }
     bool snapshotScreen(const std::string& name) {
         host.runUntilIdle();
         std::vector<UIWindowPtr> windows{host.window()};
