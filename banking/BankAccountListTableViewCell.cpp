@@ -38,14 +38,6 @@ const StatusLine* statusLineFor(const BankAccountModel& account) {
 
 }  // namespace
 
-void BankAccountListTableViewCell::registerMembers(ClassBuilder<BankAccountListTableViewCell>& b) {
-    b.outlet("lbl_legalName", &BankAccountListTableViewCell::lbl_legalName);
-    b.outlet("lbl_bankName", &BankAccountListTableViewCell::lbl_bankName);
-    b.outlet("Img_status", &BankAccountListTableViewCell::Img_status);
-    b.outlet("lbl_status", &BankAccountListTableViewCell::lbl_status);
-    b.outlet("btn_verify", &BankAccountListTableViewCell::btn_verify);
-}
-
 BankAccountListTableViewCell::BankAccountListTableViewCell() = default;
 
 BankAccountListTableViewCell::BankAccountListTableViewCell(UITableViewCellStyle style,
@@ -56,43 +48,38 @@ BankAccountListTableViewCell::~BankAccountListTableViewCell() = default;
 
 void BankAccountListTableViewCell::showBankAccount(const BankAccountModel& account, long row,
                                                    const BankAccountRowStyle& style) {
-    if (auto label = lbl_legalName.lock()) label->setText(account.nickName());
-    if (auto label = lbl_bankName.lock())
-        label->setText(account.bankName() + " - " + account.accountNumber());
+    lbl_legalName->setText(account.nickName());
+    lbl_bankName->setText(account.bankName() + " - " + account.accountNumber());
 
-    auto verify = btn_verify.lock();
-    auto badge = Img_status.lock();
-    auto status = lbl_status.lock();
-    if (verify) {
-        verify->setHidden(true);
-        verify->setBackgroundColor(UIColor::clearColor());
-        verify->titleLabel()->setFont(namedOrSystemFont(style.verifyFontName, 12));
-        // The row may come back from the reuse queue with the action of its previous account.
-        verify->removeTarget(nullptr, "", UIControlEventTouchUpInside);
-    }
-    if (badge) badge->setHidden(false);
-    if (status) status->setHidden(false);
+    auto verify = btn_verify.get();
+    auto badge = Img_status.get();
+    auto status = lbl_status.get();
+    verify->setHidden(true);
+    verify->setBackgroundColor(UIColor::clearColor());
+    verify->titleLabel()->setFont(namedOrSystemFont(style.verifyFontName, 12));
+    // The row may come back from the reuse queue with the action of its previous account.
+    verify->removeTarget(nullptr, "", UIControlEventTouchUpInside);
+    badge->setHidden(false);
+    status->setHidden(false);
 
     const StatusLine* line = statusLineFor(account);
     if (!line) {
         // No known status: no badge and no text rather than whatever the row showed before.
-        if (badge) badge->setImage(nullptr);
-        if (status) status->setText("");
+        badge->setImage(nullptr);
+        status->setText("");
         return;
     }
     if (line->shows == StatusShows::VerifyButton) {
-        if (badge) badge->setHidden(true);
-        if (status) status->setHidden(true);
-        if (verify) {
-            verify->setHidden(false);
-            verify->setTag(row);
-            if (auto target = style.verifyTarget.lock(); target && !style.verifySelector.empty())
-                verify->addTarget(target, style.verifySelector, UIControlEventTouchUpInside);
-        }
+        badge->setHidden(true);
+        status->setHidden(true);
+        verify->setHidden(false);
+        verify->setTag(row);
+        if (auto target = style.verifyTarget.lock(); target && !style.verifySelector.empty())
+            verify->addTarget(target, style.verifySelector, UIControlEventTouchUpInside);
         return;
     }
-    if (badge) badge->setImage(UIImage::imageNamed(line->image, frameworkBundle()));
-    if (status) status->setText(line->label ? std::string(line->label) : style.inProcessLabel);
+    badge->setImage(UIImage::imageNamed(line->image, frameworkBundle()));
+    status->setText(line->label ? std::string(line->label) : style.inProcessLabel);
 }
 
 }  // namespace fv

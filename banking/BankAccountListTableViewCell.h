@@ -28,7 +28,6 @@ struct BankAccountRowStyle {
 
 class BankAccountListTableViewCell : public SwipeTableViewCell {
     FV_CLASS(BankAccountListTableViewCell, SwipeTableViewCell)
-    static void registerMembers(ClassBuilder<BankAccountListTableViewCell>& b);
     static constexpr const char* kReuseIdentifier = "BankAccount_List_Cell";
     static constexpr const char* kNibName = "BankAccountListTableViewCell";
     static constexpr CGFloat kRowHeight = 75;
@@ -43,11 +42,11 @@ class BankAccountListTableViewCell : public SwipeTableViewCell {
     // never keeps an old badge, text or Verify action.
     void showBankAccount(const BankAccountModel& account, long row, const BankAccountRowStyle& style);
 
-    std::weak_ptr<UILabel> lbl_legalName;
-    std::weak_ptr<UILabel> lbl_bankName;
-    std::weak_ptr<UIImageView> Img_status;
-    std::weak_ptr<UILabel> lbl_status;
-    std::weak_ptr<CustomButton> btn_verify;
+    FV_OUTLET(UILabel, lbl_legalName);
+    FV_OUTLET(UILabel, lbl_bankName);
+    FV_OUTLET(UIImageView, Img_status);
+    FV_OUTLET(UILabel, lbl_status);
+    FV_OUTLET(CustomButton, btn_verify);
 };
 
 }  // namespace fv

@@ -12,18 +12,16 @@ namespace fv {
 FV_REGISTER_CLASS(BankAccountsListViewController);
 
 void BankAccountsListViewController::registerMembers(ClassBuilder<BankAccountsListViewController>& b) {
-    b.outlet("view_navbar", &BankAccountsListViewController::view_navbar);
-    b.outlet("lbl_headerTitle", &BankAccountsListViewController::lbl_headerTitle);
     b.action("backPressed:", &BankAccountsListViewController::backPressed);
 }
 
 BankAccountsListViewController::~BankAccountsListViewController() = default;
 
 void BankAccountsListViewController::viewDidLoad() {
-    BankAccountListScreen::viewDidLoad();
+    BankAccountListBase::viewDidLoad();
     formatView();
     loadBankAccounts();
-    if (auto table = tbl_bankAccs.lock()) table->reloadData();
+    tbl_bankAccs->reloadData();
 }
 
 void BankAccountsListViewController::loadBankAccounts() {
@@ -39,20 +37,19 @@ void BankAccountsListViewController::loadBankAccounts() {
 }
 
 void BankAccountsListViewController::formatView() {
-    if (auto table = tbl_bankAccs.lock()) table->setTableFooterView(UIView::create());
-    if (auto title = lbl_headerTitle.lock()) title->setTextColor(UIColor::whiteColor());
-    if (auto navbar = view_navbar.lock())
-        navbar->setBackgroundColor(ThemeManager::sharedInstance()->main_color());
+    tbl_bankAccs->setTableFooterView(UIView::create());
+    lbl_headerTitle->setTextColor(UIColor::whiteColor());
+    applyThemeBand(*view_navbar);
     formatSearchBar();
 }
 
 void BankAccountsListViewController::viewWillAppear(bool animated) {
-    BankAccountListScreen::viewWillAppear(animated);
-    UIApplication::sharedApplication()->setStatusBarStyle(UIStatusBarStyleLightContent);
+    BankAccountListBase::viewWillAppear(animated);
+    applyLightStatusBar();
 }
 
 void BankAccountsListViewController::backPressed(UIButton*) {
-    if (auto nav = navigationController()) nav->popViewControllerAnimated(true);
+    popScreen();
 }
 
 void BankAccountsListViewController::tableViewDidSelectRowAtIndexPath(UITableView& tableView,
@@ -64,13 +61,15 @@ void BankAccountsListViewController::tableViewDidSelectRowAtIndexPath(UITableVie
     const std::string& status = account->status();
     if (status == "Verified") {
         DataModel::sharedInstance()->setSelectedBankAccount(account);
-        if (auto nav = navigationController()) nav->popViewControllerAnimated(true);
+        popScreen();
     } else if (status == "In-Process") {
         CreateNotification(NSLocalizedString("Verification in in progress", ""),
-                           NSLocalizedString("This account verification is in progress.", ""), 2);
+                           NSLocalizedString("This account verification is in progress.", ""),
+                           BannerMessageTypeWarning);
     } else if (status == "Un-Verified") {
         CreateNotification(NSLocalizedString("Un-Verified Account", ""),
-                           NSLocalizedString("This account verification is not yet completed.", ""), 2);
+                           NSLocalizedString("This account verification is not yet completed.", ""),
+                           BannerMessageTypeWarning);
     }
 }
 

@@ -4,17 +4,17 @@
 // back to the screen that pushed the picker.
 #include <memory>
 
-#include "banking/BankAccountListScreen.h"
+#include "banking/BankAccountListBase.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/ui/UILabel.h"
 
 namespace fv {
 
-class BankAccountsListViewController : public BankAccountListScreen {
-    FV_CLASS(BankAccountsListViewController, BankAccountListScreen)
+class BankAccountsListViewController : public BankAccountListBase {
+    FV_CLASS(BankAccountsListViewController, BankAccountListBase)
     static void registerMembers(ClassBuilder<BankAccountsListViewController>& b);
     // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
-    using BankAccountListScreen::BankAccountListScreen;
+    using BankAccountListBase::BankAccountListBase;
     ~BankAccountsListViewController() override;
 
     void viewDidLoad() override;
@@ -24,8 +24,8 @@ class BankAccountsListViewController : public BankAccountListScreen {
 
     void tableViewDidSelectRowAtIndexPath(UITableView& tableView, const NSIndexPath& indexPath) override;
 
-    std::weak_ptr<UIView> view_navbar;
-    std::weak_ptr<UILabel> lbl_headerTitle;
+    FV_OUTLET(UIView, view_navbar);
+    FV_OUTLET(UILabel, lbl_headerTitle);
 
   protected:
     BankAccountRowStyle rowStyle() override;

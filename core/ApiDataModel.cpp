@@ -5,6 +5,63 @@
 
 namespace fv {
 
+namespace {
+
+// Enough to see a reply's shape in a log; a hostile reply cannot make the line long.
+constexpr std::size_t kMaxOutlineDepth = 3;
+constexpr std::size_t kMaxOutlineNames = 40;
+constexpr std::size_t kMaxShownLength = 32;
+
+// Outside text as it may appear in a log: printable ASCII only, shortened.
+std::string shown(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (out.size() == kMaxShownLength) return out + "…";
+        out += (c >= 0x20 && c < 0x7F) ? c : '?';
+    }
+    return out;
+}
+
+// The member names of a reply, nested, without a single value: free texts and balances may carry
+// card data.
+void outline(const Value& value, std::size_t depth, std::size_t& names, std::string& out) {
+    if (const Value::Array* items = value.asArray()) {
+        out += "[" + std::to_string(items->size()) + "]";
+        if (!items->empty() && (*items)[0].isDictionary()) outline((*items)[0], depth, names, out);
+        return;
+    }
+    const Value::Dictionary* members = value.asDictionary();
+    if (!members) return;
+    if (depth == kMaxOutlineDepth) {
+        out += "{…}";
+        return;
+    }
+    out += "{";
+    bool first = true;
+    for (const auto& [key, member] : *members) {
+        if (names++ == kMaxOutlineNames) {
+            out += ", …";
+            break;
+        }
+        out += (first ? "" : ", ") + shown(key);
+        first = false;
+        outline(member, depth + 1, names, out);
+    }
+    out += "}";
+}
+
+std::string replySummary(const GetNewCardResponseModel& model, const Value& reply) {
+    const auto& response = model.createCardHolderResponse;
+    const std::string code =
+        response && response->responseInfo ? "\"" + shown(response->responseInfo->responseCode) + "\"" : "none";
+    std::string members;
+    std::size_t names = 0;
+    outline(reply, 0, names, members);
+    return "New card response: responseCode " + code + ", members " + members;
+}
+
+}  // namespace
+
 ApiDataModel& ApiDataModel::sharedInstance() {
     static ApiDataModel instance;
     return instance;
@@ -30,7 +87,7 @@ void ApiDataModel::Initialize_GetNewCardResponseInstance(const std::optional<std
     }
     // A reply lacking required fields still fills what it can; the screens check what they read.
     response_->mergeFromDictionary(*parsed, true);
-    log(response_->description());
+    log(replySummary(*response_, *parsed));
 }
 
 }  // namespace fv

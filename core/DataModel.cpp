@@ -10,9 +10,9 @@ namespace fv {
 
 namespace {
 
-// A new stack with a hidden bar around a fresh screen of `className`; none while it is not registered.
-UINavigationControllerPtr makeStack(const char* className) {
-    auto root = ScreenRegistry::screenNamed(className);
+// A new stack with a hidden bar around a fresh screen `name`; none while it is not registered.
+UINavigationControllerPtr makeStack(ScreenName name) {
+    auto root = ScreenRegistry::screenNamed(name);
     if (!root) return nullptr;
     auto nav = UINavigationController::create(root);
     nav->setNavigationBarHidden(true);
@@ -41,22 +41,23 @@ std::shared_ptr<DataModel> DataModel::sharedInstance() {
     return instance;
 }
 
-DataModel::DataModel() : getCardViews_(ScreenRegistry::screenNamed("VerificationPhoneEmailViewController")) {}
+DataModel::DataModel()
+    : getCardViews_(ScreenRegistry::screenNamed(screen::VerificationPhoneEmailViewController)) {}
 
 void DataModel::initAllViews() {
-    homeNavView_ = makeStack("MyCardsViewController");
-    cardControlsNavView_ = makeStack("CardControlViewController");
-    historyNavView_ = makeStack("TransactionsViewController");
-    directDepositNavView_ = makeStack("DirectDepositViewController");
-    bankTransferNavView_ = makeStack("BankTransferViewController");
-    loadCheckNavView_ = makeStack("LoadCheckViewController");
-    loadCenterNavView_ = makeStack("LoadCenterViewController");
-    atmLocationsNavView_ = makeStack("LocationsViewController");
-    fundsTransferHistoryNavView_ = makeStack("FundTransferHistoryViewController");
-    cardToCardTransNavView_ = makeStack("CardToCardTransferViewController");
-    myBankAccountsNavView_ = makeStack("MyBankAccountsViewController");
-    addBankAccountNavView_ = makeStack("AddBankAccountViewController");
-    cardToBankTransferNavView_ = makeStack("CardToBankTransferViewController");
+    homeNavView_ = makeStack(screen::MyCardsViewController);
+    cardControlsNavView_ = makeStack(screen::CardControlViewController);
+    historyNavView_ = makeStack(screen::TransactionsViewController);
+    directDepositNavView_ = makeStack(screen::DirectDepositViewController);
+    bankTransferNavView_ = makeStack(screen::BankTransferViewController);
+    loadCheckNavView_ = makeStack(screen::LoadCheckViewController);
+    loadCenterNavView_ = makeStack(screen::LoadCenterViewController);
+    atmLocationsNavView_ = makeStack(screen::LocationsViewController);
+    fundsTransferHistoryNavView_ = makeStack(screen::FundTransferHistoryViewController);
+    cardToCardTransNavView_ = makeStack(screen::CardToCardTransferViewController);
+    myBankAccountsNavView_ = makeStack(screen::MyBankAccountsViewController);
+    addBankAccountNavView_ = makeStack(screen::AddBankAccountViewController);
+    cardToBankTransferNavView_ = makeStack(screen::CardToBankTransferViewController);
 }
 
 std::string DataModel::formattedCardNumber(const std::string& number, bool shouldHide) const {

@@ -6,11 +6,13 @@
 
 namespace fv {
 
-bool ScreenRegistry::isRegistered(const std::string& className) {
+bool ScreenRegistry::isRegistered(ScreenName name) {
+    const std::string className = name.className;
     return ClassRegistry::isSubclass(className, UIViewController::staticClassName());
 }
 
-UIViewControllerPtr ScreenRegistry::screenNamed(const std::string& className) {
+UIViewControllerPtr ScreenRegistry::screenNamed(ScreenName name) {
+    const std::string className = name.className;
     if (!ClassRegistry::find(className)) return nullptr;
     auto screen = std::dynamic_pointer_cast<UIViewController>(ClassRegistry::create(className));
     if (!screen) {

@@ -2,7 +2,7 @@
 // The framework's main screens by class name. A screen class joins by declaring itself with FV_CLASS
 // as a UIViewController subclass and registering with FV_REGISTER_CLASS; until then its name yields
 // none, so the facade can be built and used before every screen exists.
-#include <string>
+#include "core/ScreenNames.h"
 
 #include "platform/ui/UIViewController.h"
 
@@ -10,11 +10,11 @@ namespace fv {
 
 class ScreenRegistry {
   public:
-    // True when `className` is registered as a UIViewController kind.
-    static bool isRegistered(const std::string& className);
+    // True when the named screen's class is registered as a UIViewController kind.
+    static bool isRegistered(ScreenName name);
     // A new screen of that class, its view to load from the interface file named after the class in
     // the framework bundle; none when the class is unknown or is no view controller.
-    static UIViewControllerPtr screenNamed(const std::string& className);
+    static UIViewControllerPtr screenNamed(ScreenName name);
 };
 
 }  // namespace fv

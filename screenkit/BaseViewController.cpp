@@ -1,8 +1,11 @@
 #include "screenkit/BaseViewController.h"
 
+#include "core/ScreenRegistry.h"
 #include "core/ThemeManager.h"
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Locale.h"
 #include "platform/graphics/UIFont.h"
+#include "platform/ui/UIApplication.h"
 #include "screenkit/BannerMessages.h"
 #include "screenkit/ProgressHUD.h"
 
@@ -54,8 +57,39 @@ void BaseViewController::HideHUD() {
 }
 
 void BaseViewController::CreateNotification(const std::string& title,
-                                            const std::optional<std::string>& message, long type) {
+                                            const std::optional<std::string>& message,
+                                            BannerMessageType type) {
     BannerMessages::showNotification(title, message, type);
+}
+
+UIViewControllerPtr BaseViewController::pushScreen(ScreenName name, const ScreenSetup& setup) {
+    const std::string what = className() + " opening " + name.className;
+    // A screen already popped (a delayed push after back) opens nothing, as a user would expect.
+    auto nav = navigationController();
+    if (!nav) return nullptr;
+    auto next = ScreenRegistry::screenNamed(name);
+    if (!next) {
+        reportFault(what + ": no such screen is built");
+        return nullptr;
+    }
+    if (auto refused = setup.applyTo(*next); !refused.empty()) {
+        reportFault(what + ": it takes no \"" + refused.front() + "\"");
+        return nullptr;
+    }
+    nav->pushViewController(next, true);
+    return next;
+}
+
+void BaseViewController::applyLightStatusBar() {
+    UIApplication::sharedApplication()->setStatusBarStyle(UIStatusBarStyleLightContent);
+}
+
+void BaseViewController::applyThemeBand(UIView& band) {
+    band.setBackgroundColor(ThemeManager::sharedInstance()->main_color());
+}
+
+void BaseViewController::popScreen() {
+    if (auto nav = navigationController()) nav->popViewControllerAnimated(true);
 }
 
 ThemedAlertViewPtr BaseViewController::AlertView() {

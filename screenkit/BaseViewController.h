@@ -1,18 +1,22 @@
 #pragma once
-// The base of every screen: status bar, the shared progress overlay's look, banners, the themed alert
-// and the common field frame. It takes the text-field, text-view, scroll-view and navigation-controller
-// delegate roles, so a screen can be the delegate of its fields and lists. It has no viewWillAppear and
-// no viewDidLayoutSubviews of its own.
+// The base of every screen: status bar, the shared progress overlay's look, banners, the themed alert,
+// the common field frame, opening the next screen by name, and what most screens repeat (the light
+// status bar, the band in the theme colour, back meaning pop). It takes the text-field, text-view,
+// scroll-view and navigation-controller delegate roles, so a screen can be the delegate of its fields
+// and lists. See screenkit/README.md for the shape of a screen.
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "core/ScreenNames.h"
 #include "platform/kits/ThemedAlertView.h"
 #include "platform/ui/CALayer.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UITextField.h"
 #include "platform/ui/UITextView.h"
 #include "platform/ui/UIViewController.h"
+#include "screenkit/BannerMessages.h"
+#include "screenkit/ScreenSetup.h"
 
 namespace fv {
 
@@ -40,12 +44,25 @@ class BaseViewController : public UIViewController,
 
     void ShowHUD(const std::string& status);
     void HideHUD();
-    // A banner: 0 success, 1 error, 2 warning, 3 info, 4 custom.
-    void CreateNotification(const std::string& title, const std::optional<std::string>& message, long type);
+    void CreateNotification(const std::string& title, const std::optional<std::string>& message,
+                            BannerMessageType type);
     // A new themed alert, not yet shown.
     ThemedAlertViewPtr AlertView();
     // The common field frame: border 1.5 in the theme's border colour, corner radius 5.
     void CustomizeLayer(const CALayerPtr& layer);
+
+    // Opens the screen `name` on this screen's navigation stack, animated, once `setup` has handed it
+    // what it needs. A fault, and nothing opened, when the screen is not built or refuses a setting;
+    // nothing either when this screen is on no stack (any more). Returns the opened screen.
+    UIViewControllerPtr pushScreen(ScreenName name, const ScreenSetup& setup = {});
+
+    // ---- what most screens repeat ----
+    // The light status bar over the theme band; screens call it from viewWillAppear.
+    void applyLightStatusBar();
+    // Fills `band` (the coloured top of a screen) with the theme's main colour.
+    void applyThemeBand(UIView& band);
+    // Back: pops this screen, animated.
+    void popScreen();
 
   private:
     std::weak_ptr<UITextField> currentTextField_;

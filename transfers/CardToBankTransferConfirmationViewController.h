@@ -32,9 +32,9 @@ class CardToBankTransferConfirmationViewController : public BaseViewController, 
     void showSuccessView();
     void backPressed(UIButton* sender);
 
-    std::weak_ptr<UIView> view_TopInfo;
-    std::weak_ptr<SlidingButton> btn_slider;
-    std::weak_ptr<UILabel> lbl_TotalAmount;
+    FV_OUTLET(UIView, view_TopInfo);
+    FV_OUTLET(SlidingButton, btn_slider);
+    FV_OUTLET(UILabel, lbl_TotalAmount);
 };
 
 }  // namespace fv

@@ -9,8 +9,6 @@ FV_REGISTER_CLASS(CardToBankTransferSuccessViewController);
 void CardToBankTransferSuccessViewController::registerMembers(
     ClassBuilder<CardToBankTransferSuccessViewController>& b) {
     using Self = CardToBankTransferSuccessViewController;
-    b.outlet("view_navbar", &Self::view_navbar);
-    b.outlet("btn_continue", &Self::btn_continue);
     b.action("continuePressed:", &Self::continuePressed);
 }
 
@@ -23,12 +21,12 @@ void CardToBankTransferSuccessViewController::viewDidLoad() {
 
 void CardToBankTransferSuccessViewController::viewWillAppear(bool animated) {
     BaseViewController::viewWillAppear(animated);
-    UIApplication::sharedApplication()->setStatusBarStyle(UIStatusBarStyleLightContent);
+    applyLightStatusBar();
 }
 
 void CardToBankTransferSuccessViewController::formatView() {
-    if (auto button = btn_continue.lock()) button->setBackgroundColor(UIColor::clearColor());
-    if (auto bar = view_navbar.lock()) bar->setBackgroundColor(ThemeManager::sharedInstance()->main_color());
+    btn_continue->setBackgroundColor(UIColor::clearColor());
+    applyThemeBand(*view_navbar);
 }
 
 void CardToBankTransferSuccessViewController::continuePressed(UIButton*) {

@@ -23,8 +23,8 @@ class CardToBankTransferSuccessViewController : public BaseViewController {
     void formatView();
     void continuePressed(UIButton* sender);
 
-    std::weak_ptr<UIView> view_navbar;
-    std::weak_ptr<CustomButton> btn_continue;
+    FV_OUTLET(UIView, view_navbar);
+    FV_OUTLET(CustomButton, btn_continue);
 };
 
 }  // namespace fv

@@ -5,9 +5,9 @@
 #include "core/Constants.h"
 #include "core/DataModel.h"
 #include "core/ThemeManager.h"
+#include "platform/ui/UINib.h"
 #include "platform/ui/UIToolbar.h"
 #include "transfers/AmountEditRule.h"
-#include "transfers/PushTransferScreen.h"
 
 namespace fv {
 
@@ -15,18 +15,6 @@ FV_REGISTER_CLASS(CardToBankTransferViewController);
 
 void CardToBankTransferViewController::registerMembers(ClassBuilder<CardToBankTransferViewController>& b) {
     using Self = CardToBankTransferViewController;
-    b.outlet("view_TopInfo", &Self::view_TopInfo);
-    b.outlet("view_OptionOneField", &Self::view_OptionOneField);
-    b.outlet("view_OptionTwoField", &Self::view_OptionTwoField);
-    b.outlet("view_OptionThreeField", &Self::view_OptionThreeField);
-    b.outlet("btn_Next", &Self::btn_Next);
-    b.outlet("tfAmount", &Self::tfAmount);
-    b.outlet("scrollView", &Self::scrollView);
-    b.outlet("lbl_selectedRecipient", &Self::lbl_selectedRecipient);
-    b.outlet("Img_backIcon", &Self::Img_backIcon);
-    b.outlet("lbl_TotalAmount", &Self::lbl_TotalAmount);
-    b.outlet("img_arrow", &Self::img_arrow);
-    b.outlet("constraint_img_back", &Self::constraint_img_back);
     b.property("cameFrom", &Self::cameFrom, &Self::setCameFrom);
     b.action("backPressed:", &Self::backPressed);
     b.action("bankAccountSelectionPressed:", &Self::bankAccountSelectionPressed);
@@ -42,58 +30,51 @@ void CardToBankTransferViewController::viewDidLoad() {
 
 void CardToBankTransferViewController::viewWillAppear(bool animated) {
     BaseViewController::viewWillAppear(animated);
-    UIApplication::sharedApplication()->setStatusBarStyle(UIStatusBarStyleLightContent);
+    applyLightStatusBar();
     setDefaultSelection();
 }
 
 void CardToBankTransferViewController::setupFields() {
-    if (auto scroll = scrollView.lock()) setKeyboardAvoidingEnabled(*scroll, true);
+    setKeyboardAvoidingEnabled(*scrollView, true);
     const CGFloat width = view()->frame().size.width;
     auto toolbar = UIToolbar::create(CGRectMake(0, 0, width, 50));
     auto done = UIBarButtonItem::create(NSLocalizedString("Done", ""), UIBarButtonItemStyleDone,
                                         shared_from_this(), "textFieldShouldReturn:");
     toolbar->setItems({UIBarButtonItem::flexibleSpace(), done});
-    if (auto field = tfAmount.lock()) field->setInputAccessoryView(toolbar);
+    tfAmount->setInputAccessoryView(toolbar);
 }
 
 void CardToBankTransferViewController::setDefaultSelection() {
     auto theme = ThemeManager::sharedInstance();
-    if (auto next = btn_Next.lock()) next->setBackgroundColor(UIColor::clearColor());
-    if (auto top = view_TopInfo.lock()) top->setBackgroundColor(theme->main_color());
-    for (const auto& box : {view_OptionOneField, view_OptionTwoField, view_OptionThreeField}) {
-        if (auto view = box.lock()) CustomizeLayer(view->layer());
-    }
-    if (auto arrow = img_arrow.lock()) {
-        // The tint only shows on a template image, as the arrow is meant to be drawn.
-        if (auto image = arrow->image();
-            image && image->renderingMode() != UIImageRenderingMode::AlwaysTemplate)
-            arrow->setImage(image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
-        arrow->setTintColor(theme->main_color());
-    }
-    if (auto account = DataModel::sharedInstance()->selectedBankAccount()) {
-        if (auto label = lbl_selectedRecipient.lock())
-            label->setText(account->bankName() + " - " + account->accountNumber());
-    }
+    btn_Next->setBackgroundColor(UIColor::clearColor());
+    applyThemeBand(*view_TopInfo);
+    for (const auto* box : {&view_OptionOneField, &view_OptionTwoField, &view_OptionThreeField})
+        CustomizeLayer((*box)->layer());
+    // The tint only shows on a template image, as the arrow is meant to be drawn.
+    if (auto image = img_arrow->image();
+        image && image->renderingMode() != UIImageRenderingMode::AlwaysTemplate)
+        img_arrow->setImage(image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
+    img_arrow->setTintColor(theme->main_color());
+    if (auto account = DataModel::sharedInstance()->selectedBankAccount())
+        lbl_selectedRecipient->setText(account->bankName() + " - " + account->accountNumber());
     const bool fromMyAccounts = cameFrom_ == kCameFromMyBankAccounts;
-    auto bundle = NSBundle::bundleWithIdentifier(kFrameworkBundleIdentifier);
-    if (auto icon = Img_backIcon.lock())
-        icon->setImage(UIImage::imageNamed(fromMyAccounts ? "icon_back" : "side_menu_white", bundle));
-    if (auto constraint = constraint_img_back.lock()) constraint->setConstant(fromMyAccounts ? 5 : 20);
-    if (auto label = lbl_TotalAmount.lock())
-        label->setAttributedText(attributedAmountString(kCardBalanceText));
+    Img_backIcon->setImage(
+        UIImage::imageNamed(fromMyAccounts ? "icon_back" : "side_menu_white", frameworkBundle()));
+    constraint_img_back->setConstant(fromMyAccounts ? 5 : 20);
+    lbl_TotalAmount->setAttributedText(attributedAmountString(kCardBalanceText));
 }
 
 void CardToBankTransferViewController::bankAccountSelectionPressed(UIButton*) {
-    pushTransferScreen(*this, "BankAccountsListViewController");
+    pushScreen(screen::BankAccountsListViewController);
 }
 
 void CardToBankTransferViewController::NextPressed(UIButton*) {
-    pushTransferScreen(*this, "CardToBankTransferConfirmationViewController");
+    pushScreen(screen::CardToBankTransferConfirmationViewController);
 }
 
 void CardToBankTransferViewController::backPressed(UIButton*) {
     if (cameFrom_ == kCameFromMyBankAccounts) {
-        if (auto nav = navigationController()) nav->popViewControllerAnimated(true);
+        popScreen();
         return;
     }
     if (auto root = viewIfLoaded()) root->endEditing(true);

@@ -48,18 +48,18 @@ class CardToBankTransferViewController : public BaseViewController {
     const std::optional<std::string>& cameFrom() const { return cameFrom_; }
     void setCameFrom(const std::optional<std::string>& cameFrom) { cameFrom_ = cameFrom; }
 
-    std::weak_ptr<UIView> view_TopInfo;
-    std::weak_ptr<UIView> view_OptionOneField;
-    std::weak_ptr<UIView> view_OptionTwoField;
-    std::weak_ptr<UIView> view_OptionThreeField;
-    std::weak_ptr<CustomButton> btn_Next;
-    std::weak_ptr<UITextField> tfAmount;
-    std::weak_ptr<UIScrollView> scrollView;
-    std::weak_ptr<UILabel> lbl_selectedRecipient;
-    std::weak_ptr<UIImageView> Img_backIcon;
-    std::weak_ptr<UILabel> lbl_TotalAmount;
-    std::weak_ptr<UIImageView> img_arrow;
-    std::weak_ptr<NSLayoutConstraint> constraint_img_back;
+    FV_OUTLET(UIView, view_TopInfo);
+    FV_OUTLET(UIView, view_OptionOneField);
+    FV_OUTLET(UIView, view_OptionTwoField);
+    FV_OUTLET(UIView, view_OptionThreeField);
+    FV_OUTLET(CustomButton, btn_Next);
+    FV_OUTLET(UITextField, tfAmount);
+    FV_OUTLET(UIScrollView, scrollView);
+    FV_OUTLET(UILabel, lbl_selectedRecipient);
+    FV_OUTLET(UIImageView, Img_backIcon);
+    FV_OUTLET(UILabel, lbl_TotalAmount);
+    FV_OUTLET(UIImageView, img_arrow);
+    FV_OUTLET(NSLayoutConstraint, constraint_img_back);
 
   private:
     std::optional<std::string> cameFrom_;

@@ -1,6 +1,6 @@
 #include "examples/host/HostRootViewController.h"
 
-#include "core/SDKManager.h"
+#include "examples/host/Roads.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/UINavigationController.h"
@@ -29,10 +29,7 @@ UILabelPtr makeLabel(CGRect frame, const std::string& key, UIFontPtr font, UICol
 }  // namespace
 
 void HostRootViewController::registerMembers(ClassBuilder<HostRootViewController>& b) {
-    b.outlet("lbl_title", &HostRootViewController::lbl_title);
-    b.outlet("lbl_message", &HostRootViewController::lbl_message);
-    b.outlet("btn_transfer", &HostRootViewController::btn_transfer);
-    b.action("transferPressed:", &HostRootViewController::transferPressed);
+    b.action("roadPressed:", &HostRootViewController::roadPressed);
 }
 
 void HostRootViewController::loadView() {
@@ -50,31 +47,46 @@ void HostRootViewController::loadView() {
     header->addSubview(makeLabel({{24, 110}, {width - 48, 24}}, "HOST_SUBTITLE", UIFont::systemFontOfSize(17),
                                  hostColor(0xFFFFFF, 0.75)));
     root->addSubview(header);
-    lbl_title = std::static_pointer_cast<UILabel>(header->subviews()[0]);
+    lbl_title.bind(std::static_pointer_cast<UILabel>(header->subviews()[0]));
 
     auto message = makeLabel({{24, 212}, {width - 48, 72}}, "HOST_MESSAGE", UIFont::systemFontOfSize(16),
                              hostColor(0x3A4468));
     message->setNumberOfLines(0);
     root->addSubview(message);
-    lbl_message = message;
+    lbl_message.bind(message);
 
-    auto button = UIButton::buttonWithType(UIButtonTypeCustom);
-    button->setFrame({{24, 304}, {width - 48, 52}});
-    button->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
-    button->setBackgroundColor(hostColor(0xE4572E));
-    button->layer()->cornerRadius = 10;
-    button->setTitle(NSLocalizedString("HOST_TRANSFER_BUTTON", ""), UIControlStateNormal);
-    button->setTitleColor(UIColor::whiteColor(), UIControlStateNormal);
-    button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(18));
-    button->addTarget(shared_from_this(), "transferPressed:", UIControlEventTouchUpInside);
-    root->addSubview(button);
-    btn_transfer = button;
+    roadButtons_.clear();
+    const auto& all = roads();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        auto button = UIButton::buttonWithType(UIButtonTypeCustom);
+        button->setFrame({{24, 304 + 64.0 * static_cast<CGFloat>(i)}, {width - 48, 52}});
+        button->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
+        button->setBackgroundColor(hostColor(0xE4572E));
+        button->layer()->cornerRadius = 10;
+        button->setTitle(NSLocalizedString(all[i].titleKey, ""), UIControlStateNormal);
+        button->setTitleColor(UIColor::whiteColor(), UIControlStateNormal);
+        button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(18));
+        button->setTag(static_cast<long>(i));
+        button->addTarget(shared_from_this(), "roadPressed:", UIControlEventTouchUpInside);
+        root->addSubview(button);
+        roadButtons_.push_back(button);
+    }
 
     setView(root);
 }
 
-void HostRootViewController::transferPressed(UIButton*) {
-    if (auto nav = navigationController()) SDKManager::sharedInstance()->OpenMyCards(nav);
+void HostRootViewController::roadPressed(UIButton* sender) {
+    const auto& all = roads();
+    auto nav = navigationController();
+    if (!sender || !nav || sender->tag() < 0 || sender->tag() >= static_cast<long>(all.size())) return;
+    all[static_cast<std::size_t>(sender->tag())].open(nav);
+}
+
+UIButtonPtr HostRootViewController::buttonForRoad(const std::string& name) const {
+    const auto& all = roads();
+    for (std::size_t i = 0; i < all.size() && i < roadButtons_.size(); ++i)
+        if (all[i].name == name) return roadButtons_[i].lock();
+    return nullptr;
 }
 
 }  // namespace fv

@@ -1,8 +1,10 @@
 #pragma once
-// The host application's own first screen: its header, a line of text and the button that opens the
-// framework's card-to-bank transfer on the host's navigation stack. Built in code; its texts come from
-// the host's own string table.
+// The host application's own first screen: its header, a line of text and one button per road
+// (Roads.h), each opening its part of the framework on the host's navigation stack. Built in code;
+// its texts come from the host's own string table.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UILabel.h"
@@ -20,12 +22,16 @@ class HostRootViewController : public UIViewController {
 
     void loadView() override;
 
-    // Hands the host's navigation controller to the framework.
-    void transferPressed(UIButton* sender);
+    // Opens the road of the button (its tag) on the host's navigation controller.
+    void roadPressed(UIButton* sender);
+    // The button of the named road, or none.
+    UIButtonPtr buttonForRoad(const std::string& name) const;
 
-    std::weak_ptr<UILabel> lbl_title;
-    std::weak_ptr<UILabel> lbl_message;
-    std::weak_ptr<UIButton> btn_transfer;
+    FV_OUTLET(UILabel, lbl_title);
+    FV_OUTLET(UILabel, lbl_message);
+
+  private:
+    std::vector<std::weak_ptr<UIButton>> roadButtons_;
 };
 
 }  // namespace fv

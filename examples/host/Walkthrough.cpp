@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "core/DataModel.h"
+#include "core/ScreenNames.h"
+#include "examples/host/Roads.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
-#include "platform/ui/TouchDispatch.h"
-#include "platform/ui/UIControl.h"
-#include "platform/ui/UIKeyInput.h"
+#include "platform/testing/UserDriver.h"
 #include "platform/ui/UITableView.h"
 #include "platform/ui/UIViewRendering.h"
 
@@ -19,27 +19,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kTransferScreen = "CardToBankTransferViewController";
-constexpr const char* kPickerScreen = "BankAccountsListViewController";
-constexpr const char* kConfirmationScreen = "CardToBankTransferConfirmationViewController";
-constexpr const char* kSuccessScreen = "CardToBankTransferSuccessViewController";
-
-// How long a step may take before the walk gives up on it, and the slice it waits in.
+// How long a step may take before the walk gives up on it.
 constexpr double kStepTimeout = 5.0;
-constexpr double kSlice = 0.05;
 
 RunLoop& loop() {
     return RunLoop::main();
 }
 
-// Lets the run loop, real or virtual, run in small slices until `done` holds or the time is up.
-bool waitFor(const std::function<bool()>& done, double timeout = kStepTimeout) {
-    for (double waited = 0;; waited += kSlice) {
-        loop().runUntilIdle();
-        if (done()) return true;
-        if (waited >= timeout) return false;
-        loop().advance(kSlice);
-    }
+bool waitFor(const std::function<bool()>& done) {
+    return UserDriver::waitFor(done, kStepTimeout);
 }
 
 std::string describe(const UIViewControllerPtr& screen) {
@@ -47,51 +35,15 @@ std::string describe(const UIViewControllerPtr& screen) {
 }
 
 UIViewPtr outlet(const NSObjectPtr& owner, const std::string& name) {
-    return owner ? std::dynamic_pointer_cast<UIView>(owner->objectForKey(name)) : nullptr;
+    return UserDriver::outlet(owner, name);
 }
 
-bool isWithin(const UIView* view, const UIView* ancestor) {
-    for (; view; view = view->superview())
-        if (view == ancestor) return true;
-    return false;
-}
-
-bool isShown(const UIView* view) {
-    for (; view; view = view->superview())
-        if (view->isHidden() || view->alpha() < 0.01) return false;
-    return true;
-}
-
-// The control of `root`'s tree that sends `selector` to `target` on a tap.
-UIControlPtr controlWiredTo(const UIViewPtr& root, const NSObject* target, const std::string& selector) {
-    if (!root) return nullptr;
-    if (auto control = std::dynamic_pointer_cast<UIControl>(root)) {
-        auto actions = control->actionsForTarget(target, UIControlEventTouchUpInside);
-        if (std::find(actions.begin(), actions.end(), selector) != actions.end()) return control;
-    }
-    for (const auto& sub : root->subviews())
-        if (auto found = controlWiredTo(sub, target, selector)) return found;
-    return nullptr;
-}
-
-// A finger down and up at the middle of `view`; says what went wrong when the touch did not reach it.
 std::string tap(const UIViewPtr& view, const std::string& what) {
-    if (!view || !view->window() || !isShown(view.get())) return what + " is not on the screen";
-    loop().runUntilIdle();
-    const CGRect b = view->bounds();
-    const CGPoint point = view->convertPointToView({CGRectGetMidX(b), CGRectGetMidY(b)}, nullptr);
-    const double now = loop().now();
-    if (!TouchDispatch::touchDown(point, now)) return "nothing takes a touch on " + what;
-    const auto hit = TouchDispatch::touchedView();
-    TouchDispatch::touchUp(point, now + 0.05);
-    loop().runUntilIdle();
-    if (!hit || !isWithin(hit.get(), view.get()))
-        return "a touch on " + what + " reached " + (hit ? hit->className() : std::string("nothing"));
-    return "";
+    return UserDriver::tap(view, what);
 }
 
-bool hasAppeared(const UIViewControllerPtr& screen, const std::string& className) {
-    return screen && screen->className() == className &&
+bool hasAppeared(const UIViewControllerPtr& screen, ScreenName name) {
+    return screen && screen->className() == name.className &&
            screen->appearance() == UIViewController::Appearance::Appeared;
 }
 
@@ -131,6 +83,12 @@ bool Walkthrough::step(const std::string& name, const std::string& description,
     return true;
 }
 
+bool Walkthrough::runAll() {
+    for (const auto& road : roads())
+        if (!road.walk(*this)) return false;
+    return true;
+}
+
 bool Walkthrough::runTransfer(const std::string& amount) {
     std::error_code ec;
     fs::create_directories(outputDir_, ec);
@@ -144,7 +102,8 @@ bool Walkthrough::runTransfer(const std::string& amount) {
            step("amount", "the amount " + amount + " is typed", [&] { return typeAmount(amount); }) &&
            step("confirmation", "Next opens the confirmation", [&] { return openConfirmation(); }) &&
            step("slide", "the knob slid to the end unlocks the slider", [&] { return slideToConfirm(); }) &&
-           step("success", "the success screen follows", [&] { return reach(kSuccessScreen); }) &&
+           step("success", "the success screen follows",
+                [&] { return reach(screen::CardToBankTransferSuccessViewController); }) &&
            step("back", "Continue returns to the host's first screen", [&] { return continueToHost(); });
 }
 
@@ -152,14 +111,16 @@ UIViewControllerPtr Walkthrough::topScreen() const {
     return app_.navigationController()->topViewController();
 }
 
-std::string Walkthrough::reach(const std::string& screen) const {
+std::string Walkthrough::reach(ScreenName screen) const {
     if (waitFor([&] { return hasAppeared(topScreen(), screen); })) return "";
-    return "expected " + screen + " on top";
+    return std::string("expected ") + screen.className + " on top";
 }
 
 std::string Walkthrough::awaitHost() const {
     const auto root = app_.rootScreen();
-    if (!waitFor([&] { return topScreen() == root && hasAppeared(root, root->className()); }))
+    if (!waitFor([&] {
+            return topScreen() == root && root->appearance() == UIViewController::Appearance::Appeared;
+        }))
         return "the host's first screen is not showing";
     if (app_.navigationController()->viewControllers().size() != 1)
         return "screens are left above the host's first screen";
@@ -167,18 +128,18 @@ std::string Walkthrough::awaitHost() const {
 }
 
 std::string Walkthrough::openTransfer() const {
-    if (auto problem = tap(outlet(app_.rootScreen(), "btn_transfer"), "the \"Transfer to bank\" button");
+    if (auto problem = tap(app_.rootScreen()->buttonForRoad("transfer"), "the \"Transfer to bank\" button");
         !problem.empty())
         return problem;
-    return reach(kTransferScreen);
+    return reach(screen::CardToBankTransferViewController);
 }
 
 std::string Walkthrough::openPicker() const {
     const auto screen = topScreen();
     if (!screen) return "no screen is showing";
-    auto selector = controlWiredTo(screen->view(), screen.get(), "bankAccountSelectionPressed:");
+    auto selector = UserDriver::controlWiredTo(screen->view(), screen.get(), "bankAccountSelectionPressed:");
     if (auto problem = tap(selector, "the bank-account selector"); !problem.empty()) return problem;
-    if (auto problem = reach(kPickerScreen); !problem.empty()) return problem;
+    if (auto problem = reach(screen::BankAccountsListViewController); !problem.empty()) return problem;
     auto table = std::dynamic_pointer_cast<UITableView>(outlet(topScreen(), "tbl_bankAccs"));
     if (!table || table->visibleCells().empty()) return "the picker lists no account";
     return "";
@@ -193,7 +154,7 @@ std::string Walkthrough::chooseFirstAccount() const {
         return a->frame().origin.y < b->frame().origin.y;
     });
     if (auto problem = tap(first, "the first account"); !problem.empty()) return problem;
-    if (auto problem = reach(kTransferScreen); !problem.empty()) return problem;
+    if (auto problem = reach(screen::CardToBankTransferViewController); !problem.empty()) return problem;
     const auto account = DataModel::sharedInstance()->selectedBankAccount();
     if (!account) return "no account was chosen";
     if (account->status() != "Verified") return "the chosen account is not verified";
@@ -204,14 +165,7 @@ std::string Walkthrough::chooseFirstAccount() const {
 // Keystrokes go to whatever the tap made first responder, as a keyboard's would.
 std::string Walkthrough::typeAmount(const std::string& amount) const {
     auto field = outlet(topScreen(), "tfAmount");
-    if (auto problem = tap(field, "the amount field"); !problem.empty()) return problem;
-    const auto responder = app_.window()->firstResponderView();
-    auto* input = dynamic_cast<UIKeyInput*>(responder.get());
-    if (!input || responder != field) return "the amount field takes no typing";
-    for (char c : amount) {
-        input->insertText(std::string(1, c));
-        loop().runUntilIdle();
-    }
+    if (auto problem = UserDriver::type(field, amount, "the amount field"); !problem.empty()) return problem;
     const std::string typed = field->valueForKey("text").stringValue();
     if (typed != amount) return "the amount field reads \"" + typed + "\"";
     return "";
@@ -219,19 +173,20 @@ std::string Walkthrough::typeAmount(const std::string& amount) const {
 
 std::string Walkthrough::openConfirmation() const {
     if (auto problem = tap(outlet(topScreen(), "btn_Next"), "Next"); !problem.empty()) return problem;
-    return reach(kConfirmationScreen);
+    return reach(screen::CardToBankTransferConfirmationViewController);
 }
 
 // A finger on the knob's visible end, moved to the far end of the track and lifted.
 std::string Walkthrough::slideToConfirm() const {
     auto slider = outlet(topScreen(), "btn_slider");
-    if (!slider || !slider->window() || !isShown(slider.get())) return "the slider is not on the screen";
+    if (!slider || !slider->window() || !UserDriver::isShown(slider.get()))
+        return "the slider is not on the screen";
     loop().runUntilIdle();
     const CGRect b = slider->bounds();
     const double knob = slider->valueForKey("dragPointWidth").asReal().value_or(70.0);
     const CGPoint from = slider->convertPointToView({knob / 2, CGRectGetMidY(b)}, nullptr);
     const CGPoint to = slider->convertPointToView({b.size.width - knob / 2, CGRectGetMidY(b)}, nullptr);
-    if (!TouchDispatch::drag(from, to, 0.6, 12)) return "nothing takes a touch on the knob";
+    if (auto problem = UserDriver::drag(from, to, 0.6, 12); !problem.empty()) return "the knob: " + problem;
     if (!waitFor([&] { return slider->valueForKey("unlocked").boolValue(); }))
         return "the slider did not unlock";
     // The knob's slide over the track, so that the picture shows the unlocked look.

@@ -1,12 +1,14 @@
 #pragma once
 // A scripted user: walks a road through the framework's screens by touches and keystrokes on the
 // host's window, saving the window as a PNG after every step (<output>/01-host.png, 02-...) and
-// printing one line per step. It finds the framework's views the way a UI test would: by the outlet
-// names their interface files give them and by the actions their controls are wired to.
+// printing one line per step. It drives the screens through the same user driver as the tests
+// (platform/testing/UserDriver.h): a tap must reach the view it means, views are found by outlet and
+// by the action they are wired to.
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/ScreenNames.h"
 #include "examples/host/HostApplication.h"
 
 namespace fv {
@@ -15,9 +17,12 @@ class Walkthrough {
   public:
     Walkthrough(HostApplication& app, std::string outputDir);
 
-    // OpenMyCards from the host's first screen: the first verified account in the picker, an amount,
-    // Next, the knob slid to the end, the success screen, Continue back to the host's first screen.
-    // False at the first step that does not reach what it expects, after a line saying why.
+    // Every road of Roads.h in order, numbering the pictures on across them. False at the first failure.
+    bool runAll();
+
+    // The "transfer" road. OpenMyCards from the host's first screen: the first verified account in the
+    // picker, an amount, Next, the knob slid to the end, the success screen, Continue back to the host's
+    // first screen. False at the first step that does not reach what it expects, after a line saying why.
     bool runTransfer(const std::string& amount = "250.00");
 
     // The PNGs written so far, in order.
@@ -33,7 +38,7 @@ class Walkthrough {
 
     // The steps; each answers an empty text when it reached what it expects, else what went wrong.
     UIViewControllerPtr topScreen() const;
-    std::string reach(const std::string& screen) const;
+    std::string reach(ScreenName screen) const;
     std::string awaitHost() const;
     std::string openTransfer() const;
     std::string openPicker() const;

@@ -1,26 +1,44 @@
-// The example host: embeds the framework as a real application would and walks the card-to-bank
-// transfer, saving a picture of the window after every step.
+// The example host: embeds the framework as a real application would and walks its roads (Roads.h),
+// saving a picture of the window after every step.
 //
-//     fernvault_host [--fast] [output-folder]
+//     fernvault_host [--fast] [--road NAME] [output-folder]
 //
 // The main run loop runs against real time, as in an application; --fast puts it on a virtual clock so
-// every wait (transitions, the one-second pause before the success screen) passes at once. Pictures go
-// to out/ unless a folder is given.
+// every wait (transitions, the one-second pause before the success screen) passes at once. Every road
+// is walked in order unless --road names one. Pictures go to out/ unless a folder is given.
 #include <string>
 
 #include "examples/host/HostApplication.h"
+#include "examples/host/Roads.h"
 #include "examples/host/Walkthrough.h"
 #include "platform/foundation/Log.h"
+
+namespace {
+
+std::string roadNames() {
+    std::string names;
+    for (const auto& road : fv::roads()) names += (names.empty() ? "" : ", ") + road.name;
+    return names;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     fv::HostApplication::Options options;
     std::string output = "out";
+    const fv::Road* only = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--fast") {
             options.virtualClock = true;
+        } else if (arg == "--road") {
+            if (i + 1 >= argc || !(only = fv::roadNamed(argv[i + 1]))) {
+                fv::log("fernvault_host: --road takes one of: " + roadNames());
+                return 2;
+            }
+            ++i;
         } else if (arg == "-h" || arg == "--help") {
-            fv::print("usage: fernvault_host [--fast] [output-folder]");
+            fv::print("usage: fernvault_host [--fast] [--road NAME] [output-folder]; roads: " + roadNames());
             return 0;
         } else if (!arg.empty() && arg[0] == '-') {
             fv::log("fernvault_host: unknown option " + arg + " (try --help)");
@@ -32,7 +50,7 @@ int main(int argc, char** argv) {
 
     fv::HostApplication app(options);
     fv::Walkthrough walk(app, output);
-    const bool ok = walk.runTransfer();
+    const bool ok = only ? only->walk(walk) : walk.runAll();
     fv::print(ok ? "walk-through done: " + std::to_string(walk.pictures().size()) + " pictures in " + output
                  : "walk-through stopped");
     return ok ? 0 : 1;

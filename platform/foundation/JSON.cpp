@@ -20,9 +20,11 @@ public:
     bool number_integer(number_integer_t i) override { return add(Value(static_cast<long long>(i))); }
     bool number_unsigned(number_unsigned_t u) override {
         if (u <= static_cast<number_unsigned_t>(INT64_MAX)) return add(Value(static_cast<long long>(u)));
-        return add(Value(static_cast<double>(u)));
+        return add(Value(std::to_string(u)));
     }
-    bool number_float(number_float_t d, const string_t&) override {
+    bool number_float(number_float_t d, const string_t& text) override {
+        // An integer too long for 64 bits arrives here already rounded; its digits are kept instead.
+        if (text.find_first_of(".eE") == string_t::npos) return add(Value(text));
         return std::isfinite(d) && add(Value(d));
     }
     bool string(string_t& s) override { return add(Value(std::move(s))); }
@@ -121,6 +123,9 @@ std::optional<json> toJson(const Value& v, std::size_t depth) {
 }  // namespace
 
 std::optional<Value> JSON::parse(std::string_view text) {
+    // The parser takes a NUL for the end of the text and would accept whatever follows it; a raw NUL
+    // is never valid JSON anyway.
+    if (text.find('\0') != std::string_view::npos) return std::nullopt;
     try {
         Builder builder;
         if (!json::sax_parse(text, &builder) || !builder.result) return std::nullopt;

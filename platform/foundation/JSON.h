@@ -13,8 +13,10 @@ public:
     // Nesting deeper than this is refused.
     static constexpr std::size_t kMaxDepth = 512;
 
-    // Integers stay integers (beyond 64 bits they become reals), reals stay reals, booleans stay
-    // booleans. None on malformed text, invalid UTF-8 or excessive nesting.
+    // Integers stay integers, reals stay reals, booleans stay booleans. An integer beyond 64 bits
+    // (a card number sent as a number) becomes the text of its exact digits: text reads keep every
+    // digit, number reads refuse it, nothing is rounded. None on malformed text, a NUL byte,
+    // invalid UTF-8 or excessive nesting.
     static std::optional<Value> parse(std::string_view text);
     // None when the value holds data or a date, invalid UTF-8, or a real that is not finite.
     static std::optional<std::string> serialize(const Value& value, bool pretty = false);

@@ -26,7 +26,12 @@ Console& console() {
     return *instance;
 }
 
-void emit(std::FILE* stream, const std::string& line) {
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+void emit(std::FILE* stream, const std::string& text) {
+    const std::string line = maskDigitRuns(text);
     Console& c = console();
     std::lock_guard lock(c.mutex);
     bool writeThrough = true;
@@ -43,6 +48,38 @@ void emit(std::FILE* stream, const std::string& line) {
 }
 
 }  // namespace
+
+std::string maskDigitRuns(const std::string& line) {
+    // Long enough for any card or account number, short enough to leave dates and amounts alone.
+    constexpr std::size_t kMinRun = 12;
+    std::string out;
+    out.reserve(line.size());
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (!isDigit(line[i])) {
+            out += line[i++];
+            continue;
+        }
+        std::string digits;
+        std::size_t end = i;
+        for (std::size_t j = i; j < line.size();) {
+            if (isDigit(line[j])) {
+                digits += line[j++];
+                end = j;
+            } else if ((line[j] == ' ' || line[j] == '-') && j + 1 < line.size() && isDigit(line[j + 1])) {
+                ++j;
+            } else {
+                break;
+            }
+        }
+        if (digits.size() >= kMinRun)
+            out += "…" + digits.substr(digits.size() - 4);
+        else
+            out.append(line, i, end - i);
+        i = end;
+    }
+    return out;
+}
 
 void log(const std::string& line) {
     emit(stderr, line);

@@ -1,7 +1,7 @@
 #pragma once
 // The console: one line per call, no levels. `log` goes to standard error, `print` to standard
 // output. Tests capture lines with LogCapture. Never pass a full card number, CVV, SSN, password or
-// token here.
+// token here; as a last guard, every line has its long digit runs masked before anyone sees it.
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +10,10 @@ namespace fv {
 
 void log(const std::string& line);
 void print(const std::string& line);
+
+// `line` with every run of 12 or more digits (single spaces or dashes between them count as part of
+// the run, as in "4111 1111 1111 1111") replaced by "…" and its last four digits.
+std::string maskDigitRuns(const std::string& line);
 
 // While alive, captures every line of both streams (and still writes them through when `echo`).
 // Captures nest: each live one sees every line; a line reaches the console only if all of them echo.

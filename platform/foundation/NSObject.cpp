@@ -1,7 +1,9 @@
 #include "platform/foundation/NSObject.h"
 
 #include <mutex>
+#include <stdexcept>
 
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
 
@@ -79,6 +81,35 @@ const ClassInfo::Action* ClassInfo::findAction(const std::string& selector) cons
     return nullptr;
 }
 
+std::vector<std::string> ClassInfo::requiredOutlets() const {
+    std::vector<std::string> names;
+    for (const ClassInfo* c = this; c; c = c->superclass())
+        for (const auto& [name, member] : c->objects)
+            if (member.required && findObject(name) == &member) names.push_back(name);
+    return names;
+}
+
+bool answersAction(const NSObject& target, const std::string& selector, const std::string& sender) {
+    if (target.respondsToSelector(selector)) return true;
+    reportFault(sender + ": refused the action \"" + selector + "\", which " + target.className() +
+                " does not answer");
+    return false;
+}
+
+void unboundOutletFault(const char* name) {
+    const std::string what = std::string("outlet ") + name + " read before anything bound it";
+    reportFault(what);
+    throw std::logic_error(what);
+}
+
+const std::map<std::string, long long>* ClassInfo::findEnumNames(const std::string& key) const {
+    for (const ClassInfo* c = this; c; c = c->superclass()) {
+        auto it = c->enumNames.find(key);
+        if (it != c->enumNames.end()) return &it->second;
+    }
+    return nullptr;
+}
+
 bool ClassInfo::isSubclassOf(const std::string& className) const {
     for (const ClassInfo* c = this; c; c = c->superclass())
         if (c->name == className) return true;
@@ -106,8 +137,10 @@ bool NSObject::performSelector(const std::string& selector, NSObject* sender) {
     if (!action) return false;
     try {
         (*action)(*this, sender);
+    } catch (const std::exception& e) {
+        reportFault("Action " + selector + " of " + className() + " failed: " + e.what());
     } catch (...) {
-        log("Action " + selector + " of " + className() + " failed");
+        reportFault("Action " + selector + " of " + className() + " failed");
     }
     return true;
 }
@@ -120,7 +153,7 @@ void NSObject::performSelector(const std::string& selector, NSObjectPtr argument
     }
     RunLoop::main().postAfter(afterDelay, [self, argument, selector] {
         if (!self->performSelector(selector, argument.get()))
-            log("-[" + self->className() + " " + selector + "]: unrecognized selector");
+            reportFault("-[" + self->className() + " " + selector + "]: unrecognized selector");
     });
 }
 
@@ -202,8 +235,10 @@ void NSObject::didChangeValueForKey(const std::string& key, const Value& oldValu
         if (!stillRegistered) continue;
         try {
             o.callback(oldValue, newValue);
+        } catch (const std::exception& e) {
+            reportFault("An observer of " + key + " on " + className() + " failed: " + e.what());
         } catch (...) {
-            log("An observer of " + key + " failed");
+            reportFault("An observer of " + key + " on " + className() + " failed");
         }
     }
 }

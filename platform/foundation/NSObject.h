@@ -41,6 +41,8 @@ struct ClassInfo {
     struct ObjectMember {
         std::function<NSObjectPtr(NSObject&)> get;
         std::function<bool(NSObject&, const NSObjectPtr&)> set;  // false on a type mismatch
+        // An outlet the object's interface file must bind (declared with FV_OUTLET).
+        bool required = false;
     };
     using Action = std::function<void(NSObject&, NSObject* sender)>;
 
@@ -50,12 +52,17 @@ struct ClassInfo {
     std::map<std::string, Property> properties;
     std::map<std::string, ObjectMember> objects;  // outlets and object-typed properties
     std::map<std::string, Action> actions;        // by exact selector text
+    // The words interface files use for an enum property's values ("center" -> 1), by property.
+    std::map<std::string, std::map<std::string, long long>> enumNames;
 
     const ClassInfo* superclass() const;
     const Property* findProperty(const std::string& key) const;
     const ObjectMember* findObject(const std::string& key) const;
     const Action* findAction(const std::string& selector) const;
+    const std::map<std::string, long long>* findEnumNames(const std::string& key) const;
     bool isSubclassOf(const std::string& className) const;  // true for itself too
+    // The names of the required outlets of this class and its ancestors.
+    std::vector<std::string> requiredOutlets() const;
 };
 
 class ClassRegistry {
@@ -113,6 +120,34 @@ std::optional<T> fromValue(const Value& v) {
     }
 }
 
+// An outlet: a weak reference to a view (or constraint) of the object's interface file, bound by the
+// loader. Declare it with FV_OUTLET, which also registers it as required, so a file that does not bind
+// it fails to load. Reading it is unguarded: an unbound outlet is a fault, never a silent no-op.
+[[noreturn]] void unboundOutletFault(const char* name);
+
+template <typename T>
+class Outlet {
+  public:
+    explicit Outlet(const char* name) : name_(name) {}
+
+    std::shared_ptr<T> get() const {
+        auto bound = ref_.lock();
+        if (!bound) unboundOutletFault(name_);
+        return bound;
+    }
+    std::shared_ptr<T> operator->() const { return get(); }
+    T& operator*() const { return *get(); }
+    // True while the outlet holds a live object; for the rare code that runs before loading.
+    bool isBound() const { return !ref_.expired(); }
+
+    std::shared_ptr<T> peek() const { return ref_.lock(); }
+    void bind(const std::shared_ptr<T>& object) { ref_ = object; }
+
+  private:
+    std::weak_ptr<T> ref_;
+    const char* name_;
+};
+
 // Declares members of class T. Member pointers may belong to T or to any base of T.
 template <typename T>
 class ClassBuilder {
@@ -160,6 +195,25 @@ public:
                                    self(o).*member = typed;
                                    return true;
                                }};
+        return *this;
+    }
+    // The interface-file words for the values of the enum property `key`; a subclass may add its own.
+    ClassBuilder& enumNames(const std::string& key, std::map<std::string, long long> names) {
+        info_.enumNames[key] = std::move(names);
+        return *this;
+    }
+    // A required outlet (see FV_OUTLET).
+    template <typename C, typename U>
+    ClassBuilder& outlet(const std::string& name, Outlet<U> C::*member) {
+        ClassInfo::ObjectMember m{[member](NSObject& o) -> NSObjectPtr { return (self(o).*member).peek(); },
+                                  [member](NSObject& o, const NSObjectPtr& v) {
+                                      auto typed = std::dynamic_pointer_cast<U>(v);
+                                      if (v && !typed) return false;
+                                      (self(o).*member).bind(typed);
+                                      return true;
+                                  },
+                                  true};
+        info_.objects[name] = std::move(m);
         return *this;
     }
     // A property over Value through the class's own getter and setter, so setting by name runs the
@@ -283,14 +337,25 @@ private:
     std::map<std::string, NSObjectPtr> associated_;
 };
 
+// Target-action set in code: true when `target` answers `selector`; otherwise a fault naming the
+// sender, and the caller adds nothing, so a misspelt selector shows when it is wired, not when tapped.
+bool answersAction(const NSObject& target, const std::string& selector, const std::string& sender);
+
 // Use inside a class body: declares its identity and its superclass. Leaves the body in `public:`.
 #define FV_CLASS(Name, Super)                                                                     \
 public:                                                                                           \
     using super = Super;                                                                          \
+    using fv_self = Name;                                                                         \
     static constexpr const char* staticClassName() { return #Name; }                              \
     const ::fv::ClassInfo& classInfo() const override { return ::fv::classInfoOf<Name>(); }       \
                                                                                                   \
 public:
+
+// Use inside a class body, after FV_CLASS: declares a required outlet and registers it, in one line.
+//     FV_OUTLET(UILabel, lbl_title);
+#define FV_OUTLET(Type, Name)                                                                    \
+    ::fv::Outlet<Type> Name{#Name};                                                              \
+    static inline const bool fv_outlet_##Name = ::fv::detail::addOutlet<fv_self>(#Name, &fv_self::Name)
 
 // Use once at namespace scope in the class's .cpp: registers the class when the library loads.
 #define FV_REGISTER_CLASS(Name) \
@@ -325,16 +390,31 @@ std::shared_ptr<const ClassInfo> buildClassInfo(const char* name, const char* su
 }
 }  // namespace detail
 
+namespace detail {
 template <typename T>
-const ClassInfo& classInfoOf() {
-    static const std::shared_ptr<const ClassInfo> info = [] {
+ClassInfo& mutableClassInfoOf() {
+    static const std::shared_ptr<ClassInfo> info = [] {
         const char* superName = "";
         if constexpr (!std::is_same_v<T, NSObject>) superName = T::super::staticClassName();
-        auto built = detail::buildClassInfo<T>(T::staticClassName(), superName);
+        auto built = std::const_pointer_cast<ClassInfo>(buildClassInfo<T>(T::staticClassName(), superName));
         ClassRegistry::add(built);
         return built;
     }();
     return *info;
+}
+
+// FV_OUTLET's registration, run while the libraries load, whichever of class and outlet comes first.
+template <typename T, typename U>
+bool addOutlet(const char* name, Outlet<U> T::*member) {
+    ClassBuilder<T> builder(mutableClassInfoOf<T>());
+    builder.outlet(name, member);
+    return true;
+}
+}  // namespace detail
+
+template <typename T>
+const ClassInfo& classInfoOf() {
+    return detail::mutableClassInfoOf<T>();
 }
 
 }  // namespace fv

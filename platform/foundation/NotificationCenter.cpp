@@ -6,6 +6,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Log.h"
 
 namespace fv {
@@ -83,9 +84,9 @@ void NSNotificationCenter::postNotificationName(const std::string& name, const v
         try {
             r->handler(notification);
         } catch (const std::exception& e) {
-            fv::log("NotificationCenter: observer of " + name + " threw: " + e.what());
+            reportFault("NotificationCenter: observer of " + name + " threw: " + e.what());
         } catch (...) {
-            fv::log("NotificationCenter: observer of " + name + " threw");
+            reportFault("NotificationCenter: observer of " + name + " threw");
         }
     }
 }

@@ -1,11 +1,16 @@
 #include "platform/foundation/PropertyList.h"
 
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <pugixml.hpp>
 #include <random>
 
@@ -15,9 +20,6 @@ namespace fv {
 
 namespace {
 
-// Deep enough for any real property list (and for archives of the deepest tree they accept), shallow
-// enough that reading hostile input cannot exhaust the stack.
-constexpr std::size_t kMaxDepth = 1000;
 constexpr std::size_t kMaxFileSize = 256u << 20;
 
 // ---- dates: seconds since 1970 <-> "YYYY-MM-DDTHH:MM:SSZ" --------------------------------------
@@ -403,7 +405,7 @@ std::optional<Value> readDictNode(const pugi::xml_node& node, std::size_t depth)
 }
 
 std::optional<Value> readNode(const pugi::xml_node& node, std::size_t depth) {
-    if (node.type() != pugi::node_element || depth > kMaxDepth) return std::nullopt;
+    if (node.type() != pugi::node_element || depth > PropertyList::kMaxDepth) return std::nullopt;
     const std::string_view name = node.name();
     if (name == "array") return readArrayNode(node, depth);
     if (name == "dict") return readDictNode(node, depth);
@@ -464,6 +466,37 @@ std::optional<Value> withRoot(std::optional<Value> v, Value::Type type) {
     return v;
 }
 
+// ---- files ------------------------------------------------------------------------------------
+
+// Temporary files are "<file>.tmp-<pid>-<random>": the name ties each to its file and its writer.
+std::string temporaryPrefix(const std::string& file) {
+    return file + ".tmp-";
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Left by a writer that was killed: its process is gone, or the file is older than any write takes
+// (the process number may have been reused since).
+bool isStale(const std::filesystem::path& file, std::string_view suffix) {
+    const auto dash = suffix.find('-');
+    if (dash == std::string_view::npos) return false;
+    long pid = 0;
+    const auto [end, ec] = std::from_chars(suffix.data(), suffix.data() + dash, pid);
+    if (ec != std::errc() || end != suffix.data() + dash || pid <= 0) return false;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) return true;
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(file, error);
+    return !error && std::filesystem::file_time_type::clock::now() - written > std::chrono::hours(1);
+}
+
 }  // namespace
 
 std::optional<Value> PropertyList::readData(const Value::Bytes& bytes) {
@@ -504,18 +537,37 @@ std::string PropertyList::toXML(const Value& value) {
 bool PropertyList::writeFile(const std::string& path, const Value& value) {
     const std::string xml = toXML(value);
     if (xml.empty() || path.empty()) return false;
+    // Through a symbolic link to the file it names, so the link stays in place.
+    const auto target = resolveSymbolicLinks(path);
+    if (!target) return false;
     std::random_device entropy;
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(entropy());
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(xml.data(), 1, xml.size(), f) == xml.size();
-    ok = std::fflush(f) == 0 && ok;
+    const std::string temp = temporaryPrefix(*target) + std::to_string(::getpid()) + "-" +
+                             std::to_string(entropy());
+    // Owner-only from the start: the file may hold card data, and the rename keeps the mode.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    bool ok = writeAll(fd, xml);
     // The data must be on disk before the rename makes it the file, or a crash could leave it empty.
-    ok = ::fsync(::fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) == 0) return true;
-    std::remove(temp.c_str());
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && std::rename(temp.c_str(), target->c_str()) == 0) return true;
+    ::unlink(temp.c_str());
     return false;
+}
+
+void PropertyList::removeStaleTemporaryFiles(const std::string& path) {
+    namespace fs = std::filesystem;
+    const auto target = resolveSymbolicLinks(path);
+    if (!target) return;
+    const fs::path file(*target);
+    const std::string prefix = temporaryPrefix(file.filename().string());
+    std::error_code ec;
+    fs::directory_iterator it(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(prefix, 0) != 0 || !it->is_regular_file(ec)) continue;
+        if (isStale(it->path(), name.substr(prefix.size()))) fs::remove(it->path(), ec);
+    }
 }
 
 }  // namespace fv

@@ -11,21 +11,22 @@
 #include <utility>
 #include <vector>
 
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Log.h"
 
 namespace fv {
 
 namespace {
 
-// Whatever a turn runs, a throw is logged and the loop goes on: nothing may escape into the caller
+// Whatever a turn runs, a throw is a fault and the loop goes on: nothing may escape into the caller
 // that drives the loop.
 void runGuarded(const RunLoop::Task& task, const char* what) {
     try {
         task();
     } catch (const std::exception& e) {
-        fv::log(std::string("RunLoop: ") + what + " threw: " + e.what());
+        reportFault(std::string("RunLoop: ") + what + " threw: " + e.what());
     } catch (...) {
-        fv::log(std::string("RunLoop: ") + what + " threw an unknown exception");
+        reportFault(std::string("RunLoop: ") + what + " threw an unknown exception");
     }
 }
 

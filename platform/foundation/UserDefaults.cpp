@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
 
@@ -61,13 +62,21 @@ NSUserDefaults::NSUserDefaults(std::string path) : path_(std::move(path)), value
 NSUserDefaults::~NSUserDefaults() = default;
 
 void NSUserDefaults::load() {
+    if (path_.empty()) return;
+    PropertyList::removeStaleTemporaryFiles(path_);
     std::error_code ec;
-    if (path_.empty() || !std::filesystem::exists(path_, ec)) return;
-    if (auto dict = PropertyList::readDictionary(path_)) {
-        values_ = std::move(*dict);
+    if (!std::filesystem::exists(path_, ec)) return;
+    corrupt_ = true;
+    if (!isRegularFile(path_)) {
+        log("User defaults file " + path_ + " is not a regular file; starting with empty defaults, " +
+            "it will be moved aside");
         return;
     }
-    corrupt_ = true;
+    if (auto dict = PropertyList::readDictionary(path_)) {
+        values_ = std::move(*dict);
+        corrupt_ = false;
+        return;
+    }
     log("User defaults file " + path_ + " is unreadable or damaged; starting with empty defaults, " +
         "the file will be kept aside");
 }
@@ -75,12 +84,14 @@ void NSUserDefaults::load() {
 bool NSUserDefaults::moveCorruptFileAside() {
     std::error_code ec;
     if (!std::filesystem::exists(path_, ec)) return true;
-    std::string aside = path_ + ".corrupt-" + timestamp();
-    for (int n = 1; std::filesystem::exists(aside, ec); ++n)
-        aside = path_ + ".corrupt-" + timestamp() + "-" + std::to_string(n);
-    std::filesystem::rename(path_, aside, ec);
+    // Through a symbolic link, so that the link stays and the next write reaches what it names.
+    const std::string file = resolveSymbolicLinks(path_).value_or(path_);
+    std::string aside = file + ".corrupt-" + timestamp();
+    for (int n = 1; std::filesystem::exists(std::filesystem::symlink_status(aside, ec)); ++n)
+        aside = file + ".corrupt-" + timestamp() + "-" + std::to_string(n);
+    std::filesystem::rename(file, aside, ec);
     if (ec) {
-        log("User defaults: could not move the damaged file " + path_ + " aside (" + ec.message() +
+        log("User defaults: could not move the damaged file " + file + " aside (" + ec.message() +
             "); not writing over it");
         return false;
     }
@@ -143,9 +154,12 @@ bool NSUserDefaults::synchronize() {
         if (!moveCorruptFileAside()) return false;
         corrupt_ = false;
     }
-    std::error_code ec;
-    const auto parent = std::filesystem::path(path_).parent_path();
-    if (!parent.empty()) std::filesystem::create_directories(parent, ec);
+    // The settings hold card data: folders made here are private, like the file itself.
+    const auto parent = std::filesystem::path(resolveSymbolicLinks(path_).value_or(path_)).parent_path();
+    if (!parent.empty() && !createPrivateDirectories(parent.string())) {
+        log("User defaults: could not create the folder " + parent.string());
+        return false;
+    }
     if (!PropertyList::writeFile(path_, values_)) {
         log("User defaults: could not write " + path_);
         return false;

@@ -3,8 +3,10 @@
 // memory at once and reach the file, by atomic replace, on synchronize(). Main-thread use only.
 //
 // The file is $FERNVAULT_DEFAULTS_PATH when set, else $XDG_DATA_HOME/fernvault/defaults.plist
-// (XDG_DATA_HOME defaulting to ~/.local/share). A file that cannot be read as a dictionary is never
-// overwritten: the store starts empty and the file is moved aside before the first write.
+// (XDG_DATA_HOME defaulting to ~/.local/share). A file that cannot be read as a dictionary (or is not
+// a regular file) is never overwritten: the store starts empty and the file is moved aside before the
+// first write. The file is created readable by its owner only, in folders made private; a symbolic
+// link at the path is written through. Opening the store removes what killed writes left behind.
 #include <cstdint>
 #include <memory>
 #include <optional>

@@ -90,6 +90,11 @@ double Value::doubleValue(double fallback) const {
         case Type::Real: return *asReal();
         case Type::String: {
             const std::string& s = std::get<std::string>(v_);
+            // Digits past 64 bits (a card number read from JSON) would come back rounded.
+            std::int64_t whole = 0;
+            const auto integer = std::from_chars(s.data(), s.data() + s.size(), whole);
+            if (integer.ec == std::errc::result_out_of_range && integer.ptr == s.data() + s.size())
+                return fallback;
             double out = 0;
             auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
             return ec == std::errc() && p == s.data() + s.size() && !s.empty() ? out : fallback;

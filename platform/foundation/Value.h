@@ -65,7 +65,7 @@ public:
     // Lenient reads with a fallback, for settings and dictionaries handed between screens.
     bool boolValue(bool fallback = false) const;  // bools, numbers (non-zero), "YES"/"true"/"1"
     std::int64_t integerValue(std::int64_t fallback = 0) const;
-    double doubleValue(double fallback = 0) const;
+    double doubleValue(double fallback = 0) const;  // the fallback for integer text beyond 64 bits
     std::string stringValue(const std::string& fallback = "") const;
 
     // Checked lookup: a missing key, an index out of range or a non-container gives a null value.

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
 
@@ -28,9 +29,9 @@ void runGuarded(const NSOperationQueue::Operation& operation) {
     try {
         operation();
     } catch (const std::exception& e) {
-        log(std::string("An operation failed: ") + e.what());
+        reportFault(std::string("An operation failed: ") + e.what());
     } catch (...) {
-        log("An operation failed.");
+        reportFault("An operation failed.");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/testing/TestHost.h"
 
+#include "platform/testing/UserDriver.h"
+
 #include <cairo.h>
 
 #include <algorithm>
@@ -121,6 +123,8 @@ void TestHost::finish() {
     finished_ = true;
     for (const auto& e : UINib::loadErrors()) ADD_FAILURE() << "interface file error: " << e;
     UINib::clearLoadErrors();
+    for (const auto& f : faults_.faults()) ADD_FAILURE() << "fault: " << f;
+    faults_.clear();
     window_->setRootViewController(nullptr);
     window_->setHidden(true);
     TouchDispatch::reset();
@@ -218,12 +222,14 @@ bool TestHost::tap(CGPoint windowPoint) {
 }
 
 bool TestHost::tap(const UIViewPtr& view) {
-    if (!view || !view->window()) return false;
-    runUntilIdle();
-    CGRect b = view->bounds();
-    CGPoint centre{CGRectGetMidX(b), CGRectGetMidY(b)};
-    CGPoint p = view->convertPointToView(centre, nullptr);
-    return tap(p);
+    const std::string what = view ? view->className() : std::string("no view");
+    const std::string problem = UserDriver::tap(view, what, 0);
+    if (!problem.empty()) ADD_FAILURE() << "tap: " << problem;
+    return problem.empty();
+}
+
+std::string TestHost::tapMissing(const UIViewPtr& view) {
+    return UserDriver::tap(view, view ? view->className() : std::string("no view"), 0);
 }
 
 bool TestHost::typeText(const UIViewPtr& field, const std::string& text) {

@@ -4,7 +4,8 @@
 // navigation controller around a plain screen. Tests drive screens as a user would (tap, type, drag)
 // and look at the result: the navigation stack, the views, overlays and alerts, and PNG snapshots.
 //
-// Interface-file load errors during the test fail it (at finish(), which the fixture calls).
+// Interface-file load errors and faults (an action or observer that threw, an unbound outlet, a
+// selector nobody answers) during the test fail it, at finish(), which the fixture calls.
 // Every hook in ResetHooks runs when the host starts and again when it finishes, so that keyboard,
 // locale, main bundle, service addresses, trusted authorities and each fake start each test afresh.
 //
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/foundation/Fault.h"
 #include "platform/ui/UIAlertController.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UIWindow.h"
@@ -58,9 +60,14 @@ class TestHost {
     void runUntilIdle();
 
     // ---- input ----
-    // A touch down and up at the centre of `view` (or at a point in window coordinates), delivered
-    // to whatever is hit there, as on a device. False when the view is not on screen or nothing is hit.
+    // A touch down and up at the centre of `view`, through the user driver. False, and the test
+    // fails saying where the touch went, when the view is not on screen or the touch reaches another
+    // view; tapMissing() is for a test that means the touch to miss.
     bool tap(const UIViewPtr& view);
+    // The problem of a tap on `view` that was meant not to reach it ("" when it did reach it).
+    std::string tapMissing(const UIViewPtr& view);
+    // A touch down and up at a point in window coordinates, delivered to whatever is hit there.
+    // False when nothing is hit.
     bool tap(CGPoint windowPoint);
     // Makes `field` first responder, then types `text` one character (code point) at a time through its
     // key input. False when the field refuses focus or takes no text.
@@ -102,13 +109,18 @@ class TestHost {
     // Channel difference a pixel may show and still match, out of 255.
     static constexpr int kSnapshotTolerance = 12;
 
-    // Fails the current test for each interface-file error since the host started, then tears the
-    // host down. Idempotent; the destructor calls it.
+    // Fails the current test for each interface-file error and each fault since the host started,
+    // then tears the host down. Idempotent; the destructor calls it.
     void finish();
+    // The faults so far; a test that provokes one on purpose looks at them and clears them.
+    FaultCollector& faults() {
+        return faults_;
+    }
 
   private:
     bool deliverTouchSequence(const std::vector<CGPoint>& windowPoints, double stepSeconds);
 
+    FaultCollector faults_;
     UIWindowPtr window_;
     UINavigationControllerPtr nav_;
     UIViewControllerPtr root_;

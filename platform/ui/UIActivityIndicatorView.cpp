@@ -11,6 +11,8 @@ namespace fv {
 FV_REGISTER_CLASS(UIActivityIndicatorView);
 
 void UIActivityIndicatorView::registerMembers(ClassBuilder<UIActivityIndicatorView>& b) {
+    b.enumNames("activityIndicatorViewStyle",
+                {{"whiteLarge", 0}, {"white", 1}, {"gray", 2}, {"medium", 100}, {"large", 101}});
     b.property("activityIndicatorViewStyle", &UIActivityIndicatorView::activityIndicatorViewStyle,
                &UIActivityIndicatorView::setActivityIndicatorViewStyle);
     colorProperty(

@@ -27,6 +27,7 @@ namespace {
 }  // namespace
 
 void UIBarButtonItem::registerMembers(ClassBuilder<UIBarButtonItem>& b) {
+    b.enumNames("style", {{"plain", 0}, {"default", 0}, {"bordered", 1}, {"done", 2}});
     // What the item's view on a bar calls when tapped.
     b.action("sendAction", std::function<void(UIBarButtonItem&, NSObject*)>(
                                [](UIBarButtonItem& item, NSObject*) { item.sendAction(); }));
@@ -67,8 +68,10 @@ UIBarButtonItemPtr UIBarButtonItem::create(const std::string& title, UIBarButton
     auto item = std::make_shared<UIBarButtonItem>();
     item->title_ = title;
     item->style_ = style;
-    item->target_ = target;
-    item->action_ = action;
+    if (!target || action.empty() || answersAction(*target, action, "UIBarButtonItem")) {
+        item->target_ = target;
+        item->action_ = action;
+    }
     return item;
 }
 
@@ -85,8 +88,10 @@ UIBarButtonItemPtr UIBarButtonItem::createWithSystemItem(UIBarButtonSystemItem s
                                                          const std::string& action) {
     auto item = std::make_shared<UIBarButtonItem>();
     item->systemItem_ = systemItem;
-    item->target_ = target;
-    item->action_ = action;
+    if (!target || action.empty() || answersAction(*target, action, "UIBarButtonItem")) {
+        item->target_ = target;
+        item->action_ = action;
+    }
     if (systemItem == UIBarButtonSystemItemDone) {
         item->title_ = "Done";
         item->style_ = UIBarButtonItemStyleDone;

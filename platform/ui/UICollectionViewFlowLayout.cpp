@@ -42,6 +42,7 @@ Value valueWithInsets(UIEdgeInsets insets) {
 FV_REGISTER_CLASS(UICollectionViewFlowLayout);
 
 void UICollectionViewFlowLayout::registerMembers(ClassBuilder<UICollectionViewFlowLayout>& b) {
+    b.enumNames("scrollDirection", {{"vertical", 0}, {"horizontal", 1}});
     b.property("scrollDirection", &UICollectionViewFlowLayout::scrollDirection,
                &UICollectionViewFlowLayout::setScrollDirection);
     b.property("minimumLineSpacing", &UICollectionViewFlowLayout::minimumLineSpacing,

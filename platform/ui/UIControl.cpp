@@ -58,6 +58,8 @@ unsigned controlEventsFromName(const std::string& name) {
 }
 
 void UIControl::registerMembers(ClassBuilder<UIControl>& b) {
+    b.enumNames("contentHorizontalAlignment", {{"center", 0}, {"left", 1}, {"right", 2}, {"fill", 3}});
+    b.enumNames("contentVerticalAlignment", {{"center", 0}, {"top", 1}, {"bottom", 2}, {"fill", 3}});
     b.property("enabled", &UIControl::isEnabled, &UIControl::setEnabled);
     b.property("selected", &UIControl::isSelected, &UIControl::setSelected);
     b.property("highlighted", &UIControl::isHighlighted, &UIControl::setHighlighted);
@@ -112,6 +114,7 @@ void UIControl::setContentVerticalAlignment(UIControlContentVerticalAlignment a)
 
 void UIControl::addTarget(const NSObjectPtr& target, const std::string& selector, unsigned events) {
     if (!target || selector.empty() || events == 0) return;
+    if (!answersAction(*target, selector, className())) return;
     NSObjectWeak weak = target;
     for (const auto& r : registrations_)
         if (r.selector == selector && r.events == events && sameTarget(r.target, weak)) return;

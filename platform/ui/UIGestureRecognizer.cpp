@@ -55,6 +55,7 @@ UIGestureRecognizer::~UIGestureRecognizer() = default;
 
 void UIGestureRecognizer::addTarget(const NSObjectPtr& target, const std::string& action) {
     if (!target || action.empty()) return;
+    if (!answersAction(*target, action, className())) return;
     for (auto& t : targets_)
         if (t.identity == target.get() && t.action == action) return;
     targets_.push_back({target, target.get(), action});

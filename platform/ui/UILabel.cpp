@@ -10,6 +10,14 @@ namespace fv {
 FV_REGISTER_CLASS(UILabel);
 
 void UILabel::registerMembers(ClassBuilder<UILabel>& b) {
+    b.enumNames("textAlignment",
+                {{"left", 0}, {"center", 1}, {"right", 2}, {"justified", 3}, {"natural", 4}});
+    b.enumNames("lineBreakMode", {{"wordWrap", 0},
+                                  {"charWrap", 1},
+                                  {"clip", 2},
+                                  {"truncatingHead", 3},
+                                  {"truncatingTail", 4},
+                                  {"truncatingMiddle", 5}});
     b.property("text", &UILabel::text, &UILabel::setText);
     fontProperty(
         b, "font", [](UILabel& l) { return l.font(); }, [](UILabel& l, UIFontPtr f) { l.setFont(f); });

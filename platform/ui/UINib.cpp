@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -13,6 +14,7 @@
 #include "platform/graphics/GeometryValue.h"
 #include "platform/ui/ColorValue.h"
 #include "platform/ui/NSLayoutConstraint.h"
+#include "platform/ui/NibValues.h"
 #include "platform/ui/UIView.h"
 
 namespace fv {
@@ -48,201 +50,6 @@ F findForClass(const std::map<std::string, F>& table, const ClassInfo* info) {
     return nullptr;
 }
 
-// ---- value conversion ----
-
-const std::map<std::string, std::map<std::string, int>>& enumNames() {
-    static const std::map<std::string, std::map<std::string, int>> names = {
-        {"textAlignment", {{"left", 0}, {"center", 1}, {"right", 2}, {"justified", 3}, {"natural", 4}}},
-        {"contentMode",
-         {{"scaleToFill", 0},
-          {"scaleAspectFit", 1},
-          {"scaleAspectFill", 2},
-          {"redraw", 3},
-          {"center", 4},
-          {"top", 5},
-          {"bottom", 6},
-          {"left", 7},
-          {"right", 8},
-          {"topLeft", 9},
-          {"topRight", 10},
-          {"bottomLeft", 11},
-          {"bottomRight", 12}}},
-        {"keyboardType",
-         {{"default", 0},
-          {"asciiCapable", 1},
-          {"numbersAndPunctuation", 2},
-          {"URL", 3},
-          {"numberPad", 4},
-          {"phonePad", 5},
-          {"namePhonePad", 6},
-          {"emailAddress", 7},
-          {"decimalPad", 8}}},
-        {"returnKeyType",
-         {{"default", 0},
-          {"go", 1},
-          {"google", 2},
-          {"join", 3},
-          {"next", 4},
-          {"route", 5},
-          {"search", 6},
-          {"send", 7},
-          {"yahoo", 8},
-          {"done", 9}}},
-        {"autocapitalizationType", {{"none", 0}, {"words", 1}, {"sentences", 2}, {"allCharacters", 3}}},
-        {"autocorrectionType", {{"default", 0}, {"no", 1}, {"yes", 2}}},
-        {"keyboardAppearance", {{"default", 0}, {"dark", 1}, {"light", 2}}},
-        {"borderStyle", {{"none", 0}, {"line", 1}, {"bezel", 2}, {"roundedRect", 3}}},
-        {"clearButtonMode", {{"never", 0}, {"whileEditing", 1}, {"unlessEditing", 2}, {"always", 3}}},
-        {"scrollDirection", {{"vertical", 0}, {"horizontal", 1}}},
-        {"selectionStyle", {{"none", 0}, {"blue", 1}, {"gray", 2}, {"default", 3}}},
-        {"separatorStyle", {{"none", 0}, {"singleLine", 1}}},
-        {"style", {{"plain", 0}, {"default", 0}, {"bordered", 1}, {"grouped", 1}, {"done", 2}}},
-        {"activityIndicatorViewStyle",
-         {{"whiteLarge", 0}, {"white", 1}, {"gray", 2}, {"medium", 100}, {"large", 101}}},
-        {"barStyle", {{"default", 0}, {"black", 1}}},
-        {"lineBreakMode",
-         {{"wordWrap", 0},
-          {"charWrap", 1},
-          {"clip", 2},
-          {"truncatingHead", 3},
-          {"truncatingTail", 4},
-          {"truncatingMiddle", 5}}},
-        {"contentHorizontalAlignment", {{"center", 0}, {"left", 1}, {"right", 2}, {"fill", 3}}},
-        {"contentVerticalAlignment", {{"center", 0}, {"top", 1}, {"bottom", 2}, {"fill", 3}}},
-        {"modalPresentationStyle",
-         {{"fullScreen", 0},
-          {"pageSheet", 1},
-          {"formSheet", 2},
-          {"currentContext", 3},
-          {"custom", 4},
-          {"overFullScreen", 5},
-          {"overCurrentContext", 6},
-          {"popover", 7}}},
-    };
-    return names;
-}
-
-std::optional<double> parseNumber(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    double d = 0;
-    const char* begin = text.data();
-    if (*begin == '+') ++begin;
-    auto [end, ec] = std::from_chars(begin, text.data() + text.size(), d);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return d;
-}
-
-std::vector<double> parseNumbers(const std::string& text) {
-    std::vector<double> out;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) {
-        auto d = parseNumber(word);
-        if (!d) return {};
-        out.push_back(*d);
-    }
-    return out;
-}
-
-Value insetsValue(const std::vector<double>& n) {
-    Value::Dictionary d;
-    d["top"] = n[0];
-    d["left"] = n[1];
-    d["bottom"] = n[2];
-    d["right"] = n[3];
-    return Value(std::move(d));
-}
-
-bool containsInsetWord(const std::string& key) {
-    return key.find("nset") != std::string::npos || key.find("argin") != std::string::npos;
-}
-
-// The readings of an attribute's text, most specific first; the first one the setter accepts wins.
-std::vector<Value> candidateValues(const std::string& key, const std::string& text) {
-    std::vector<Value> out;
-    auto& enums = enumNames();
-    if (auto it = enums.find(key); it != enums.end()) {
-        if (auto e = it->second.find(text); e != it->second.end()) out.emplace_back(e->second);
-    }
-    if (text == "true" || text == "YES") out.emplace_back(true);
-    if (text == "false" || text == "NO") out.emplace_back(false);
-    if (auto d = parseNumber(text)) {
-        bool integral = text.find_first_of(".eE") == std::string::npos;
-        if (integral && *d >= -9e18 && *d <= 9e18) out.emplace_back(static_cast<long long>(*d));
-        out.emplace_back(*d);
-    } else if (auto n = parseNumbers(text); n.size() == 4) {
-        CGRect r{{n[0], n[1]}, {n[2], n[3]}};
-        if (containsInsetWord(key)) {
-            out.push_back(insetsValue(n));
-            out.push_back(valueWithCGRect(r));
-        } else {
-            out.push_back(valueWithCGRect(r));
-            out.push_back(insetsValue(n));
-        }
-    } else if (n.size() == 2) {
-        out.push_back(valueWithCGSize({n[0], n[1]}));
-        out.push_back(valueWithCGPoint({n[0], n[1]}));
-    }
-    out.emplace_back(text);
-    return out;
-}
-
-// A runtime attribute's value by its declared type; none for an unknown type or unreadable text.
-std::optional<Value> typedValue(const std::string& type, const std::string& text) {
-    if (type == "string" || type == "color" || type == "font" || type == "image") return Value(text);
-    if (type == "nil") return Value();
-    if (type == "boolean") {
-        if (text == "true" || text == "YES" || text == "1") return Value(true);
-        if (text == "false" || text == "NO" || text == "0") return Value(false);
-        return std::nullopt;
-    }
-    if (type == "number") {
-        auto d = parseNumber(text);
-        if (!d) return std::nullopt;
-        if (text.find_first_of(".eE") == std::string::npos) return Value(static_cast<long long>(*d));
-        return Value(*d);
-    }
-    auto n = parseNumbers(text);
-    if (type == "rect" && n.size() == 4) return valueWithCGRect({{n[0], n[1]}, {n[2], n[3]}});
-    if (type == "insets" && n.size() == 4) return insetsValue(n);
-    if (type == "point" && n.size() == 2) return valueWithCGPoint({n[0], n[1]});
-    if (type == "size" && n.size() == 2) return valueWithCGSize({n[0], n[1]});
-    return std::nullopt;
-}
-
-// A view's own layer has no properties by name; interface files still style it ("layer.cornerRadius").
-bool setLayerValue(CALayer& layer, const std::string& key, const Value& v);
-
-std::optional<unsigned> autoresizingMask(const std::string& text) {
-    static const std::map<std::string, unsigned> bits = {
-        {"left", UIViewAutoresizingFlexibleLeftMargin},   {"width", UIViewAutoresizingFlexibleWidth},
-        {"right", UIViewAutoresizingFlexibleRightMargin}, {"top", UIViewAutoresizingFlexibleTopMargin},
-        {"height", UIViewAutoresizingFlexibleHeight},     {"bottom", UIViewAutoresizingFlexibleBottomMargin},
-    };
-    unsigned mask = 0;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) {
-        auto it = bits.find(word);
-        if (it == bits.end()) return std::nullopt;
-        mask |= it->second;
-    }
-    return mask;
-}
-
-std::optional<NSLayoutAttribute> layoutAttribute(const std::string& name) {
-    static const std::map<std::string, NSLayoutAttribute> attrs = {
-        {"left", NSLayoutAttributeLeft},       {"right", NSLayoutAttributeRight},
-        {"top", NSLayoutAttributeTop},         {"bottom", NSLayoutAttributeBottom},
-        {"leading", NSLayoutAttributeLeading}, {"trailing", NSLayoutAttributeTrailing},
-        {"width", NSLayoutAttributeWidth},     {"height", NSLayoutAttributeHeight},
-        {"centerX", NSLayoutAttributeCenterX}, {"centerY", NSLayoutAttributeCenterY},
-    };
-    auto it = attrs.find(name);
-    if (it == attrs.end()) return std::nullopt;
-    return it->second;
-}
-
 bool isReservedAttribute(const std::string& name) {
     return name == "id" || name == "outlet" || name == "frame" || name == "autoresizing" || name == "key";
 }
@@ -261,6 +68,8 @@ struct UINib::Impl {
 
 namespace {
 
+using namespace nib;
+
 class Instantiation {
   public:
     Instantiation(const std::string& nibName, const NSObjectPtr& owner, std::vector<std::string>& errors)
@@ -268,6 +77,12 @@ class Instantiation {
 
     std::vector<NSObjectPtr> run(const pugi::xml_node& root) {
         std::vector<NSObjectPtr> top;
+        // Building recurses once per level; a file nested deeper than any screen would exhaust the
+        // stack, so it builds nothing at all.
+        if (nestingDepth(root) > kMaxNestingDepth) {
+            error("elements are nested more than " + std::to_string(kMaxNestingDepth) + " levels deep");
+            return top;
+        }
         for (auto node : root.children()) {
             if (node.type() != pugi::node_element) continue;
             std::string tag = node.name();
@@ -282,9 +97,13 @@ class Instantiation {
             if (auto object = build(node, nullptr)) top.push_back(object);
         }
         connect();
+        if (owner_) checkRequiredOutlets(*owner_);
+        for (auto& object : made_) checkRequiredOutlets(*object);
         for (auto& object : made_) object->awakeFromNib();
         return top;
     }
+
+    static constexpr int kMaxNestingDepth = 256;
 
   private:
     struct Pending {
@@ -299,6 +118,32 @@ class Instantiation {
         errors_.push_back(line);
         std::lock_guard lock(registries().mutex);
         registries().errors.push_back(line);
+    }
+
+    // Without recursion, so that the measuring itself cannot overflow.
+    static int nestingDepth(const pugi::xml_node& root) {
+        int depth = 0, deepest = 0;
+        pugi::xml_node node = root.first_child();
+        while (node && node != root) {
+            if (node.type() == pugi::node_element) deepest = std::max(deepest, depth + 1);
+            if (node.first_child()) {
+                node = node.first_child();
+                ++depth;
+                continue;
+            }
+            while (node && node != root && !node.next_sibling()) {
+                node = node.parent();
+                --depth;
+            }
+            if (node && node != root) node = node.next_sibling();
+        }
+        return deepest;
+    }
+
+    void checkRequiredOutlets(NSObject& object) {
+        for (const auto& name : object.classInfo().requiredOutlets())
+            if (!object.objectForKey(name))
+                error("the file does not bind the outlet \"" + name + "\" of " + object.className());
     }
 
     static std::string where(const pugi::xml_node& node) {
@@ -412,10 +257,10 @@ class Instantiation {
 
     void setProperty(NSObject& object, const std::string& key, const std::string& text,
                      const pugi::xml_node& node) {
-        for (const auto& candidate : candidateValues(key, text))
+        for (const auto& candidate : candidateValues(object.classInfo(), key, text))
             if (object.setValueForKey(key, candidate)) return;
         if (auto* layer = dynamic_cast<CALayer*>(&object)) {
-            for (const auto& candidate : candidateValues(key, text))
+            for (const auto& candidate : candidateValues(object.classInfo(), key, text))
                 if (setLayerValue(*layer, key, candidate)) return;
         }
         if (!object.hasValueForKey(key) && !dynamic_cast<CALayer*>(&object)) {
@@ -642,30 +487,6 @@ class Instantiation {
     std::vector<Outlet> outlets_;
     std::vector<Pending> pending_;
 };
-
-bool setLayerValue(CALayer& layer, const std::string& key, const Value& v) {
-    auto number = v.asReal();
-    if (key == "cornerRadius" && number) {
-        layer.cornerRadius = *number;
-    } else if (key == "borderWidth" && number) {
-        layer.borderWidth = *number;
-    } else if (key == "shadowOpacity" && number) {
-        layer.shadowOpacity = *number;
-    } else if (key == "shadowRadius" && number) {
-        layer.shadowRadius = *number;
-    } else if (key == "masksToBounds" && (v.isBool() || v.isNumber())) {
-        layer.masksToBounds = v.boolValue();
-    } else if (key == "shadowOffset" && v.isDictionary()) {
-        layer.shadowOffset = sizeFromValue(v);
-    } else if (key == "borderColor" || key == "shadowColor") {
-        auto parsed = colorFromValue(v);
-        if (!parsed || !*parsed) return false;
-        (key == "borderColor" ? layer.borderColor : layer.shadowColor) = *parsed;
-    } else {
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 

@@ -21,6 +21,8 @@ CGFloat nonNegative(CGFloat v) {
 FV_REGISTER_CLASS(UITableView);
 
 void UITableView::registerMembers(ClassBuilder<UITableView>& b) {
+    b.enumNames("separatorStyle", {{"none", 0}, {"singleLine", 1}});
+    b.enumNames("style", {{"plain", 0}, {"default", 0}, {"grouped", 1}});
     b.property("rowHeight", &UITableView::rowHeight, &UITableView::setRowHeight);
     b.property("separatorStyle", &UITableView::separatorStyle, &UITableView::setSeparatorStyle);
     b.property("allowsSelection", &UITableView::allowsSelection, &UITableView::setAllowsSelection);

@@ -16,6 +16,7 @@ FV_REGISTER_CLASS(UITableViewCellContentView);
 FV_REGISTER_CLASS(UITableViewCell);
 
 void UITableViewCell::registerMembers(ClassBuilder<UITableViewCell>& b) {
+    b.enumNames("selectionStyle", {{"none", 0}, {"blue", 1}, {"gray", 2}, {"default", 3}});
     b.property("reuseIdentifier", &UITableViewCell::reuseIdentifier, &UITableViewCell::setReuseIdentifier);
     b.property("selectionStyle", &UITableViewCell::selectionStyle, &UITableViewCell::setSelectionStyle);
     b.property("selected", &UITableViewCell::selected,

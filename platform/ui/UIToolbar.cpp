@@ -36,6 +36,7 @@ constexpr CGFloat kItemPadding = 8;
 }  // namespace
 
 void UIToolbar::registerMembers(ClassBuilder<UIToolbar>& b) {
+    b.enumNames("barStyle", {{"default", 0}, {"black", 1}});
     b.property("barStyle", &UIToolbar::barStyle, &UIToolbar::setBarStyle);
     b.property("translucent", &UIToolbar::isTranslucent, &UIToolbar::setTranslucent);
     colorProperty(

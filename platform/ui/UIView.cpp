@@ -16,6 +16,9 @@ namespace fv {
 FV_REGISTER_CLASS(UIView);
 
 void UIView::registerMembers(ClassBuilder<UIView>& b) {
+    b.enumNames("contentMode", {{"scaleToFill", 0}, {"scaleAspectFit", 1}, {"scaleAspectFill", 2}, {"redraw", 3},
+                                {"center", 4}, {"top", 5}, {"bottom", 6}, {"left", 7}, {"right", 8},
+                                {"topLeft", 9}, {"topRight", 10}, {"bottomLeft", 11}, {"bottomRight", 12}});
     b.property("hidden", &UIView::hidden, &UIView::setHidden);
     b.property("alpha", &UIView::alpha, &UIView::setAlpha);
     b.property("tag", &UIView::tag, &UIView::setTag);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/UIView.h"
@@ -30,7 +31,7 @@ void runAnimation(AnimationRecord record, const UIView::Animations& animations, 
     try {
         if (animations) animations();
     } catch (...) {
-        log("An animations block failed");
+        reportFault("An animations block failed");
     }
     s.open.pop_back();
     // Completions never run inside the call and are never cancelled by later animations.
@@ -138,7 +139,7 @@ void UIView::performWithoutAnimation(const Animations& actions) {
     try {
         if (actions) actions();
     } catch (...) {
-        log("A performWithoutAnimation block failed");
+        reportFault("A performWithoutAnimation block failed");
     }
     s.enabled = was;
 }

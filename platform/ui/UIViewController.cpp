@@ -51,6 +51,14 @@ void installRoot(UIWindow& window, const NSObjectPtr& previous, const NSObjectPt
 }  // namespace
 
 void UIViewController::registerMembers(ClassBuilder<UIViewController>& b) {
+    b.enumNames("modalPresentationStyle", {{"fullScreen", 0},
+                                           {"pageSheet", 1},
+                                           {"formSheet", 2},
+                                           {"currentContext", 3},
+                                           {"custom", 4},
+                                           {"overFullScreen", 5},
+                                           {"overCurrentContext", 6},
+                                           {"popover", 7}});
     b.object(
         "view", [](UIViewController& c) -> NSObjectPtr { return c.viewIfLoaded(); },
         [](UIViewController& c, const NSObjectPtr& v) {

@@ -78,26 +78,26 @@ TEST_P(BankAccountRowStatusTest, ShowsTheStatusTableLineOnBothLists) {
         SCOPED_TRACE(picker ? "picker" : "my accounts");
         cell->showBankAccount(account(c.status, c.accountStatus), 4,
                               picker ? pickerStyle : myAccountsStyle());
-        auto image = cell->Img_status.lock()->image();
+        auto image = cell->Img_status.get()->image();
         if (c.badge) {
             ASSERT_TRUE(image);
             EXPECT_TRUE(image->isEqual(*badge(c.badge)));
         } else {
             EXPECT_FALSE(image && c.badgeShown);
         }
-        EXPECT_EQ(cell->Img_status.lock()->isHidden(), !c.badgeShown);
-        EXPECT_EQ(cell->lbl_status.lock()->isHidden(), !c.badgeShown);
+        EXPECT_EQ(cell->Img_status.get()->isHidden(), !c.badgeShown);
+        EXPECT_EQ(cell->lbl_status.get()->isHidden(), !c.badgeShown);
         if (c.badgeShown) {
-            EXPECT_EQ(cell->lbl_status.lock()->text(), picker ? c.pickerLabel : c.myAccountsLabel);
+            EXPECT_EQ(cell->lbl_status.get()->text(), picker ? c.pickerLabel : c.myAccountsLabel);
         }
-        auto verify = cell->btn_verify.lock();
+        auto verify = cell->btn_verify.get();
         EXPECT_EQ(verify->isHidden(), !c.verifyShown);
         if (c.verifyShown) {
             EXPECT_EQ(verify->tag(), 4);
         }
         EXPECT_EQ(verify->titleLabel()->font()->pointSize(), 12);
-        EXPECT_EQ(cell->lbl_legalName.lock()->text(), "Everyday Checking");
-        EXPECT_EQ(cell->lbl_bankName.lock()->text(), "Harbor Point Bank - XXXXXX4821");
+        EXPECT_EQ(cell->lbl_legalName.get()->text(), "Everyday Checking");
+        EXPECT_EQ(cell->lbl_bankName.get()->text(), "Harbor Point Bank - XXXXXX4821");
     }
 }
 
@@ -117,19 +117,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BankAccountRowTest, ReusedRowLosesThePreviousAccountsBadgeTextAndButton) {
     cell->showBankAccount(account("Verified", "V"), 0, pickerStyle);
     cell->showBankAccount(account("Verified", "X"), 1, pickerStyle);
-    EXPECT_FALSE(cell->Img_status.lock()->image());
-    EXPECT_EQ(cell->lbl_status.lock()->text(), "");
+    EXPECT_FALSE(cell->Img_status.get()->image());
+    EXPECT_EQ(cell->lbl_status.get()->text(), "");
 
     cell->showBankAccount(account("In-Process", "I"), 2, pickerStyle);
     cell->showBankAccount(account("Verified", "V"), 3, pickerStyle);
-    EXPECT_TRUE(cell->btn_verify.lock()->isHidden());
-    EXPECT_FALSE(cell->Img_status.lock()->isHidden());
-    EXPECT_FALSE(cell->lbl_status.lock()->isHidden());
-    EXPECT_EQ(cell->lbl_status.lock()->text(), "Verified");
+    EXPECT_TRUE(cell->btn_verify.get()->isHidden());
+    EXPECT_FALSE(cell->Img_status.get()->isHidden());
+    EXPECT_FALSE(cell->lbl_status.get()->isHidden());
+    EXPECT_EQ(cell->lbl_status.get()->text(), "Verified");
 }
 
 TEST_F(BankAccountRowTest, VerifyButtonKeepsOneActionThroughReuse) {
-    auto verify = cell->btn_verify.lock();
+    auto verify = cell->btn_verify.get();
     for (long row : {0, 1, 2}) cell->showBankAccount(account("In-Process", "I"), row, myAccountsStyle());
     EXPECT_EQ(verify->actionsForTarget(target.get(), UIControlEventTouchUpInside).size(), 1u);
     ASSERT_TRUE(host.tap(verify));

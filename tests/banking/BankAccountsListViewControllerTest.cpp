@@ -91,7 +91,7 @@ class BankAccountsListTest : public TestHostFixture {
     }
 
     static UITableViewPtr table(const std::shared_ptr<BankAccountsListViewController>& picker) {
-        return picker->tbl_bankAccs.lock();
+        return picker->tbl_bankAccs.get();
     }
 
     static BankAccountListTableViewCellPtr row(const std::shared_ptr<BankAccountsListViewController>& picker,
@@ -107,13 +107,13 @@ class BankAccountsListTest : public TestHostFixture {
         tbl->layoutIfNeeded();
         for (long r = 0; r < tbl->numberOfRowsInSection(0); ++r) {
             auto cell = row(picker, r);
-            out.push_back(cell ? cell->lbl_legalName.lock()->text().value_or("") : "<no row>");
+            out.push_back(cell ? cell->lbl_legalName.get()->text().value_or("") : "<no row>");
         }
         return out;
     }
 
     void search(const std::shared_ptr<BankAccountsListViewController>& picker, const std::string& text) {
-        ASSERT_TRUE(host.typeText(picker->searchBar.lock()->searchField(), text));
+        ASSERT_TRUE(host.typeText(picker->searchBar.get()->searchField(), text));
     }
 };
 
@@ -125,13 +125,13 @@ TEST_F(BankAccountsListTest, ListsOnlyVerifiedAccountsInFileOrderWithTheirBadges
     for (long r = 0; r < 3; ++r) {
         auto cell = row(picker, r);
         ASSERT_TRUE(cell);
-        EXPECT_EQ(cell->lbl_status.lock()->text(), "Verified");
-        ASSERT_TRUE(cell->Img_status.lock()->image());
-        EXPECT_TRUE(cell->Img_status.lock()->image()->isEqual(*verified));
-        EXPECT_TRUE(cell->btn_verify.lock()->isHidden());
+        EXPECT_EQ(cell->lbl_status.get()->text(), "Verified");
+        ASSERT_TRUE(cell->Img_status.get()->image());
+        EXPECT_TRUE(cell->Img_status.get()->image()->isEqual(*verified));
+        EXPECT_TRUE(cell->btn_verify.get()->isHidden());
         EXPECT_EQ(table(picker)->rectForRowAtIndexPath(NSIndexPath::indexPathForRow(r, 0)).size.height, 75);
     }
-    EXPECT_EQ(row(picker, 0)->lbl_bankName.lock()->text(), "Harbor Point Bank - XXXXXX4821");
+    EXPECT_EQ(row(picker, 0)->lbl_bankName.get()->text(), "Harbor Point Bank - XXXXXX4821");
     EXPECT_EQ(UIApplication::sharedApplication()->statusBarStyle(), UIStatusBarStyleLightContent);
 }
 
@@ -163,18 +163,18 @@ TEST_F(BankAccountsListTest, ClearingTheSearchShowsEveryAccountAgainInOrder) {
     auto picker = openPicker();
     search(picker, "fund");
     ASSERT_EQ(shown(picker).size(), 2u);
-    ASSERT_TRUE(host.tap(picker->searchBar.lock()->clearButton()));
+    ASSERT_TRUE(host.tap(picker->searchBar.get()->clearButton()));
     EXPECT_EQ(shown(picker), kVerifiedInFileOrder);
 
     search(picker, "ra");
-    ASSERT_TRUE(host.deleteBackward(picker->searchBar.lock()->searchField(), 2));
+    ASSERT_TRUE(host.deleteBackward(picker->searchBar.get()->searchField(), 2));
     EXPECT_EQ(shown(picker), kVerifiedInFileOrder);
 }
 
 TEST_F(BankAccountsListTest, SearchButtonOnlyPutsTheKeyboardAway) {
     auto picker = openPicker();
     search(picker, "fund\n");
-    EXPECT_FALSE(picker->searchBar.lock()->isFirstResponder());
+    EXPECT_FALSE(picker->searchBar.get()->isFirstResponder());
     EXPECT_EQ(shown(picker), (Names{"Rainy Day Fund", "College Fund"}));
 }
 
@@ -235,11 +235,11 @@ TEST_F(BankAccountsListTest, KeepsVerifiedWhateverTheAccountStatusAndShowsNoBadg
     EXPECT_EQ(shown(picker), (Names{"Plain", "Logged But Verified", ""}));
     for (long r : {1, 2}) {
         auto cell = row(picker, r);
-        EXPECT_FALSE(cell->Img_status.lock()->image()) << "row " << r;
-        EXPECT_EQ(cell->lbl_status.lock()->text(), "") << "row " << r;
-        EXPECT_TRUE(cell->btn_verify.lock()->isHidden()) << "row " << r;
+        EXPECT_FALSE(cell->Img_status.get()->image()) << "row " << r;
+        EXPECT_EQ(cell->lbl_status.get()->text(), "") << "row " << r;
+        EXPECT_TRUE(cell->btn_verify.get()->isHidden()) << "row " << r;
     }
-    EXPECT_EQ(row(picker, 2)->lbl_bankName.lock()->text(), " - XXXXXX0001");
+    EXPECT_EQ(row(picker, 2)->lbl_bankName.get()->text(), " - XXXXXX0001");
     for (const auto& text : TestHost::visibleTexts(picker->view()))
         EXPECT_EQ(text.find("(null)"), std::string::npos) << text;
 }

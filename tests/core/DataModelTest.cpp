@@ -24,25 +24,26 @@ FV_REGISTER_CLASS(CardToBankTransferViewController);
 using StackGetter = UINavigationControllerPtr (DataModel::*)() const;
 struct StackCase {
     const char* property;
-    const char* screenClass;
+    ScreenName screenClass;
     StackGetter get;
 };
 
 const StackCase kStacks[] = {
-    {"homeNavView", "MyCardsViewController", &DataModel::homeNavView},
-    {"cardControlsNavView", "CardControlViewController", &DataModel::cardControlsNavView},
-    {"historyNavView", "TransactionsViewController", &DataModel::historyNavView},
-    {"directDepositNavView", "DirectDepositViewController", &DataModel::directDepositNavView},
-    {"bankTransferNavView", "BankTransferViewController", &DataModel::bankTransferNavView},
-    {"loadCheckNavView", "LoadCheckViewController", &DataModel::loadCheckNavView},
-    {"loadCenterNavView", "LoadCenterViewController", &DataModel::loadCenterNavView},
-    {"atmLocationsNavView", "LocationsViewController", &DataModel::atmLocationsNavView},
-    {"fundsTransferHistoryNavView", "FundTransferHistoryViewController",
+    {"homeNavView", screen::MyCardsViewController, &DataModel::homeNavView},
+    {"cardControlsNavView", screen::CardControlViewController, &DataModel::cardControlsNavView},
+    {"historyNavView", screen::TransactionsViewController, &DataModel::historyNavView},
+    {"directDepositNavView", screen::DirectDepositViewController, &DataModel::directDepositNavView},
+    {"bankTransferNavView", screen::BankTransferViewController, &DataModel::bankTransferNavView},
+    {"loadCheckNavView", screen::LoadCheckViewController, &DataModel::loadCheckNavView},
+    {"loadCenterNavView", screen::LoadCenterViewController, &DataModel::loadCenterNavView},
+    {"atmLocationsNavView", screen::LocationsViewController, &DataModel::atmLocationsNavView},
+    {"fundsTransferHistoryNavView", screen::FundTransferHistoryViewController,
      &DataModel::fundsTransferHistoryNavView},
-    {"cardToCardTransNavView", "CardToCardTransferViewController", &DataModel::cardToCardTransNavView},
-    {"myBankAccountsNavView", "MyBankAccountsViewController", &DataModel::myBankAccountsNavView},
-    {"addBankAccountNavView", "AddBankAccountViewController", &DataModel::addBankAccountNavView},
-    {"cardToBankTransferNavView", "CardToBankTransferViewController", &DataModel::cardToBankTransferNavView},
+    {"cardToCardTransNavView", screen::CardToCardTransferViewController, &DataModel::cardToCardTransNavView},
+    {"myBankAccountsNavView", screen::MyBankAccountsViewController, &DataModel::myBankAccountsNavView},
+    {"addBankAccountNavView", screen::AddBankAccountViewController, &DataModel::addBankAccountNavView},
+    {"cardToBankTransferNavView", screen::CardToBankTransferViewController,
+     &DataModel::cardToBankTransferNavView},
 };
 
 class DataModelStackTest : public TestHostFixture, public ::testing::WithParamInterface<StackCase> {};
@@ -62,8 +63,8 @@ TEST_P(DataModelStackTest, EachCallBuildsAFreshHiddenBarStackAroundItsScreenOrNo
     EXPECT_TRUE(first->isNavigationBarHidden());
     ASSERT_EQ(first->viewControllers().size(), 1u);
     const auto root = first->viewControllers().front();
-    EXPECT_EQ(root->className(), c.screenClass);
-    EXPECT_EQ(root->nibName(), c.screenClass);
+    EXPECT_EQ(root->className(), c.screenClass.className);
+    EXPECT_EQ(root->nibName(), c.screenClass.className);
 
     model.initAllViews();
     const auto second = (model.*c.get)();
@@ -90,10 +91,10 @@ TEST_F(DataModelStackTest, AStackOfAScreenNotYetAvailableIsNone) {
 
 TEST(ScreenRegistryTest, MakesOnlyRegisteredViewControllers) {
     LogCapture capture;
-    EXPECT_EQ(ScreenRegistry::screenNamed("NoSuchViewController"), nullptr);
-    EXPECT_FALSE(ScreenRegistry::isRegistered("NoSuchViewController"));
-    EXPECT_FALSE(ScreenRegistry::isRegistered("UIView"));
-    EXPECT_EQ(ScreenRegistry::screenNamed("UIView"), nullptr);
+    EXPECT_EQ(ScreenRegistry::screenNamed(ScreenName{"NoSuchViewController"}), nullptr);
+    EXPECT_FALSE(ScreenRegistry::isRegistered(ScreenName{"NoSuchViewController"}));
+    EXPECT_FALSE(ScreenRegistry::isRegistered(ScreenName{"UIView"}));
+    EXPECT_EQ(ScreenRegistry::screenNamed(ScreenName{"UIView"}), nullptr);
     EXPECT_TRUE(capture.contains("UIView is not a creatable view controller"));
 }
 

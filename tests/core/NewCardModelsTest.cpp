@@ -59,12 +59,26 @@ TEST(GetNewCardRequest, MergesBackByJSONKeyOrByPropertyName) {
     EXPECT_EQ(byName.postalCode, "LS1");
 }
 
-TEST(GetNewCardRequest, DescriptionHidesTheSsn) {
+TEST(GetNewCardRequest, DescriptionHidesPersonalData) {
     GetNewCardRequestModel request;
     request.initWithPredefinedData();
-    request.createCardHolder->cardHolder->profileData->kycData->ssn = "078051120";
-    EXPECT_EQ(request.description().find("078051120"), std::string::npos);
-    EXPECT_NE(request.description().find("ssn: <hidden>"), std::string::npos);
+    auto& holder = *request.createCardHolder->cardHolder;
+    holder.profileData->kycData->ssn = "078051120";
+    holder.ddaAccountNo = "000123456789";
+    holder.ddaRoutingNo = "021000021";
+    holder.profileData->dateOfBirth = "1984-03-09";
+    holder.profileData->email = "ada@example.org";
+    holder.profileData->mobile = "+1 555 0100";
+    holder.profileData->phone = "555-0199";
+    const std::string text = request.description();
+    for (const char* hidden :
+         {"078051120", "123456789", "02100", "1984", "03-09", "ada@", "example.org", "555 0100", "0199"}) {
+        EXPECT_EQ(text.find(hidden), std::string::npos) << hidden << " in " << text;
+    }
+    for (const char* shown : {"ssn: <hidden>", "ddaAccountNo: \"…6789\"", "ddaRoutingNo: \"…0021\"",
+                              "dateOfBirth: <hidden>", "email: <hidden>", "mobile: <hidden>", "phone: <hidden>"}) {
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << " not in " << text;
+    }
 }
 
 const char* kCompleteReply = R"({"create_cardholder_response": {
@@ -185,6 +199,35 @@ INSTANTIATE_TEST_SUITE_P(Replies, ResponseInstance,
                                          ReplyCase{"NotJSON", std::string("<html>4111111111111111"), false},
                                          ReplyCase{"NotAnObject", std::string("[4111111111111111]"), false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The reply's free texts and balances stay out of the log; its code and shape are enough to debug.
+TEST(GetNewCardResponse, ReplySummaryLogsCodesAndMembersNotValues) {
+    LogCapture capture;
+    ApiDataModel::sharedInstance().Initialize_GetNewCardResponseInstance(R"({"create_cardholder_response": {
+        "responseInfo": {"responseCode": "05", "acquirerRefNo": "77", "transactionId": "T9",
+            "responseDesc": "Card 5500 0000 0000 0004 declined, balance 1,234.56"},
+        "cardsData": [{"cardNo": 4111111111111111111, "cardLastFour": "1111", "cardholderId": "CH1",
+            "cardRefNo": "R1", "cardStatus": "A", "createdOn": "today",
+            "accountBalances": [{"cardBalance": "987.65", "currencyCode": "840", "heldAmount": "12.34",
+                "ledgerBalance": "999.99", "walletId": "W1"}]}]}})");
+    ASSERT_EQ(capture.lines().size(), 1u);
+    const std::string line = capture.lines()[0];
+    for (const char* fragment : {"responseCode \"05\"", "responseDesc", "cardsData[1]", "accountBalances[1]"})
+        EXPECT_NE(line.find(fragment), std::string::npos) << fragment << " not in " << line;
+    for (const char* fragment : {"5500", "declined", "1,234", "987.65", "999.99", "12.34", "4111", "CH1"})
+        EXPECT_EQ(line.find(fragment), std::string::npos) << fragment << " in " << line;
+}
+
+TEST(GetNewCardResponse, ReplySummaryStaysShortForAHostileReply) {
+    std::string members;
+    for (int i = 0; i < 1000; ++i) members += (i ? "," : "") + std::string("\"key") + std::to_string(i) + "\": 1";
+    LogCapture capture;
+    ApiDataModel::sharedInstance().Initialize_GetNewCardResponseInstance(
+        R"({"create_cardholder_response": {"responseInfo": {"responseCode": ")" + std::string(500, '7') +
+        R"("}}, )" + members + "}");
+    ASSERT_EQ(capture.lines().size(), 1u);
+    EXPECT_LT(capture.lines()[0].size(), 1000u);
+}
 
 }  // namespace
 }  // namespace fv

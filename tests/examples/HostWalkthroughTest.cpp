@@ -7,6 +7,7 @@
 
 #include "core/DataModel.h"
 #include "examples/host/HostApplication.h"
+#include "examples/host/Roads.h"
 #include "examples/host/Walkthrough.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
@@ -58,8 +59,15 @@ TEST_F(HostWalkthrough, ShowsItsOwnScreenWithTextsFromItsOwnBundle) {
     HostApplication app(fast());
     EXPECT_EQ(NSBundle::mainBundle()->bundleIdentifier(), "com.example.NorthwindHost");
     EXPECT_EQ(app.rootScreen()->view()->window(), app.window().get());
-    EXPECT_EQ(app.rootScreen()->lbl_title.lock()->text(), "Northwind Bank");
-    EXPECT_EQ(app.rootScreen()->btn_transfer.lock()->currentTitle(), "Transfer to bank");
+    EXPECT_EQ(app.rootScreen()->lbl_title.get()->text(), "Northwind Bank");
+    EXPECT_EQ(app.rootScreen()->buttonForRoad("transfer")->currentTitle(), "Transfer to bank");
+    // One button per road, each worded from the host's table.
+    for (const auto& road : roads()) {
+        auto button = app.rootScreen()->buttonForRoad(road.name);
+        ASSERT_NE(button, nullptr) << road.name;
+        EXPECT_EQ(button->currentTitle(), NSLocalizedString(road.titleKey, "")) << road.name;
+    }
+    EXPECT_EQ(roadNamed("no such road"), nullptr);
     // The framework's texts are looked up in the host's table too.
     EXPECT_EQ(NSLocalizedString("Verification in in progress", ""), "Verification in progress");
 }

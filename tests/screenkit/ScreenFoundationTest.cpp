@@ -72,7 +72,7 @@ TEST_F(ScreenFoundationTest, OverlaySwallowsTouchesUntilHidden) {
     EXPECT_TRUE(ProgressHUD::isVisible());
     EXPECT_EQ(ProgressHUD::status(), "Loading");
     EXPECT_TRUE(host.findViewWithText("Loading"));
-    host.tap(button);
+    EXPECT_EQ(host.tapMissing(button), "a touch on CustomButton reached ProgressHUDView");
     host.tap(CGPoint{10, 10});
     EXPECT_EQ(screen->presses, 0);
 
@@ -101,7 +101,8 @@ TEST_P(BannerTypeTest, ShowsForSixSecondsOfTheClock) {
     auto screen = open();
     const char* names[] = {"success", "error", "warning", "info", "custom"};
     int type = GetParam();
-    screen->CreateNotification("Card blocked", "Your card ending 4242 is now blocked.", type);
+    screen->CreateNotification("Card blocked", "Your card ending 4242 is now blocked.",
+                               static_cast<BannerMessageType>(type));
     host.advance(BannerMessages::kSlideDuration);
     auto shown = BannerMessages::visibleBanners();
     ASSERT_EQ(shown.size(), 1u);
@@ -120,9 +121,9 @@ INSTANTIATE_TEST_SUITE_P(EachType, BannerTypeTest, ::testing::Values(0, 1, 2, 3,
 
 TEST_F(ScreenFoundationTest, BannersQueueAndATapOrSwipeHidesThemEarly) {
     auto screen = open();
-    screen->CreateNotification("First", std::nullopt, 1);
-    screen->CreateNotification("Second", "", 3);
-    screen->CreateNotification("Third", "odd type", 42);
+    screen->CreateNotification("First", std::nullopt, BannerMessageTypeError);
+    screen->CreateNotification("Second", "", BannerMessageTypeInfo);
+    BannerMessages::showNotification("Third", "odd type", 42);
     ASSERT_EQ(BannerMessages::visibleBanners().size(), 1u);
     EXPECT_EQ(BannerMessages::visibleBanners()[0].title, "First");
     EXPECT_EQ(BannerMessages::waitingCount(), 2u);
@@ -150,7 +151,7 @@ TEST_F(ScreenFoundationTest, BannersQueueAndATapOrSwipeHidesThemEarly) {
 
 TEST_F(ScreenFoundationTest, BannerLeavesTheScreenBelowTouchable) {
     auto screen = open();
-    screen->CreateNotification("Saved", std::nullopt, 0);
+    screen->CreateNotification("Saved", std::nullopt, BannerMessageTypeSuccess);
     host.advance(BannerMessages::kSlideDuration);
     host.tap(screen->btn_action.lock());
     EXPECT_EQ(screen->presses, 1);

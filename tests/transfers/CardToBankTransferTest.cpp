@@ -29,14 +29,14 @@ class CardToBankRoadTest : public TransferRoadTest {
     std::shared_ptr<Confirmation> openConfirmation() {
         auto screen = openMyCards();
         if (!screen) return nullptr;
-        host.tap(screen->btn_Next.lock());
+        host.tap(screen->btn_Next.get());
         settle();
         return std::dynamic_pointer_cast<Confirmation>(host.topViewController());
     }
 
     // Drags the knob from its rest position by `distance` points, then lets the slide play out.
     void slide(const std::shared_ptr<Confirmation>& screen, CGFloat distance) {
-        auto slider = screen->btn_slider.lock();
+        auto slider = screen->btn_slider.get();
         const CGFloat x = slider->dragPointWidth() / 2, y = slider->bounds().size.height / 2;
         ASSERT_TRUE(host.drag(slider, {x, y}, {x + distance, y}, 400));
     }
@@ -52,7 +52,7 @@ class CardToBankRoadTest : public TransferRoadTest {
     // Advances in small steps until the slider goes inert; false if it never does within `limit`.
     bool waitForUnlock(const std::shared_ptr<Confirmation>& screen, double limit = 1.0) {
         for (double t = 0; t < limit; t += 0.01) {
-            if (!screen->btn_slider.lock()->isUserInteractionEnabled()) return true;
+            if (!screen->btn_slider.get()->isUserInteractionEnabled()) return true;
             host.advance(0.01);
         }
         return false;
@@ -66,7 +66,7 @@ TEST_F(CardToBankRoadTest, OpenMyCardsShowsTheBalanceTheBandAndTheRootBackIcon) 
     EXPECT_EQ(screen->cameFrom(), std::nullopt);
     EXPECT_EQ(UIApplication::sharedApplication()->statusBarStyle(), UIStatusBarStyleLightContent);
 
-    const auto balance = screen->lbl_TotalAmount.lock()->attributedText();
+    const auto balance = screen->lbl_TotalAmount.get()->attributedText();
     ASSERT_TRUE(balance);
     EXPECT_EQ(balance->string(), "$ 9500.75");
     const UIFontPtr large = fontAttribute(balance->attributesAtIndex(0));
@@ -77,18 +77,18 @@ TEST_F(CardToBankRoadTest, OpenMyCardsShowsTheBalanceTheBandAndTheRootBackIcon) 
     EXPECT_GT(numberAttribute(smallAttrs, NSBaselineOffsetAttributeName).value_or(0), 0);
 
     auto theme = ThemeManager::sharedInstance();
-    EXPECT_TRUE(colorsEqual(screen->view_TopInfo.lock()->backgroundColor(), theme->main_color()));
-    EXPECT_TRUE(colorsEqual(screen->img_arrow.lock()->tintColor(), theme->main_color()));
+    EXPECT_TRUE(colorsEqual(screen->view_TopInfo.get()->backgroundColor(), theme->main_color()));
+    EXPECT_TRUE(colorsEqual(screen->img_arrow.get()->tintColor(), theme->main_color()));
     for (const auto& box :
          {screen->view_OptionOneField, screen->view_OptionTwoField, screen->view_OptionThreeField}) {
-        EXPECT_EQ(box.lock()->layer()->borderWidth, 1.5);
-        EXPECT_EQ(box.lock()->layer()->cornerRadius, 5.0);
+        EXPECT_EQ(box.get()->layer()->borderWidth, 1.5);
+        EXPECT_EQ(box.get()->layer()->cornerRadius, 5.0);
     }
-    EXPECT_TRUE(sameImage(screen->Img_backIcon.lock()->image(),
+    EXPECT_TRUE(sameImage(screen->Img_backIcon.get()->image(),
                           UIImage::imageNamed("side_menu_white", frameworkBundle())));
-    EXPECT_EQ(screen->constraint_img_back.lock()->constant(), 20);
-    EXPECT_EQ(screen->Img_backIcon.lock()->frame().origin.x, 20);
-    EXPECT_EQ(screen->lbl_selectedRecipient.lock()->text(), "Select a bank account");
+    EXPECT_EQ(screen->constraint_img_back.get()->constant(), 20);
+    EXPECT_EQ(screen->Img_backIcon.get()->frame().origin.x, 20);
+    EXPECT_EQ(screen->lbl_selectedRecipient.get()->text(), "Select a bank account");
 }
 
 TEST_F(CardToBankRoadTest, TheAmountKeyboardCarriesADoneBarThatEndsEditing) {
@@ -114,11 +114,11 @@ TEST_F(CardToBankRoadTest, TheAmountKeyboardCarriesADoneBarThatEndsEditing) {
 TEST_F(CardToBankRoadTest, TheChosenAccountComesBackFromThePicker) {
     auto screen = openMyCards();
     ASSERT_TRUE(screen);
-    ASSERT_TRUE(host.tap(screen->view_OptionTwoField.lock()));
+    ASSERT_TRUE(host.tap(screen->view_OptionTwoField.get()));
     settle();
     auto picker = std::dynamic_pointer_cast<BankAccountsListViewController>(host.topViewController());
     ASSERT_TRUE(picker);
-    auto table = picker->tbl_bankAccs.lock();
+    auto table = picker->tbl_bankAccs.get();
     table->layoutIfNeeded();
     ASSERT_TRUE(host.tap(table->cellForRowAtIndexPath(NSIndexPath::indexPathForRow(1, 0))));
     settle();
@@ -126,7 +126,7 @@ TEST_F(CardToBankRoadTest, TheChosenAccountComesBackFromThePicker) {
     EXPECT_EQ(host.topViewController(), screen);
     auto chosen = DataModel::sharedInstance()->selectedBankAccount();
     ASSERT_TRUE(chosen);
-    EXPECT_EQ(screen->lbl_selectedRecipient.lock()->text(),
+    EXPECT_EQ(screen->lbl_selectedRecipient.get()->text(),
               chosen->bankName() + " - " + chosen->accountNumber());
     EXPECT_EQ(chosen->status(), "Verified");
 }
@@ -135,13 +135,13 @@ TEST_F(CardToBankRoadTest, EachAppearanceReadsTheSelectionAgain) {
     auto screen = openMyCards();
     ASSERT_TRUE(screen);
     selectHarborPointAccount();
-    EXPECT_EQ(screen->lbl_selectedRecipient.lock()->text(), "Select a bank account")
+    EXPECT_EQ(screen->lbl_selectedRecipient.get()->text(), "Select a bank account")
         << "not before it reappears";
-    host.tap(screen->btn_Next.lock());
+    host.tap(screen->btn_Next.get());
     settle();
     host.navigationController()->popViewControllerAnimated(true);
     settle();
-    EXPECT_EQ(screen->lbl_selectedRecipient.lock()->text(), "Harbor Point Bank - XXXXXX4821");
+    EXPECT_EQ(screen->lbl_selectedRecipient.get()->text(), "Harbor Point Bank - XXXXXX4821");
 }
 
 TEST_F(CardToBankRoadTest, TheRootInstanceBackButtonOnlyDismissesTheKeyboard) {
@@ -163,9 +163,9 @@ TEST_F(CardToBankRoadTest, AnInstanceFromMyBankAccountsShowsTheBackChevronAndPop
     host.show(screen);
     screen->view()->layoutIfNeeded();
     EXPECT_TRUE(
-        sameImage(screen->Img_backIcon.lock()->image(), UIImage::imageNamed("icon_back", frameworkBundle())));
-    EXPECT_EQ(screen->constraint_img_back.lock()->constant(), 5);
-    EXPECT_EQ(screen->Img_backIcon.lock()->frame().origin.x, 5);
+        sameImage(screen->Img_backIcon.get()->image(), UIImage::imageNamed("icon_back", frameworkBundle())));
+    EXPECT_EQ(screen->constraint_img_back.get()->constant(), 5);
+    EXPECT_EQ(screen->Img_backIcon.get()->frame().origin.x, 5);
     ASSERT_TRUE(host.tap(kBackButton));
     settle();
     EXPECT_EQ(host.topViewController(), host.rootScreen());
@@ -174,10 +174,10 @@ TEST_F(CardToBankRoadTest, AnInstanceFromMyBankAccountsShowsTheBackChevronAndPop
 TEST_F(CardToBankRoadTest, NextWithNothingEnteredStillOpensTheConfirmation) {
     auto screen = openConfirmation();
     ASSERT_TRUE(screen);
-    EXPECT_EQ(screen->btn_slider.lock()->delegate().get(), static_cast<SlideButtonDelegate*>(screen.get()));
-    EXPECT_TRUE(colorsEqual(screen->view_TopInfo.lock()->backgroundColor(),
+    EXPECT_EQ(screen->btn_slider.get()->delegate().get(), static_cast<SlideButtonDelegate*>(screen.get()));
+    EXPECT_TRUE(colorsEqual(screen->view_TopInfo.get()->backgroundColor(),
                             ThemeManager::sharedInstance()->main_color()));
-    EXPECT_EQ(screen->lbl_TotalAmount.lock()->attributedText()->string(), "$ 9500.75");
+    EXPECT_EQ(screen->lbl_TotalAmount.get()->attributedText()->string(), "$ 9500.75");
 }
 
 TEST_F(CardToBankRoadTest, SlidingToTheEndLocksTheSliderAndShowsSuccessAfterOneSecond) {
@@ -191,10 +191,10 @@ TEST_F(CardToBankRoadTest, SlidingToTheEndLocksTheSliderAndShowsSuccessAfterOneS
     auto success = std::dynamic_pointer_cast<Success>(host.topViewController());
     ASSERT_TRUE(success);
     settle();
-    EXPECT_TRUE(colorsEqual(success->view_navbar.lock()->backgroundColor(),
+    EXPECT_TRUE(colorsEqual(success->view_navbar.get()->backgroundColor(),
                             ThemeManager::sharedInstance()->main_color()));
 
-    ASSERT_TRUE(host.tap(success->btn_continue.lock()));
+    ASSERT_TRUE(host.tap(success->btn_continue.get()));
     settle();
     ASSERT_EQ(host.navigationStack().size(), 1u);
     EXPECT_EQ(host.topViewController(), host.rootScreen());
@@ -205,14 +205,14 @@ TEST_F(CardToBankRoadTest, AShortSlideGoesBackAndLeavesTheSliderUsable) {
     ASSERT_TRUE(screen);
     slide(screen, 60);
     host.advance(3);
-    EXPECT_TRUE(screen->btn_slider.lock()->isUserInteractionEnabled());
+    EXPECT_TRUE(screen->btn_slider.get()->isUserInteractionEnabled());
     EXPECT_EQ(host.topViewController(), screen);
 }
 
 TEST_F(CardToBankRoadTest, OnlyTheUnlockedStatusCounts) {
     auto screen = openConfirmation();
     ASSERT_TRUE(screen);
-    auto slider = screen->btn_slider.lock();
+    auto slider = screen->btn_slider.get();
     screen->buttonStatus("unlocked", slider.get());
     screen->buttonStatus("Locked", slider.get());
     host.advance(2);
@@ -223,7 +223,7 @@ TEST_F(CardToBankRoadTest, OnlyTheUnlockedStatusCounts) {
 TEST_F(CardToBankRoadTest, BackRightAfterTheUnlockPopsAndNothingIsPushedLater) {
     auto screen = openConfirmation();
     ASSERT_TRUE(screen);
-    screen->buttonStatus("Unlocked", screen->btn_slider.lock().get());
+    screen->buttonStatus("Unlocked", screen->btn_slider.get().get());
     ASSERT_TRUE(host.tap(kBackButton));
     host.advance(2);
     ASSERT_EQ(host.navigationStack().size(), 2u);
@@ -233,7 +233,7 @@ TEST_F(CardToBankRoadTest, BackRightAfterTheUnlockPopsAndNothingIsPushedLater) {
 TEST_F(CardToBankRoadTest, EveryAppearanceOfTheConfirmationSetsItsDelegateAgain) {
     auto screen = openConfirmation();
     ASSERT_TRUE(screen);
-    auto slider = screen->btn_slider.lock();
+    auto slider = screen->btn_slider.get();
     slider->setDelegate(nullptr);
     host.navigationController()->pushViewController(UIViewController::create(), false);
     host.advance(0.1);
@@ -247,10 +247,10 @@ TEST_F(CardToBankRoadTest, ScreensLookAsDesigned) {
     ASSERT_TRUE(screen);
     selectHarborPointAccount();
     screen->setDefaultSelection();
-    screen->tfAmount.lock()->setText(std::string("250.00"));
+    screen->tfAmount.get()->setText(std::string("250.00"));
     EXPECT_TRUE(host.snapshot("card_to_bank_transfer"));
 
-    host.tap(screen->btn_Next.lock());
+    host.tap(screen->btn_Next.get());
     settle();
     auto confirmation = std::dynamic_pointer_cast<Confirmation>(host.topViewController());
     ASSERT_TRUE(confirmation);

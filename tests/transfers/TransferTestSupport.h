@@ -28,7 +28,7 @@ class TransferRoadTest : public TestHostFixture {
     void settle() { host.advance(0.5); }
 
     UITextFieldPtr amountField(const std::shared_ptr<CardToBankTransferViewController>& screen) {
-        return screen->tfAmount.lock();
+        return screen->tfAmount.get();
     }
 };
 

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Log.h"
 
 namespace fv {
@@ -120,8 +121,9 @@ TEST_F(RunLoopTest, EndOfTurnObserversRunOnlyAfterTurnsThatRanWork) {
     EXPECT_EQ(order, (std::vector<std::string>{"a", "b", "layout"}));
 }
 
-TEST_F(RunLoopTest, ThrowingWorkOrObserverIsLoggedAndTheTurnGoesOn) {
+TEST_F(RunLoopTest, ThrowingWorkOrObserverIsAFaultAndTheTurnGoesOn) {
     LogCapture log;
+    FaultCollector faults;
     loop.addEndOfTurnObserver([] { throw std::runtime_error("layout failed"); });
     loop.addEndOfTurnObserver(note("display"));
     loop.post([] { throw std::runtime_error("boom"); });
@@ -130,6 +132,7 @@ TEST_F(RunLoopTest, ThrowingWorkOrObserverIsLoggedAndTheTurnGoesOn) {
     EXPECT_EQ(order, (std::vector<std::string>{"after", "display"}));
     EXPECT_TRUE(log.contains("queued work threw: boom"));
     EXPECT_TRUE(log.contains("observer threw: layout failed"));
+    EXPECT_EQ(faults.faults().size(), 2u);
 }
 
 TEST_F(RunLoopTest, OneShotTimerFiresOnceAndInvalidatesItself) {

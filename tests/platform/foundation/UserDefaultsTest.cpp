@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "DataTestDir.h"
@@ -143,6 +146,92 @@ TEST_F(UserDefaultsTest, LocationFollowsTheEnvironment) {
     ::setenv("HOME", (dir_ / "home").c_str(), 1);
     NSUserDefaults::resetStandardUserDefaultsForTesting();
     EXPECT_EQ(defaults().path(), dir_ / "home/.local/share/fernvault/defaults.plist");
+}
+
+mode_t modeOf(const std::string& path) {
+    struct stat info{};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 0777;
+}
+
+TEST_F(UserDefaultsTest, CardDataAtRestIsReadableByItsOwnerOnly) {
+    ::setenv("FERNVAULT_DEFAULTS_PATH", (dir_ / "made/here/defaults.plist").c_str(), 1);
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    defaults().setObject("4111111111111111", "CARD_CONTROL_DATA");
+    ASSERT_TRUE(defaults().synchronize());
+    EXPECT_EQ(modeOf(dir_ / "made"), 0700u);
+    EXPECT_EQ(modeOf(dir_ / "made/here"), 0700u);
+    EXPECT_EQ(modeOf(dir_ / "made/here/defaults.plist"), 0600u);
+
+    // A file left readable by an older write is replaced by a private one.
+    ASSERT_EQ(::chmod((dir_ / "made/here/defaults.plist").c_str(), 0644), 0);
+    defaults().setBool(true, "flag");
+    ASSERT_TRUE(defaults().synchronize());
+    EXPECT_EQ(modeOf(dir_ / "made/here/defaults.plist"), 0600u);
+}
+
+TEST_F(UserDefaultsTest, OpeningRemovesWhatKilledWritesLeftBehind) {
+    dir_.write("defaults.plist", PropertyList::toXML(Value(Value::Dictionary{{"k", "v"}})));
+    // A process number that cannot be running (above the kernel's limit), and an old file of a
+    // process that may still run under a reused number.
+    const std::string dead = dir_.write("defaults.plist.tmp-2147483647-17", "partial copy");
+    const std::string old = dir_.write("defaults.plist.tmp-1-99", "partial copy");
+    const auto twoHoursAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+    std::filesystem::last_write_time(old, twoHoursAgo);
+    // A write under way in this very process, and files that are not ours.
+    const std::string live = dir_.write("defaults.plist.tmp-" + std::to_string(::getpid()) + "-5", "x");
+    const std::string other = dir_.write("other.plist.tmp-2147483647-1", "x");
+    const std::string odd = dir_.write("defaults.plist.tmp-notanumber", "x");
+
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    EXPECT_EQ(defaults().stringForKey("k"), "v");
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_FALSE(std::filesystem::exists(old));
+    EXPECT_TRUE(std::filesystem::exists(live));
+    EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_TRUE(std::filesystem::exists(odd));
+}
+
+TEST_F(UserDefaultsTest, AFifoAtThePathIsAClearErrorNotAHang) {
+    ASSERT_EQ(::mkfifo(file().c_str(), 0600), 0);
+    LogCapture capture;
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    EXPECT_TRUE(defaults().objectForKey("k").isNull());
+    EXPECT_TRUE(capture.contains("is not a regular file"));
+    defaults().setObject("v", "k");
+    ASSERT_TRUE(defaults().synchronize());
+    EXPECT_EQ(PropertyList::readDictionary(file()), Value(Value::Dictionary{{"k", "v"}}));
+    EXPECT_EQ(filesInDir().size(), 2u);  // the FIFO is kept aside
+}
+
+TEST_F(UserDefaultsTest, ASymlinkedFileIsWrittenThroughToItsTarget) {
+    dir_.write("real/settings.plist", PropertyList::toXML(Value(Value::Dictionary{{"k", "old"}})));
+    std::filesystem::create_symlink("real/settings.plist", file());
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    EXPECT_EQ(defaults().stringForKey("k"), "old");
+    defaults().setObject("new", "k");
+    ASSERT_TRUE(defaults().synchronize());
+    EXPECT_TRUE(std::filesystem::is_symlink(file()));
+    EXPECT_EQ(PropertyList::readDictionary(dir_ / "real/settings.plist"),
+              Value(Value::Dictionary{{"k", "new"}}));
+    EXPECT_EQ(modeOf(dir_ / "real/settings.plist"), 0600u);
+
+    // A dangling link gets its target created.
+    std::filesystem::remove(dir_ / "real/settings.plist");
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    defaults().setObject("again", "k");
+    ASSERT_TRUE(defaults().synchronize());
+    EXPECT_TRUE(std::filesystem::is_symlink(file()));
+    EXPECT_EQ(PropertyList::readDictionary(dir_ / "real/settings.plist"),
+              Value(Value::Dictionary{{"k", "again"}}));
+}
+
+TEST_F(UserDefaultsTest, ALinkLoopIsAFailedWriteNotAHang) {
+    std::filesystem::create_symlink("defaults.plist", file());
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    defaults().setObject("v", "k");
+    EXPECT_FALSE(defaults().synchronize());
+    EXPECT_EQ(defaults().stringForKey("k"), "v");
 }
 
 }  // namespace

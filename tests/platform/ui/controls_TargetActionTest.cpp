@@ -4,6 +4,7 @@
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UIPageControl.h"
+#include "platform/ui/UIPanGestureRecognizer.h"
 #include "platform/ui/UISegmentedControl.h"
 #include "platform/ui/UISwitch.h"
 #include "platform/ui/UIToolbar.h"
@@ -63,10 +64,10 @@ TEST_F(TargetActionTest, ATapSendsTouchDownThenTouchUpInsideAndDisabledOrHiddenB
 
     recorder->calls.clear();
     button->setEnabled(false);
-    host.tap(button);
+    EXPECT_NE(host.tapMissing(button), "");
     button->setEnabled(true);
     button->setHidden(true);
-    host.tap(button);
+    EXPECT_EQ(host.tapMissing(button), "UIButton is not on the screen");
     EXPECT_TRUE(recorder->calls.empty());
 
     // Found by its title, the button itself answers (its label is part of it, not a subview).
@@ -131,12 +132,15 @@ TEST_F(TargetActionTest, BarButtonItemTapSendsTheItemAsSender) {
     auto view = toolbar->viewForItem(done.get());
     ASSERT_TRUE(view);
     EXPECT_GT(view->frame().origin.x, 250);  // pushed right by the flexible space
-    ASSERT_TRUE(host.tap(view));
+    // The toolbar takes the touches on its items.
+    const CGPoint centre =
+        view->convertPointToView({CGRectGetMidX(view->bounds()), CGRectGetMidY(view->bounds())}, nullptr);
+    ASSERT_TRUE(host.tap(centre));
     ASSERT_EQ(recorder->calls, (Calls{"fired:"}));
     EXPECT_EQ(recorder->senders.front(), done.get());
 
     done->setEnabled(false);
-    host.tap(view);
+    host.tap(centre);
     EXPECT_EQ(recorder->calls.size(), 1u);
 }
 
@@ -200,4 +204,22 @@ TEST_F(TargetActionTest, InterfaceFilesWireControlsItemsAndFields) {
 }
 
 }  // namespace
+// Wired in code, a misspelt selector is refused at once rather than found missing at the first tap.
+TEST_F(ControlsTest, ASelectorTheTargetDoesNotAnswerIsRefusedWhenAdded) {
+    auto button = place(UIButton::create(), {{20, 100}, {200, 44}});
+    auto recorder = std::make_shared<ActionRecorder>();
+    button->addTarget(recorder, "fierd:", UIControlEventTouchUpInside);
+    EXPECT_TRUE(button->allTargets().empty());
+    auto pan = std::make_shared<UIPanGestureRecognizer>();
+    pan->addTarget(recorder, "panned:");
+    auto item = UIBarButtonItem::create("Done", UIBarButtonItemStyleDone, recorder, "don:");
+    EXPECT_TRUE(item->action().empty());
+    const auto faults = host.faults().faults();
+    ASSERT_EQ(faults.size(), 3u);
+    EXPECT_NE(faults[0].find("UIButton: refused the action \"fierd:\", which ActionRecorder does not answer"),
+              std::string::npos)
+        << faults[0];
+    host.faults().clear();
+}
+
 }  // namespace fv::testing_controls

@@ -48,6 +48,17 @@ class NibOwner : public NSObject {
 };
 FV_REGISTER_CLASS(NibOwner);
 
+class RequiredOutletOwner : public NSObject {
+    FV_CLASS(RequiredOutletOwner, NSObject)
+    std::shared_ptr<UIView> view;
+    FV_OUTLET(SampleLabel, lbl_title);
+    FV_OUTLET(UIView, view_band);
+    static void registerMembers(ClassBuilder<RequiredOutletOwner>& b) {
+        b.outlet("view", &RequiredOutletOwner::view);
+    }
+};
+FV_REGISTER_CLASS(RequiredOutletOwner);
+
 namespace {
 
 class NibLoaderTest : public ::testing::Test {
@@ -131,6 +142,54 @@ TEST_F(NibLoaderTest, AMissingOutletIsReportedAndTheRestIsStillBuilt) {
     EXPECT_NE(nib->errors()[0].find("missing outlet \"lbl_titel\" on NibOwner"), std::string::npos);
     EXPECT_EQ(UINib::loadErrors(), nib->errors());
     EXPECT_TRUE(log.contains("lbl_titel"));
+}
+
+TEST_F(NibLoaderTest, ARequiredOutletTheFileDoesNotBindIsAnError) {
+    LogCapture log;
+    auto nib = UINib::nibWithXML(R"(<interface>
+        <UIView outlet="view"><SampleLabel outlet="lbl_title" text="x"/></UIView></interface>)",
+                                 "Dropped.xml");
+    auto owner = std::make_shared<RequiredOutletOwner>();
+    nib->instantiateWithOwner(owner);
+    ASSERT_EQ(nib->errors().size(), 1u);
+    EXPECT_NE(nib->errors()[0].find("does not bind the outlet \"view_band\" of RequiredOutletOwner"),
+              std::string::npos)
+        << nib->errors()[0];
+    EXPECT_EQ(owner->lbl_title->text(), "x");
+}
+
+TEST_F(NibLoaderTest, AFileBindingEveryRequiredOutletLoadsCleanly) {
+    auto nib = UINib::nibWithXML(R"(<interface>
+        <UIView outlet="view"><SampleLabel outlet="lbl_title"/><UIView outlet="view_band"/></UIView>
+        </interface>)",
+                                 "Whole.xml");
+    auto owner = std::make_shared<RequiredOutletOwner>();
+    nib->instantiateWithOwner(owner);
+    EXPECT_TRUE(nib->errors().empty());
+    EXPECT_TRUE(owner->view_band.isBound());
+}
+
+// Building recurses per level: a hostile file thousands of levels deep must not overflow the stack.
+TEST_F(NibLoaderTest, AFileNestedTooDeepBuildsNothingAndSaysWhy) {
+    LogCapture log;
+    std::string xml = "<interface>";
+    constexpr int kDepth = 5500;
+    for (int i = 0; i < kDepth; ++i) xml += "<UIView>";
+    for (int i = 0; i < kDepth; ++i) xml += "</UIView>";
+    xml += "</interface>";
+    auto nib = UINib::nibWithXML(xml, "Deep.xml");
+    EXPECT_TRUE(nib->instantiateWithOwner(nullptr).empty());
+    ASSERT_EQ(nib->errors().size(), 1u);
+    EXPECT_NE(nib->errors()[0].find("nested more than 256 levels"), std::string::npos);
+
+    std::string fine = "<interface>";
+    for (int i = 0; i < 200; ++i) fine += "<UIView>";
+    for (int i = 0; i < 200; ++i) fine += "</UIView>";
+    fine += "</interface>";
+    auto shallow = UINib::nibWithXML(fine, "Shallow.xml");
+    EXPECT_EQ(shallow->instantiateWithOwner(nullptr).size(), 1u);
+    EXPECT_TRUE(shallow->errors().empty());
+    UINib::clearLoadErrors();
 }
 
 struct BadFile {

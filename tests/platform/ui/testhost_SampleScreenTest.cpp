@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "platform/testing/TestHost.h"
@@ -36,10 +37,10 @@ TEST_F(SampleScreenTest, TapsMissHiddenAndNonInteractiveViews) {
     auto screen = openSample();
     auto button = screen->btn_next.lock();
     button->setUserInteractionEnabled(false);
-    host.tap(button);
+    EXPECT_NE(host.tapMissing(button), "");
     button->setUserInteractionEnabled(true);
     button->setHidden(true);
-    EXPECT_FALSE(host.tap(button) && screen->presses > 0);
+    EXPECT_NE(host.tapMissing(button), "");
     EXPECT_EQ(screen->presses, 0);
 }
 
@@ -98,4 +99,16 @@ TEST_F(SampleScreenTest, PadActionSheetAnchorsToItsSourceOrIsCentred) {
 }
 
 }  // namespace
+TEST_F(SampleScreenTest, ATapThatLandsOnAnotherViewFailsAndSaysWhere) {
+    auto screen = openSample();
+    auto button = screen->btn_next.lock();
+    auto cover = UIView::create(button->frame());
+    button->superview()->addSubview(cover);
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host.tap(button)), "a touch on UIButton reached UIView");
+    EXPECT_EQ(screen->presses, 0);
+    cover->removeFromSuperview();
+    EXPECT_TRUE(host.tap(button));
+    EXPECT_EQ(screen->presses, 1);
+}
+
 }  // namespace fv

@@ -31,6 +31,9 @@ std::shared_ptr<NSBundle> testInterfaceBundle() {
 void SampleLabel::registerMembers(ClassBuilder<SampleLabel>& b) {
     b.property("text", &SampleLabel::text, &SampleLabel::setText);
     b.property("textAlignment", &SampleLabel::textAlignment, &SampleLabel::setTextAlignment);
+    // A class brings the interface-file words of its own enums.
+    b.enumNames("textAlignment",
+                {{"left", 0}, {"center", 1}, {"right", 2}, {"justified", 3}, {"natural", 4}});
     b.property(
         "font", [](SampleLabel& l) { return valueWithFont(l.style_.font); },
         [](SampleLabel& l, const Value& v) {

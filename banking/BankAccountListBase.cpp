@@ -1,4 +1,4 @@
-#include "banking/BankAccountListScreen.h"
+#include "banking/BankAccountListBase.h"
 
 #include "core/ThemeManager.h"
 #include "platform/foundation/Predicate.h"
@@ -7,28 +7,23 @@
 
 namespace fv {
 
-FV_REGISTER_CLASS(BankAccountListScreen);
+FV_REGISTER_CLASS(BankAccountListBase);
 
-void BankAccountListScreen::registerMembers(ClassBuilder<BankAccountListScreen>& b) {
-    b.outlet("searchBar", &BankAccountListScreen::searchBar);
-    b.outlet("tbl_bankAccs", &BankAccountListScreen::tbl_bankAccs);
-}
-
-BankAccountListScreen::~BankAccountListScreen() = default;
+BankAccountListBase::~BankAccountListBase() = default;
 
 // ---- table ----
 
-long BankAccountListScreen::tableViewNumberOfRowsInSection(UITableView&, long) {
+long BankAccountListBase::tableViewNumberOfRowsInSection(UITableView&, long) {
     return static_cast<long>(filteredBankAccounts.size());
 }
 
-std::optional<CGFloat> BankAccountListScreen::tableViewHeightForRowAtIndexPath(UITableView&,
-                                                                               const NSIndexPath&) {
+std::optional<CGFloat> BankAccountListBase::tableViewHeightForRowAtIndexPath(UITableView&,
+                                                                             const NSIndexPath&) {
     return BankAccountListTableViewCell::kRowHeight;
 }
 
-UITableViewCellPtr BankAccountListScreen::tableViewCellForRowAtIndexPath(UITableView& tableView,
-                                                                         const NSIndexPath& indexPath) {
+UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableView& tableView,
+                                                                       const NSIndexPath& indexPath) {
     const char* identifier = BankAccountListTableViewCell::kReuseIdentifier;
     auto cell = std::dynamic_pointer_cast<BankAccountListTableViewCell>(
         tableView.dequeueReusableCellWithIdentifier(identifier));
@@ -50,13 +45,10 @@ UITableViewCellPtr BankAccountListScreen::tableViewCellForRowAtIndexPath(UITable
     return cell;
 }
 
-
 // ---- search ----
 
-void BankAccountListScreen::formatSearchBar() {
-    auto bar = searchBar.lock();
-    if (!bar) return;
-    auto field = std::dynamic_pointer_cast<UITextField>(bar->objectForKey("searchField"));
+void BankAccountListBase::formatSearchBar() {
+    auto field = std::dynamic_pointer_cast<UITextField>(searchBar->objectForKey("searchField"));
     if (!field) return;
     field->setFont(namedOrSystemFont("SFProDisplay-Regular", 16));
     if (auto magnifier = std::dynamic_pointer_cast<UIImageView>(field->leftView())) {
@@ -67,9 +59,8 @@ void BankAccountListScreen::formatSearchBar() {
     styleClearButton();
 }
 
-void BankAccountListScreen::styleClearButton() {
-    auto bar = searchBar.lock();
-    auto field = bar ? std::dynamic_pointer_cast<UITextField>(bar->objectForKey("searchField")) : nullptr;
+void BankAccountListBase::styleClearButton() {
+    auto field = std::dynamic_pointer_cast<UITextField>(searchBar->objectForKey("searchField"));
     auto clear = field ? std::dynamic_pointer_cast<UIButton>(field->objectForKey("clearButton")) : nullptr;
     if (!clear) return;
     auto image = clear->imageView()->image();
@@ -78,11 +69,11 @@ void BankAccountListScreen::styleClearButton() {
     clear->setTintColor(ThemeManager::sharedInstance()->main_color());
 }
 
-void BankAccountListScreen::searchBarTextDidBeginEditing(UISearchBar*) {
+void BankAccountListBase::searchBarTextDidBeginEditing(UISearchBar*) {
     styleClearButton();
 }
 
-void BankAccountListScreen::searchBarTextDidChange(UISearchBar*, const std::string& searchText) {
+void BankAccountListBase::searchBarTextDidChange(UISearchBar*, const std::string& searchText) {
     styleClearButton();
     if (searchText.empty()) {
         filteredBankAccounts = bankAccounts;
@@ -92,10 +83,10 @@ void BankAccountListScreen::searchBarTextDidChange(UISearchBar*, const std::stri
                                                         NSPredicate::containsCD("SELF.nickName", searchText),
                                                     }));
     }
-    if (auto table = tbl_bankAccs.lock()) table->reloadData();
+    tbl_bankAccs->reloadData();
 }
 
-void BankAccountListScreen::searchBarSearchButtonClicked(UISearchBar*) {
+void BankAccountListBase::searchBarSearchButtonClicked(UISearchBar*) {
     if (auto root = viewIfLoaded()) root->endEditing(true);
 }
 

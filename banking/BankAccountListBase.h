@@ -14,15 +14,13 @@
 
 namespace fv {
 
-class BankAccountListScreen : public BaseViewController,
-                              public UITableViewDataSource,
-                              public UITableViewDelegate,
-                              public UISearchBarDelegate {
-    FV_CLASS(BankAccountListScreen, BaseViewController)
-    static void registerMembers(ClassBuilder<BankAccountListScreen>& b);
+class BankAccountListBase : public BaseViewController,
+                            public UITableViewDataSource,
+                            public UITableViewDelegate,
+                            public UISearchBarDelegate {
+    FV_CLASS(BankAccountListBase, BaseViewController)
     using BaseViewController::BaseViewController;
-    ~BankAccountListScreen() override;
-
+    ~BankAccountListBase() override;
 
     // ---- table ----
     long tableViewNumberOfRowsInSection(UITableView& tableView, long section) override;
@@ -45,8 +43,8 @@ class BankAccountListScreen : public BaseViewController,
     std::vector<BankAccountModelPtr> filteredBankAccounts;
     BankAccountModelPtr bankAccountModel = std::make_shared<BankAccountModel>();
 
-    std::weak_ptr<UISearchBar> searchBar;
-    std::weak_ptr<UITableView> tbl_bankAccs;
+    FV_OUTLET(UISearchBar, searchBar);
+    FV_OUTLET(UITableView, tbl_bankAccs);
 
   protected:
     // The search bar's look; screens call it from their formatView.

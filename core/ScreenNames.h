@@ -1,0 +1,65 @@
+#pragma once
+// Every screen's name, written once. A name is the screen's class and its interface file
+// ("<name>.xml" in the framework bundle). DataModel's stacks, the screens that open one another, the
+// example host and the tests all say `screen::CardToBankTransferViewController`, never the bare text.
+//
+// A new screen: add FV_SCREEN(Name) below and list it in kScreenNames with built = false; flip it to
+// true in the change that lands its class and interface file (a test checks both ways).
+
+namespace fv {
+
+// A typed name, so that opening a screen cannot take a stray string.
+struct ScreenName {
+    const char* className;
+};
+
+#define FV_SCREEN(Name) inline constexpr ScreenName Name = {#Name}
+
+namespace screen {
+FV_SCREEN(MyCardsViewController);
+FV_SCREEN(CardControlViewController);
+FV_SCREEN(TransactionsViewController);
+FV_SCREEN(DirectDepositViewController);
+FV_SCREEN(BankTransferViewController);
+FV_SCREEN(LoadCheckViewController);
+FV_SCREEN(LoadCenterViewController);
+FV_SCREEN(LocationsViewController);
+FV_SCREEN(FundTransferHistoryViewController);
+FV_SCREEN(CardToCardTransferViewController);
+FV_SCREEN(MyBankAccountsViewController);
+FV_SCREEN(AddBankAccountViewController);
+FV_SCREEN(VerificationPhoneEmailViewController);
+FV_SCREEN(CardToBankTransferViewController);
+FV_SCREEN(BankAccountsListViewController);
+FV_SCREEN(CardToBankTransferConfirmationViewController);
+FV_SCREEN(CardToBankTransferSuccessViewController);
+}  // namespace screen
+
+#undef FV_SCREEN
+
+struct ScreenNameEntry {
+    ScreenName name;
+    bool built;  // its class and interface file are part of the framework
+};
+
+inline constexpr ScreenNameEntry kScreenNames[] = {
+    {screen::MyCardsViewController, false},
+    {screen::CardControlViewController, false},
+    {screen::TransactionsViewController, false},
+    {screen::DirectDepositViewController, false},
+    {screen::BankTransferViewController, false},
+    {screen::LoadCheckViewController, false},
+    {screen::LoadCenterViewController, false},
+    {screen::LocationsViewController, false},
+    {screen::FundTransferHistoryViewController, false},
+    {screen::CardToCardTransferViewController, false},
+    {screen::MyBankAccountsViewController, false},
+    {screen::AddBankAccountViewController, false},
+    {screen::VerificationPhoneEmailViewController, false},
+    {screen::CardToBankTransferViewController, true},
+    {screen::BankAccountsListViewController, true},
+    {screen::CardToBankTransferConfirmationViewController, true},
+    {screen::CardToBankTransferSuccessViewController, true},
+};
+
+}  // namespace fv

@@ -1,0 +1,23 @@
+#include "examples/host/Roads.h"
+
+#include "core/SDKManager.h"
+#include "examples/host/Walkthrough.h"
+
+namespace fv {
+
+const std::vector<Road>& roads() {
+    static const std::vector<Road> all = {
+        {"transfer", "HOST_TRANSFER_BUTTON",
+         [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->OpenMyCards(stack); },
+         [](Walkthrough& walk) { return walk.runTransfer(); }},
+    };
+    return all;
+}
+
+const Road* roadNamed(const std::string& name) {
+    for (const auto& road : roads())
+        if (road.name == name) return &road;
+    return nullptr;
+}
+
+}  // namespace fv

@@ -1,0 +1,7 @@
+#include "screenkit/ViewModel.h"
+
+namespace fv {
+
+FV_REGISTER_CLASS(ViewModel);
+
+}  // namespace fv
