@@ -72,5 +72,23 @@ TEST(DemoBackend, RefusesWhatIsNoApplicationAndBoundsWhatItKeeps) {
     RunLoop::main().reset();
 }
 
+TEST(DemoBackend, ServesAgainAfterAStopAndWakesAHeldReplyWhenStopping) {
+    DemoBackend backend;
+    ASSERT_TRUE(backend.start());
+    backend.stop();
+    ASSERT_TRUE(backend.start());
+    EXPECT_EQ(post(Value::Dictionary{{"create_cardholder", Value::Dictionary{}}}).result,
+              SERVICE_RESULT_SUCCESS);
+    backend.setOutcome(DemoBackend::Outcome::TimeOut);
+    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(0.3);
+    EXPECT_EQ(post(Value::Dictionary{{"create_cardholder", Value::Dictionary{}}}).result,
+              SERVICE_RESULT_FAILURE);
+    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(30.0);
+    // The reply is still held (40 s by default): stopping must not wait for it.
+    backend.stop();
+    EXPECT_FALSE(backend.isRunning());
+    RunLoop::main().reset();
+}
+
 }  // namespace
 }  // namespace fv
