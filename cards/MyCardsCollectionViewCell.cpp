@@ -61,7 +61,9 @@ void MyCardsCollectionViewCell::handleSingleTap(UITapGestureRecognizer* /*sender
         });
 }
 
-void MyCardsCollectionViewCell::handleSingleTapOnBack(UITapGestureRecognizer* /*sender*/) { flipHome(); }
+void MyCardsCollectionViewCell::handleSingleTapOnBack(UITapGestureRecognizer* /*sender*/) {
+    flipHome();
+}
 
 void MyCardsCollectionViewCell::flipHome() {
     auto self = sharedAs<MyCardsCollectionViewCell>();

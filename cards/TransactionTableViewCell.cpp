@@ -6,7 +6,8 @@ FV_REGISTER_CLASS(TransactionTableViewCell);
 
 TransactionTableViewCell::TransactionTableViewCell() = default;
 
-TransactionTableViewCell::TransactionTableViewCell(UITableViewCellStyle style, const std::string& reuseIdentifier)
+TransactionTableViewCell::TransactionTableViewCell(UITableViewCellStyle style,
+                                                   const std::string& reuseIdentifier)
     : UITableViewCell(style, reuseIdentifier) {}
 
 TransactionTableViewCell::~TransactionTableViewCell() = default;

@@ -46,7 +46,9 @@ class CardCellTest : public TestHostFixture {
     MyCardsCollectionViewCellPtr cell;
 };
 
-TEST_F(CardCellTest, StartsOnItsFront) { EXPECT_TRUE(showsFront()); }
+TEST_F(CardCellTest, StartsOnItsFront) {
+    EXPECT_TRUE(showsFront());
+}
 
 TEST_F(CardCellTest, TapOnTheFrontFlipsToTheBackAndTwoSecondsAfterTheFlipTurnsHome) {
     ASSERT_TRUE(host.tap(cell->frontView.get()));

@@ -25,7 +25,8 @@ void fill(TransactionTableViewCell& row, const TransactionRecord& t) {
         row.Img_Category->setImage(UIImage::imageNamed(*icon, frameworkBundle()));
     if (auto title = t.rowText(TransactionRecord::kTitle)) row.Lbl_Transaction->setText(*title);
     if (auto time = t.rowText(TransactionRecord::kTime)) row.lbl_time->setText(*time);
-    if (auto amount = t.rowText(TransactionRecord::kAmount)) row.Lbl_Amount->setAttributedText(attributedAmountString(*amount));
+    if (auto amount = t.rowText(TransactionRecord::kAmount))
+        row.Lbl_Amount->setAttributedText(attributedAmountString(*amount));
     row.Lbl_Amount->setTextColor(t.isDebit() ? UIColor::redColor() : colorWithCSS("42dc6a"));
 }
 

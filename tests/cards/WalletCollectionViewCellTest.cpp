@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "cards/WalletRecord.h"
 #include "cards/SingleWalletCollectionViewCell.h"
 #include "cards/WalletCollectionViewCell.h"
+#include "cards/WalletRecord.h"
 #include "controls/AttributedAmountString.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
@@ -23,8 +23,10 @@ std::shared_ptr<WalletCellBase> loadWallet(const std::string& nibName) {
 void fill(WalletCellBase& cell, const WalletRecord& wallet) {
     cell.AddShadow();
     cell.Lbl_Currency->setText(wallet.currencyTitle());
-    if (auto flag = wallet.flagImageName()) cell.Img_Flag->setImage(UIImage::imageNamed(*flag, frameworkBundle()));
-    if (auto amount = wallet.amountText()) cell.Lbl_Amount->setAttributedText(attributedAmountString(*amount));
+    if (auto flag = wallet.flagImageName())
+        cell.Img_Flag->setImage(UIImage::imageNamed(*flag, frameworkBundle()));
+    if (auto amount = wallet.amountText())
+        cell.Lbl_Amount->setAttributedText(attributedAmountString(*amount));
 }
 
 WalletRecord wallet(const char* currency, const char* code, const char* amount, const char* country) {
@@ -102,8 +104,9 @@ TEST_F(WalletLookTest, LooksLikeTheWalletStrip) {
     auto strip = UIView::create(CGRectMake(0, 0, 375, 360));
     strip->setBackgroundColor(UIColor::colorWithRed(0.95, 0.96, 0.97, 1));
     host.rootScreen()->view()->addSubview(strip);
-    const WalletRecord wallets[] = {wallet("usd", "$", "1250.40", "usa"), wallet("eur", "€", "830.15", "europe"),
-                                    wallet("gbp", "£", "402.9", "uk"), wallet("jpy", "¥", "15800", "japan")};
+    const WalletRecord wallets[] = {wallet("usd", "$", "1250.40", "usa"),
+                                    wallet("eur", "€", "830.15", "europe"), wallet("gbp", "£", "402.9", "uk"),
+                                    wallet("jpy", "¥", "15800", "japan")};
     for (int i = 0; i < 4; ++i) {
         auto cell = loadWallet(WalletCollectionViewCell::kNibName);
         ASSERT_TRUE(cell);
