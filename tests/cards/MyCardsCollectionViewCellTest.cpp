@@ -6,6 +6,8 @@
 #include "core/DataModel.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/TestHost.h"
+#include "platform/ui/UICollectionView.h"
+#include "platform/ui/UICollectionViewFlowLayout.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UIViewAnimation.h"
 
@@ -169,6 +171,53 @@ TEST_F(CardCellTest, ACardScrolledAwayStillTurnsHomeAndIsThenReleased) {
     container.reset();
     host.runUntilIdle();
     EXPECT_TRUE(weak.expired());
+}
+
+// A carousel that configures its card cells each time it is asked for them, as the screens do.
+class Carousel : public UICollectionViewDataSource {
+  public:
+    long collectionViewNumberOfItemsInSection(UICollectionView&, long) override { return 3; }
+    UICollectionViewCellPtr collectionViewCellForItemAtIndexPath(UICollectionView& view,
+                                                                 const NSIndexPath& indexPath) override {
+        auto cell =
+            std::dynamic_pointer_cast<MyCardsCollectionViewCell>(view.dequeueReusableCellWithReuseIdentifier(
+                MyCardsCollectionViewCell::kReuseIdentifier, indexPath));
+        if (!cell) return nullptr;
+        cell->EnableTouchOnCard();
+        cell->AddShadow();
+        cell->lbl_cardNumber->setText(
+            DataModel::sharedInstance()->formattedCardNumber("4111111111111111", true));
+        ++configured;
+        return cell;
+    }
+    int configured = 0;
+};
+
+TEST_F(CardCellTest, DequeuedFromTheCarouselCardsShowTheirFrontAndFlipOnceAfterManyReloads) {
+    auto layout = UICollectionViewFlowLayout::create();
+    layout->setScrollDirection(UICollectionViewScrollDirectionHorizontal);
+    layout->setItemSize(CGSizeMake(300, 200));
+    layout->setMinimumLineSpacing(20);
+    auto carousel = UICollectionView::create(CGRectMake(0, 340, 375, 210), layout);
+    auto source = std::make_shared<Carousel>();
+    carousel->setDataSource(source);
+    carousel->registerNib(UINib::nibWithNibName(MyCardsCollectionViewCell::kNibName, frameworkBundle()),
+                          MyCardsCollectionViewCell::kReuseIdentifier);
+    host.rootScreen()->view()->addSubview(carousel);
+    for (int i = 0; i < 5; ++i) {
+        carousel->reloadData();
+        carousel->layoutIfNeeded();
+    }
+    EXPECT_GE(source->configured, 5);
+    auto first = std::dynamic_pointer_cast<MyCardsCollectionViewCell>(
+        carousel->cellForItemAtIndexPath(NSIndexPath::indexPathForItem(0, 0)));
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->backView->isHidden());
+    EXPECT_EQ(first->lbl_cardNumber->text(), "✱✱✱✱ ✱✱✱✱ ✱✱✱✱ 1111");
+    EXPECT_EQ(first->frontView->gestureRecognizers().size(), 1u);
+    ASSERT_TRUE(host.tap(first->frontView.get()));
+    EXPECT_EQ(AnimationLog::recordsForView(first->mainContainerView.get().get()).size(), 1u);
+    EXPECT_FALSE(first->backView->isHidden());
 }
 
 TEST_F(CardCellTest, LooksLikeACardMaskedInFullAndFromBehind) {
