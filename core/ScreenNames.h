@@ -33,6 +33,8 @@ FV_SCREEN(CardToBankTransferViewController);
 FV_SCREEN(BankAccountsListViewController);
 FV_SCREEN(CardToBankTransferConfirmationViewController);
 FV_SCREEN(CardToBankTransferSuccessViewController);
+FV_SCREEN(TransferConfirmationViewController);
+FV_SCREEN(TransferSuccessViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -60,6 +62,8 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::BankAccountsListViewController, true},
     {screen::CardToBankTransferConfirmationViewController, true},
     {screen::CardToBankTransferSuccessViewController, true},
+    {screen::TransferConfirmationViewController, true},
+    {screen::TransferSuccessViewController, true},
 };
 
 }  // namespace fv
