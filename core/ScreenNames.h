@@ -35,6 +35,8 @@ FV_SCREEN(CardToBankTransferConfirmationViewController);
 FV_SCREEN(CardToBankTransferSuccessViewController);
 FV_SCREEN(TransferConfirmationViewController);
 FV_SCREEN(TransferSuccessViewController);
+FV_SCREEN(AccountAddedSuccessfullyViewController);
+FV_SCREEN(UnVerifiedAccountAddedViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -64,6 +66,8 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::CardToBankTransferSuccessViewController, true},
     {screen::TransferConfirmationViewController, true},
     {screen::TransferSuccessViewController, true},
+    {screen::AccountAddedSuccessfullyViewController, true},
+    {screen::UnVerifiedAccountAddedViewController, true},
 };
 
 }  // namespace fv
