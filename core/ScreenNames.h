@@ -51,7 +51,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::CardControlViewController, false},
     {screen::TransactionsViewController, false},
     {screen::DirectDepositViewController, false},
-    {screen::BankTransferViewController, false},
+    {screen::BankTransferViewController, true},
     {screen::LoadCheckViewController, false},
     {screen::LoadCenterViewController, false},
     {screen::LocationsViewController, false},
