@@ -100,8 +100,8 @@ void LocationProvider::deliverLocations(const std::vector<CLLocation>& locations
 
 void LocationProvider::scheduleLocations(const std::vector<std::pair<double, CLLocation>>& route) {
     std::weak_ptr<LocationProvider> weak = current();
-    for (const auto& [delay, fix] : route) {
-        RunLoop::main().postAfter(std::max(0.0, delay), [weak, fix] {
+    for (const auto& step : route) {
+        RunLoop::main().postAfter(std::max(0.0, step.first), [weak, fix = step.second] {
             auto self = weak.lock();
             if (!self) return;
             const Date now{RunLoop::main().wallTime()};

@@ -255,7 +255,7 @@ CGPoint UIScrollView::proposedTarget(CGPoint v) const {
     }
     if (!canScrollHorizontally() || lockedAxis_ == 2) t.x = o.x;
     if (!canScrollVertically() || lockedAxis_ == 1) t.y = o.y;
-    return clampedContentOffset(t);
+    return t;
 }
 
 void UIScrollView::handlePan(UIPanGestureRecognizer* pan) {
@@ -293,16 +293,19 @@ void UIScrollView::handlePan(UIPanGestureRecognizer* pan) {
 
 void UIScrollView::endDrag(CGPoint velocity) {
     if (!dragging_) return;
-    CGPoint target = proposedTarget(velocity);
-    if (auto d = delegate()) {
-        d->scrollViewWillEndDragging(*this, velocity, &target);
-        target = clampedContentOffset(target);
-    }
+    const CGPoint proposed = proposedTarget(velocity);
+    CGPoint wanted = clampedContentOffset(proposed);
+    if (auto d = delegate()) d->scrollViewWillEndDragging(*this, velocity, &wanted);
+    const bool replaced = !(wanted == clampedContentOffset(proposed));
+    CGPoint target = clampedContentOffset(wanted);
     tracking_ = dragging_ = false;
     lockedAxis_ = 0;
     bool decelerate = !(target == contentOffset());
     if (auto d = delegate()) d->scrollViewDidEndDragging(*this, decelerate);
     if (!decelerate || dragging_) return;
+    // The delegate may have changed the insets on release (a pull-to-refresh holding the list open):
+    // the bounce settles where the throw would end within the range as it is now.
+    target = clampedContentOffset(replaced ? wanted : proposed);
     decelerating_ = true;
     if (auto d = delegate()) d->scrollViewWillBeginDecelerating(*this);
     if (decelerating_) startAnimation(target, true);

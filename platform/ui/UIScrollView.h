@@ -139,7 +139,7 @@ class UIScrollView : public UIView, public UIGestureRecognizerDelegate {
     bool canScrollHorizontally() const;
     bool canScrollVertically() const;
     CGPoint dragOffset(CGPoint translation) const;
-    CGPoint proposedTarget(CGPoint velocityPerMs) const;
+    CGPoint proposedTarget(CGPoint velocityPerMs) const;  // where the throw would end, unclamped
     void endDrag(CGPoint velocityPerMs);
 
     CGSize contentSize_ = CGSizeZero;

@@ -261,6 +261,7 @@ TEST_F(PullToRefreshTest, UserPullsTheListDownAndLetsGo) {
     EXPECT_EQ(list->topTriggers, 1);
     EXPECT_TRUE(view()->isLoading());
     EXPECT_EQ(table->contentInset(), UIEdgeInsetsMake(kHeight, 0, 0, 0));
+    EXPECT_EQ(table->contentOffset().y, -kHeight) << "the list stays open while it loads";
 
     list->top->tableViewReloadFinishedAnimated(true);
     host.advance(1);

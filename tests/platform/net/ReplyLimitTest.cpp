@@ -36,20 +36,23 @@ class ReplyLimitTest : public ::testing::TestWithParam<LimitCase> {
 
 TEST_P(ReplyLimitTest, ServiceRepliesAreCappedAtFourMebibytes) {
     const LimitCase& c = GetParam();
-    const std::string reply = jsonOfSize(c.replyBytes);
-    server.server.Post("/reply", [&](const httplib::Request&, httplib::Response& res) {
-        if (c.announced) {
-            res.set_content(reply, "application/json");
-            return;
-        }
-        res.set_chunked_content_provider(
-            "application/json", [&reply](std::size_t offset, httplib::DataSink& sink) {
-                std::size_t n = std::min<std::size_t>(64 * 1024, reply.size() - offset);
-                sink.write(reply.data() + offset, n);
-                if (offset + n == reply.size()) sink.done();
-                return true;
-            });
-    });
+    // The server's threads may still be sending after the test body has its answer: they own what
+    // they read.
+    auto reply = std::make_shared<const std::string>(jsonOfSize(c.replyBytes));
+    server.server.Post("/reply",
+                       [reply, announced = c.announced](const httplib::Request&, httplib::Response& res) {
+                           if (announced) {
+                               res.set_content(*reply, "application/json");
+                               return;
+                           }
+                           res.set_chunked_content_provider(
+                               "application/json", [reply](std::size_t offset, httplib::DataSink& sink) {
+                                   std::size_t n = std::min<std::size_t>(64 * 1024, reply->size() - offset);
+                                   sink.write(reply->data() + offset, n);
+                                   if (offset + n == reply->size()) sink.done();
+                                   return true;
+                               });
+                       });
     server.start();
 
     HTTPSessionClient client(server.url("/"));
