@@ -20,6 +20,8 @@ enum class CGPathDrawingMode { Fill, EOFill, Stroke, FillStroke, EOFillStroke };
 
 enum class CGLineCap { Butt, Round, Square };
 enum class CGLineJoin { Miter, Round, Bevel };
+// How drawn images are sampled; None takes the nearest pixel, so no edge is smoothed.
+enum class CGInterpolationQuality { Default, None, Low, Medium, High };
 
 // Whether a gradient also paints before its start and after its end.
 enum CGGradientDrawingOptions : unsigned {
@@ -57,6 +59,8 @@ class CGContext {
     void setLineDash(CGFloat phase, const std::vector<CGFloat>& lengths);  // empty = solid
     void setAlpha(CGFloat alpha);                                          // global alpha 0..1
     void setBlendMode(CGBlendMode mode);
+    void setInterpolationQuality(CGInterpolationQuality quality) { state_.interpolation = quality; }
+    CGInterpolationQuality interpolationQuality() const { return state_.interpolation; }
     // A blurred shadow under everything drawn until reset; none or a zero-alpha colour switches it off.
     void setShadow(CGSize offset, CGFloat blur, const UIColorPtr& color);
     // Where shadows of filled and stroked paths keep their blurred masks until the shape changes;
@@ -109,6 +113,7 @@ class CGContext {
         UIColorPtr stroke = UIColor::blackColor();
         CGFloat alpha = 1;
         CGBlendMode blend = CGBlendMode::Normal;
+        CGInterpolationQuality interpolation = CGInterpolationQuality::Default;
         CGSize shadowOffset{};
         CGFloat shadowBlur = 0;
         UIColorPtr shadowColor;
