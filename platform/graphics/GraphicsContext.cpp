@@ -58,9 +58,7 @@ void blurRow(unsigned char* p, int n, int r, const BoxDivisor& divide, std::vect
 // The same down the columns, a whole row at a time so that memory is read in order.
 void blurColumns(unsigned char* data, int w, int h, int stride, int r, const BoxDivisor& divide,
                  std::vector<unsigned char>& copy, std::vector<std::uint32_t>& sums) {
-    const auto row = [&](unsigned char* base, int y) {
-        return base + static_cast<std::ptrdiff_t>(y) * stride;
-    };
+    const auto row = [&](unsigned char* base, int y) { return base + static_cast<std::ptrdiff_t>(y) * stride; };
     std::copy(data, row(data, h), copy.begin());
     std::fill(sums.begin(), sums.begin() + w, 0);
     for (int y = 0; y <= std::min(r, h - 1); ++y) {
@@ -92,8 +90,7 @@ void blurAlpha(cairo_surface_t* surface, int radius) {
     std::vector<unsigned char> copy(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
     std::vector<std::uint32_t> sums(static_cast<std::size_t>(w));
     for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y)
-            blurRow(data + static_cast<std::ptrdiff_t>(y) * stride, w, radius, divide, line);
+        for (int y = 0; y < h; ++y) blurRow(data + static_cast<std::ptrdiff_t>(y) * stride, w, radius, divide, line);
         blurColumns(data, w, h, stride, radius, divide, copy, sums);
     }
     cairo_surface_mark_dirty(surface);
@@ -300,8 +297,8 @@ constexpr int kMaxBlurRadius = 2000;
 // Paints `shape` (drawn opaque on the context it is given) as a blurred mask in the shadow colour,
 // offset and clipped like the context's own drawing. `userBounds` is what the shape covers; `key`
 // describes the shape in user space, for `cache` (which may be none).
-void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
-                 const std::function<void(cairo_t*)>& shape, ShadowCache* cache, std::vector<double> key) {
+void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds, const std::function<void(cairo_t*)>& shape,
+                 ShadowCache* cache, std::vector<double> key) {
     double x0, y0, x1, y1;
     deviceBounds(cr, userBounds, x0, y0, x1, y1);
     double ox = s.offset.width, oy = s.offset.height;
@@ -311,8 +308,8 @@ void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
     const double blur = s.blur * std::sqrt(std::abs(m.xx * m.yy - m.xy * m.yx));
     // Three box passes of width w have the variance of a Gaussian with sigma^2 = (w^2 - 1) / 4; the
     // blur is taken as twice sigma.
-    const int radius =
-        std::clamp(static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)), 0, kMaxBlurRadius);
+    const int radius = std::clamp(static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)), 0,
+                                  kMaxBlurRadius);
     double cx0, cy0, cx1, cy1;
     cairo_clip_extents(cr, &cx0, &cy0, &cx1, &cy1);
     deviceBounds(cr, CGRectMake(cx0, cy0, cx1 - cx0, cy1 - cy0), cx0, cy0, cx1, cy1);
@@ -425,10 +422,9 @@ void CGContext::drawPath(CGPathDrawingMode mode) {
             key.insert(key.end(), dash.begin(), dash.end());
             appendPath(key, path);
         }
-        paintShadow(
-            cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
-            CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); }, st.shadowCache,
-            std::move(key));
+        paintShadow(cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
+                    CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); }, st.shadowCache,
+                    std::move(key));
     }
     cairo_save(cr_);
     cairo_set_operator(cr_, cairoOperator(st.blend));
@@ -547,8 +543,7 @@ void CGContext::drawImage(const UIImage& image, CGRect rect, const UIColorPtr& t
         cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image.cairoSurface());
         cairo_pattern_set_matrix(pattern, &m);
         cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
-        if (st.interpolation == CGInterpolationQuality::None)
-            cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+        if (st.interpolation == CGInterpolationQuality::None) cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
         if (forShadow || asTemplate) {
             setSourceColor(t, forShadow ? UIColor::blackColor() : tint, forShadow ? 1 : st.alpha);
             cairo_mask(t, pattern);
