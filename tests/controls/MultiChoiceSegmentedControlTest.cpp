@@ -7,6 +7,7 @@
 #include "controls/MultiChoiceSegmentedControl.h"
 #include "platform/foundation/NSIndexSet.h"
 #include "platform/testing/TestHost.h"
+#include "platform/ui/UINib.h"
 
 namespace fv {
 namespace {
@@ -200,6 +201,28 @@ TEST_F(MultiChoiceSegmentedControlTest, LayoutKeepsTheMultipleSelectionShown) {
     control->setNeedsLayout();
     host.runUntilIdle();
     EXPECT_EQ(shown(*control), (std::vector<std::size_t>{0, 2}));
+}
+
+TEST_F(MultiChoiceSegmentedControlTest, FromAnInterfaceFileTapsSelectSeveral) {
+    auto nib = UINib::nibWithXML(R"(<interface>
+  <MultiChoiceSegmentedControl id="types" frame="20 200 335 32">
+    <segment title="ATM"/><segment title="Branch"/><segment title="Partner"/>
+  </MultiChoiceSegmentedControl>
+</interface>)",
+                                 "MultiChoiceSample");
+    auto objects = nib->instantiateWithOwner(nullptr);
+    ASSERT_TRUE(nib->errors().empty()) << nib->errors().front();
+    ASSERT_EQ(objects.size(), 1u);
+    auto control = std::dynamic_pointer_cast<MultiChoiceSegmentedControl>(objects.front());
+    ASSERT_NE(control, nullptr);
+    control->setDelegate(delegate);
+    host.rootScreen()->view()->addSubview(control);
+    host.runUntilIdle();
+    ASSERT_TRUE(tapSegment(control, 0));
+    ASSERT_TRUE(tapSegment(control, 2));
+    EXPECT_EQ(control->selectedSegmentTitles(), (std::vector<std::string>{"ATM", "Partner"}));
+    EXPECT_EQ(shown(*control), (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(delegate->calls.size(), 2u);
 }
 
 TEST_F(MultiChoiceSegmentedControlTest, SnapshotTwoOfThreeSelected) {

@@ -9,6 +9,7 @@
 
 #include "controls/SoftGradientView.h"
 #include "platform/testing/TestHost.h"
+#include "platform/ui/UINib.h"
 #include "platform/ui/UIViewRendering.h"
 
 namespace fv {
@@ -172,6 +173,24 @@ TEST_F(SoftGradientViewTest, HardEdgeSplitsTheColoursAtTheRatio) {
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(pixelAt(*image, 50, 20), 0xffff0000u);
     EXPECT_EQ(pixelAt(*image, 50, 30), 0xff0000ffu);
+}
+
+TEST_F(SoftGradientViewTest, InterfaceFileSetsThePropertiesByName) {
+    auto nib = UINib::nibWithXML(R"(<interface>
+  <SoftGradientView id="band" frame="0 0 200 100" firstColor="#FF0000" secondColor="#0000FF"
+                    angleº="90" colorRatio="0.25" fadeIntensity="0.5" isBlur="YES" blurOpacity="2"/>
+</interface>)",
+                                 "GradientSample");
+    auto objects = nib->instantiateWithOwner(nullptr);
+    ASSERT_TRUE(nib->errors().empty()) << nib->errors().front();
+    ASSERT_EQ(objects.size(), 1u);
+    auto view = std::dynamic_pointer_cast<SoftGradientView>(objects.front());
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(*view->firstColor() == *UIColor::redColor());
+    EXPECT_DOUBLE_EQ(view->angleº(), 135);
+    EXPECT_DOUBLE_EQ(view->locations().firstColor, 0.125);
+    EXPECT_TRUE(view->isBlur());
+    EXPECT_DOUBLE_EQ(view->blurOpacity(), 0.5);
 }
 
 TEST_F(SoftGradientViewTest, SnapshotSoftDiagonal) {
