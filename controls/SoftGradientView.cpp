@@ -143,9 +143,14 @@ void SoftGradientView::drawRect(CGRect rect) {
     checkBlurStatusAndUpdateOpacity();
 }
 
+// While the blur shows, a new colour keeps the blur's translucency rather than waiting for a redraw.
 void SoftGradientView::updateColors() {
     if (!gradientLayer_) return;
-    gradientLayer_->colors = {firstColor_, secondColor_};
+    if (blurLayer_ && blurLayer_->superlayer()) {
+        gradientLayer_->colors = {blurColor(firstColor_), blurColor(secondColor_)};
+    } else {
+        gradientLayer_->colors = {firstColor_, secondColor_};
+    }
     gradientLayer_->setNeedsDisplay();
 }
 
@@ -173,6 +178,7 @@ void SoftGradientView::checkBlurStatusAndUpdateOpacity() {
         blurLayer_->removeFromSuperlayer();
         blurLayer_.reset();
         blurView_.reset();
+        updateColors();
     }
     gradientLayer_->setNeedsDisplay();
 }

@@ -148,6 +148,8 @@ TEST_F(SoftGradientViewTest, BlurMakesBothColoursTranslucentOverTheBlurAndGoesAw
     host.runUntilIdle();
     ASSERT_NE(view->gradientLayer(), nullptr);
     for (const auto& c : view->gradientLayer()->colors) EXPECT_NEAR(c->alpha(), 0.4, 1e-12);
+    view->setFirstColor(UIColor::greenColor());
+    EXPECT_NEAR(view->gradientLayer()->colors[0]->alpha(), 0.4, 1e-12);
     ASSERT_NE(view->blurView(), nullptr);
     const auto& layers = view->layer()->sublayers();
     ASSERT_GE(layers.size(), 2u);
