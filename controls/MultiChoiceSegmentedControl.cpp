@@ -48,14 +48,14 @@ void MultiChoiceSegmentedControl::awakeFromNib() {
 }
 
 void MultiChoiceSegmentedControl::setSelectedSegmentIndexes(const NSIndexSet& indexes) {
-    const std::size_t count = numberOfSegments();
-    selectedIndexes_ = indexes.indexesPassingTest([count](std::size_t i) { return i < count; });
+    selectedIndexes_ = NSMutableIndexSet(indexes);
+    selectedIndexes_.removeIndexesInRange(NSMakeRange(numberOfSegments(), NSNotFound - numberOfSegments()));
     selectSegmentsOfSelectedIndexes();
 }
 
 void MultiChoiceSegmentedControl::selectAllSegments(bool select) {
-    setSelectedSegmentIndexes(select ? NSIndexSet::indexSetWithIndexesInRange(0, numberOfSegments())
-                                     : NSIndexSet());
+    setSelectedSegmentIndexes(
+        select ? NSIndexSet::indexSetWithIndexesInRange(NSMakeRange(0, numberOfSegments())) : NSIndexSet());
 }
 
 std::vector<std::string> MultiChoiceSegmentedControl::selectedSegmentTitles() const {
@@ -72,7 +72,7 @@ long MultiChoiceSegmentedControl::selectedSegmentIndex() const {
 }
 
 void MultiChoiceSegmentedControl::setSelectedSegmentIndex(long index) {
-    setSelectedSegmentIndexes(index < 0 ? NSIndexSet() : NSIndexSet{static_cast<std::size_t>(index)});
+    setSelectedSegmentIndexes(index < 0 ? NSIndexSet() : NSIndexSet(static_cast<std::size_t>(index)));
 }
 
 void MultiChoiceSegmentedControl::insertSegmentWithTitle(const std::string& title, std::size_t index,

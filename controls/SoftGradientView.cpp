@@ -92,7 +92,7 @@ void SoftGradientView::setBlurOpacity(double opacity) {
 CALayerPtr SoftGradientView::blurLayer() {
     if (!blurView_) {
         blurView_ =
-            UIVisualEffectView::create(UIBlurEffect::effectWithStyle(UIBlurEffectStyle::Light), bounds());
+            UIVisualEffectView::create(UIBlurEffect::effectWithStyle(UIBlurEffectStyleLight), bounds());
         blurLayer_ = blurView_->layer();
     }
     return blurLayer_;

@@ -16,12 +16,13 @@ class ShadowCache;
 
 enum class CGBlendMode { Normal, Copy, Clear };
 
+// How scaled images are sampled: None takes the nearest pixel (hard edges), the others smooth.
+enum class CGInterpolationQuality { Default, None, Low, Medium, High };
+
 enum class CGPathDrawingMode { Fill, EOFill, Stroke, FillStroke, EOFillStroke };
 
 enum class CGLineCap { Butt, Round, Square };
 enum class CGLineJoin { Miter, Round, Bevel };
-// How drawn images are sampled; None takes the nearest pixel, so no edge is smoothed.
-enum class CGInterpolationQuality { Default, None, Low, Medium, High };
 
 // Whether a gradient also paints before its start and after its end.
 enum CGGradientDrawingOptions : unsigned {
@@ -39,7 +40,8 @@ class CGContext {
 
     cairo_t* cairo() const { return cr_; }
 
-    // Saves and restores the transform, clip, colours, line width, alpha, shadow and blend mode.
+    // Saves and restores the transform, clip, colours, line width, alpha, shadow, blend mode and
+    // interpolation quality.
     void saveGState();
     void restoreGState();
 
@@ -113,11 +115,11 @@ class CGContext {
         UIColorPtr stroke = UIColor::blackColor();
         CGFloat alpha = 1;
         CGBlendMode blend = CGBlendMode::Normal;
-        CGInterpolationQuality interpolation = CGInterpolationQuality::Default;
         CGSize shadowOffset{};
         CGFloat shadowBlur = 0;
         UIColorPtr shadowColor;
         ShadowCache* shadowCache = nullptr;
+        CGInterpolationQuality interpolation = CGInterpolationQuality::Default;
     };
     cairo_t* cr_;
     State state_;

@@ -1,32 +1,37 @@
 #pragma once
-// Blur effect views. There is nothing behind a layer to sample here, so the effect is a translucent
-// wash in the style's tone over whatever lies below, which is how a blur of a calm backdrop reads.
+// A blur effect view. Nothing behind it is blurred: it paints a translucent tint of its style over
+// its bounds (white for the light styles, black for dark), which is what a frosted pane looks like
+// in a still picture. The tint lives in its layer's background, so the layer alone, placed in
+// another layer tree, draws it too.
 #include <memory>
 
+#include "platform/ui/UIBlurEffect.h"
 #include "platform/ui/UIView.h"
 
 namespace fv {
-
-enum class UIBlurEffectStyle { ExtraLight, Light, Dark };
-
-struct UIBlurEffect {
-    static UIBlurEffect effectWithStyle(UIBlurEffectStyle style) { return UIBlurEffect{style}; }
-    UIBlurEffectStyle style = UIBlurEffectStyle::Light;
-};
 
 class UIVisualEffectView;
 using UIVisualEffectViewPtr = std::shared_ptr<UIVisualEffectView>;
 
 class UIVisualEffectView : public UIView {
     FV_CLASS(UIVisualEffectView, UIView)
-    static UIVisualEffectViewPtr create(UIBlurEffect effect, CGRect frame = CGRectZero);
+    // initWithEffect:. None shows nothing.
+    static UIVisualEffectViewPtr create(UIBlurEffectPtr effect, CGRect frame = CGRectZero);
     UIVisualEffectView();
-    UIVisualEffectView(UIBlurEffect effect, CGRect frame);
+    UIVisualEffectView(UIBlurEffectPtr effect, CGRect frame);
+    ~UIVisualEffectView() override;
 
-    UIBlurEffect effect() const { return effect_; }
+    UIBlurEffectPtr effect() const { return effect_; }
+    void setEffect(UIBlurEffectPtr effect);
+    // Where content goes that should sit on the effect.
+    const UIViewPtr& contentView() const { return contentView_; }
+
+    // The tint a style paints.
+    static UIColorPtr tintForStyle(UIBlurEffectStyle style);
 
   private:
-    UIBlurEffect effect_;
+    UIBlurEffectPtr effect_;
+    UIViewPtr contentView_;
 };
 
 }  // namespace fv

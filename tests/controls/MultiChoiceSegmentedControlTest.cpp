@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -24,6 +25,12 @@ struct RecordingDelegate : MultiChoiceSegmentedControlDelegate {
 
 std::vector<std::size_t> indexesOf(const NSIndexSet& set) {
     return {set.begin(), set.end()};
+}
+
+NSIndexSet indexes(std::initializer_list<std::size_t> list) {
+    NSMutableIndexSet set;
+    for (std::size_t i : list) set.addIndex(i);
+    return set;
 }
 
 CGPoint centreOf(const UIViewPtr& view) {
@@ -60,7 +67,7 @@ class MultiChoiceSegmentedControlTest : public TestHostFixture {
 
 TEST_F(MultiChoiceSegmentedControlTest, TapsToggleButTheLastSelectedStays) {
     auto control = show();
-    control->setSelectedSegmentIndexes(NSIndexSet{0, 2});
+    control->setSelectedSegmentIndexes(indexes({0, 2}));
     ASSERT_TRUE(tapSegment(control, 2));
     EXPECT_EQ(indexesOf(control->selectedSegmentIndexes()), (std::vector<std::size_t>{0}));
     ASSERT_TRUE(tapSegment(control, 0));
@@ -89,7 +96,7 @@ TEST_F(MultiChoiceSegmentedControlTest, TapWithoutDelegateStillToggles) {
 
 TEST_F(MultiChoiceSegmentedControlTest, SettingTheSelectionDropsIndexesBeyondTheSegmentsAndTellsNobody) {
     auto control = show();
-    control->setSelectedSegmentIndexes(NSIndexSet{0, 5});
+    control->setSelectedSegmentIndexes(indexes({0, 5}));
     EXPECT_EQ(indexesOf(control->selectedSegmentIndexes()), (std::vector<std::size_t>{0}));
     control->selectAllSegments(true);
     EXPECT_EQ(indexesOf(control->selectedSegmentIndexes()), (std::vector<std::size_t>{0, 1, 2}));
@@ -101,7 +108,7 @@ TEST_F(MultiChoiceSegmentedControlTest, SettingTheSelectionDropsIndexesBeyondThe
 
 TEST_F(MultiChoiceSegmentedControlTest, SelectedIndexIsTheLowestOrMinusOne) {
     auto control = show();
-    control->setSelectedSegmentIndexes(NSIndexSet{1, 2});
+    control->setSelectedSegmentIndexes(indexes({1, 2}));
     EXPECT_EQ(control->selectedSegmentIndex(), 1);
     control->setSelectedSegmentIndexes(NSIndexSet());
     EXPECT_EQ(control->selectedSegmentIndex(), -1);
@@ -115,7 +122,7 @@ TEST_F(MultiChoiceSegmentedControlTest, SelectedIndexIsTheLowestOrMinusOne) {
 
 TEST_F(MultiChoiceSegmentedControlTest, InsertingShiftsTheSelectionUp) {
     auto control = show();
-    control->setSelectedSegmentIndexes(NSIndexSet{0, 1});
+    control->setSelectedSegmentIndexes(indexes({0, 1}));
     control->insertSegmentWithTitle("Kiosk", 0);
     EXPECT_EQ(indexesOf(control->selectedSegmentIndexes()), (std::vector<std::size_t>{1, 2}));
     EXPECT_EQ(control->selectedSegmentTitles(), (std::vector<std::string>{"ATM", "Branch"}));
@@ -152,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Seams, MultiChoiceRemoval,
 
 TEST_F(MultiChoiceSegmentedControlTest, AnimatedRemovalSortsAgainOnceSettled) {
     auto control = show({"A", "B", "C"});
-    control->setSelectedSegmentIndexes(NSIndexSet{0, 2});
+    control->setSelectedSegmentIndexes(indexes({0, 2}));
     control->removeSegmentAtIndex(0, true);
     EXPECT_EQ(indexesOf(control->selectedSegmentIndexes()), (std::vector<std::size_t>{1}));
     host.advance(0.5);
@@ -196,7 +203,7 @@ TEST_F(MultiChoiceSegmentedControlTest, OnlySegmentViewsAreSortedByTheirPosition
 
 TEST_F(MultiChoiceSegmentedControlTest, LayoutKeepsTheMultipleSelectionShown) {
     auto control = show();
-    control->setSelectedSegmentIndexes(NSIndexSet{0, 2});
+    control->setSelectedSegmentIndexes(indexes({0, 2}));
     control->setFrame(CGRectMake(10, 200, 300, 32));
     control->setNeedsLayout();
     host.runUntilIdle();
@@ -227,7 +234,7 @@ TEST_F(MultiChoiceSegmentedControlTest, FromAnInterfaceFileTapsSelectSeveral) {
 
 TEST_F(MultiChoiceSegmentedControlTest, SnapshotTwoOfThreeSelected) {
     auto control = show();
-    control->setSelectedSegmentIndexes(NSIndexSet{0, 2});
+    control->setSelectedSegmentIndexes(indexes({0, 2}));
     host.runUntilIdle();
     EXPECT_TRUE(host.snapshot("MultiChoiceSegmentedTwoOfThree", control));
 }
