@@ -72,4 +72,34 @@ void insetsProperty(ClassBuilder<T>& b, const std::string& name, Get get, Set se
         });
 }
 
+// The words of the text-entry traits that every editable text view shares in interface files.
+template <typename T>
+void textInputTraitNames(ClassBuilder<T>& b) {
+    b.enumNames("textAlignment",
+                {{"left", 0}, {"center", 1}, {"right", 2}, {"justified", 3}, {"natural", 4}});
+    b.enumNames("keyboardType", {{"default", 0},
+                                 {"asciiCapable", 1},
+                                 {"numbersAndPunctuation", 2},
+                                 {"URL", 3},
+                                 {"numberPad", 4},
+                                 {"phonePad", 5},
+                                 {"namePhonePad", 6},
+                                 {"emailAddress", 7},
+                                 {"decimalPad", 8}});
+    b.enumNames("returnKeyType", {{"default", 0},
+                                  {"go", 1},
+                                  {"google", 2},
+                                  {"join", 3},
+                                  {"next", 4},
+                                  {"route", 5},
+                                  {"search", 6},
+                                  {"send", 7},
+                                  {"yahoo", 8},
+                                  {"done", 9}});
+    b.enumNames("autocapitalizationType",
+                {{"none", 0}, {"words", 1}, {"sentences", 2}, {"allCharacters", 3}});
+    b.enumNames("autocorrectionType", {{"default", 0}, {"no", 1}, {"yes", 2}});
+    b.enumNames("keyboardAppearance", {{"default", 0}, {"dark", 1}, {"light", 2}});
+}
+
 }  // namespace fv
