@@ -26,6 +26,12 @@ class ApiDataModel {
     // None before the first reply.
     std::shared_ptr<GetNewCardResponseModel> getNewCardResponse() const { return response_; }
 
+    // Drops the request and the response, as in a fresh process; for tests only.
+    void resetForTesting() {
+        request_.reset();
+        response_.reset();
+    }
+
     ApiDataModel(const ApiDataModel&) = delete;
     ApiDataModel& operator=(const ApiDataModel&) = delete;
 

@@ -33,6 +33,10 @@ FV_SCREEN(CardToBankTransferViewController);
 FV_SCREEN(BankAccountsListViewController);
 FV_SCREEN(CardToBankTransferConfirmationViewController);
 FV_SCREEN(CardToBankTransferSuccessViewController);
+FV_SCREEN(TransferConfirmationViewController);
+FV_SCREEN(TransferSuccessViewController);
+FV_SCREEN(AccountAddedSuccessfullyViewController);
+FV_SCREEN(UnVerifiedAccountAddedViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -47,7 +51,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::CardControlViewController, false},
     {screen::TransactionsViewController, false},
     {screen::DirectDepositViewController, false},
-    {screen::BankTransferViewController, false},
+    {screen::BankTransferViewController, true},
     {screen::LoadCheckViewController, false},
     {screen::LoadCenterViewController, false},
     {screen::LocationsViewController, false},
@@ -60,6 +64,10 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::BankAccountsListViewController, true},
     {screen::CardToBankTransferConfirmationViewController, true},
     {screen::CardToBankTransferSuccessViewController, true},
+    {screen::TransferConfirmationViewController, true},
+    {screen::TransferSuccessViewController, true},
+    {screen::AccountAddedSuccessfullyViewController, true},
+    {screen::UnVerifiedAccountAddedViewController, true},
 };
 
 }  // namespace fv

@@ -1,7 +1,5 @@
 #include "transfers/CardToBankTransferSuccessViewController.h"
 
-#include "core/ThemeManager.h"
-
 namespace fv {
 
 FV_REGISTER_CLASS(CardToBankTransferSuccessViewController);
@@ -14,23 +12,8 @@ void CardToBankTransferSuccessViewController::registerMembers(
 
 CardToBankTransferSuccessViewController::~CardToBankTransferSuccessViewController() = default;
 
-void CardToBankTransferSuccessViewController::viewDidLoad() {
-    BaseViewController::viewDidLoad();
-    formatView();
-}
-
-void CardToBankTransferSuccessViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
-void CardToBankTransferSuccessViewController::formatView() {
-    btn_continue->setBackgroundColor(UIColor::clearColor());
-    applyThemeBand(*view_navbar);
-}
-
 void CardToBankTransferSuccessViewController::continuePressed(UIButton*) {
-    if (auto nav = navigationController()) nav->popToRootViewControllerAnimated(true);
+    popToRoot();
 }
 
 }  // namespace fv

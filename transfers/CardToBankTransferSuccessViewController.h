@@ -1,30 +1,19 @@
 #pragma once
 // The last screen of a card-to-bank transfer: the transfer is shown as done, and Continue returns to
 // the first screen of the navigation stack.
-#include <memory>
-#include <string>
-
 #include "platform/foundation/Bundle.h"
-#include "screenkit/BaseViewController.h"
-#include "screenkit/CustomButton.h"
+#include "screenkit/FlowEndBase.h"
 
 namespace fv {
 
-class CardToBankTransferSuccessViewController : public BaseViewController {
-    FV_CLASS(CardToBankTransferSuccessViewController, BaseViewController)
+class CardToBankTransferSuccessViewController : public FlowEndBase {
+    FV_CLASS(CardToBankTransferSuccessViewController, FlowEndBase)
     static void registerMembers(ClassBuilder<CardToBankTransferSuccessViewController>& b);
     // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
-    using BaseViewController::BaseViewController;
+    using FlowEndBase::FlowEndBase;
     ~CardToBankTransferSuccessViewController() override;
 
-    void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
-    // Once: the button's and the bar's colours.
-    void formatView();
     void continuePressed(UIButton* sender);
-
-    FV_OUTLET(UIView, view_navbar);
-    FV_OUTLET(CustomButton, btn_continue);
 };
 
 }  // namespace fv

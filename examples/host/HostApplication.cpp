@@ -23,6 +23,8 @@ std::string HostApplication::defaultBundlePath() {
 HostApplication::HostApplication(const Options& options) {
     NSBundle::setMainBundlePath(options.bundlePath.empty() ? defaultBundlePath() : options.bundlePath);
     RunLoop::main().setVirtualClock(options.virtualClock);
+    backend_.setCardLastFour(kDemoCardLastFour);
+    backend_.start();
 
     root_ = HostRootViewController::create();
     nav_ = UINavigationController::create(root_);

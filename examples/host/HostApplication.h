@@ -1,9 +1,11 @@
 #pragma once
 // The example host's application object: its main bundle, its key window and its own navigation
 // stack around its first screen, then the framework prepared through SDKManager. One per process run
-// (or per test); the destructor takes the window down again.
+// (or per test); the destructor takes the window down again. The framework's backend is the host's
+// own demo backend on loopback, started with the application and stopped with it.
 #include <string>
 
+#include "examples/host/DemoBackend.h"
 #include "examples/host/HostRootViewController.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UIWindow.h"
@@ -28,11 +30,18 @@ class HostApplication {
     // else the one in the source tree.
     static std::string defaultBundlePath();
 
+    // The last four digits of the cards the demo backend issues.
+    static constexpr const char* kDemoCardLastFour = "4821";
+
     const UIWindowPtr& window() const { return window_; }
     const UINavigationControllerPtr& navigationController() const { return nav_; }
     const HostRootViewControllerPtr& rootScreen() const { return root_; }
+    // Issues cards, or fails on request for the error roads.
+    DemoBackend& demoBackend() { return backend_; }
 
   private:
+    // First, so that it is stopped last, once no screen can post any more.
+    DemoBackend backend_;
     UIWindowPtr window_;
     UINavigationControllerPtr nav_;
     HostRootViewControllerPtr root_;

@@ -241,6 +241,15 @@ std::string NSBundle::localizedStringForKey(const std::string& key, const std::s
     return value.empty() ? key : value;
 }
 
+Value NSBundle::infoDictionary() const {
+    auto info = PropertyList::readDictionary((fs::path(path_) / "Info.plist").string());
+    return info ? std::move(*info) : Value();
+}
+
+Value NSBundle::objectForInfoDictionaryKey(const std::string& key) const {
+    return infoDictionary()[key];
+}
+
 std::string NSLocalizedString(const std::string& key, const std::string& /*comment*/) {
     return NSBundle::mainBundle()->localizedStringForKey(key, "", "Localizable");
 }

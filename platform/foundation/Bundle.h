@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/foundation/StringsFile.h"
+#include "platform/foundation/Value.h"
 
 namespace fv {
 
@@ -54,6 +55,12 @@ class NSBundle {
     // non-empty, else the key itself.
     std::string localizedStringForKey(const std::string& key, const std::string& value,
                                       const std::string& table) const;
+
+    // The bundle's Info.plist as a dictionary: a null value when the file is missing or is not a
+    // property-list dictionary. Read at each call, so a host or test may rewrite it meanwhile.
+    Value infoDictionary() const;
+    // One entry of it; a null value when absent.
+    Value objectForInfoDictionaryKey(const std::string& key) const;
 
   private:
     const StringsFile::Table* table(const std::string& path) const;

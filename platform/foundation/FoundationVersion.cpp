@@ -11,7 +11,7 @@ namespace {
 std::atomic<double> version{kNSFoundationVersionNumberCurrent};
 
 [[maybe_unused]] const bool registered =
-    ResetHooks::add("foundation.foundationVersion", [] { version.store(kNSFoundationVersionNumberCurrent); });
+    ResetHooks::add("foundation.foundationVersion", [] { resetNSFoundationVersionNumber(); });
 
 }  // namespace
 
@@ -21,6 +21,10 @@ double NSFoundationVersionNumber() {
 
 void setNSFoundationVersionNumber(double value) {
     version.store(value);
+}
+
+void resetNSFoundationVersionNumber() {
+    version.store(kNSFoundationVersionNumberCurrent);
 }
 
 }  // namespace fv

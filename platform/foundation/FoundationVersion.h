@@ -9,5 +9,7 @@ inline constexpr double kNSFoundationVersionNumberCurrent = 1953.1;
 
 double NSFoundationVersionNumber();
 void setNSFoundationVersionNumber(double version);
+// Back to the current release; the test host calls this between tests.
+void resetNSFoundationVersionNumber();
 
 }  // namespace fv

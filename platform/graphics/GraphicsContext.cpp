@@ -543,6 +543,8 @@ void CGContext::drawImage(const UIImage& image, CGRect rect, const UIColorPtr& t
         cairo_pattern_t* pattern = cairo_pattern_create_for_surface(image.cairoSurface());
         cairo_pattern_set_matrix(pattern, &m);
         cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+        if (st.interpolation == CGInterpolationQuality::None)
+            cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
         if (forShadow || asTemplate) {
             setSourceColor(t, forShadow ? UIColor::blackColor() : tint, forShadow ? 1 : st.alpha);
             cairo_mask(t, pattern);

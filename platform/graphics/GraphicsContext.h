@@ -16,6 +16,9 @@ class ShadowCache;
 
 enum class CGBlendMode { Normal, Copy, Clear };
 
+// How scaled images are sampled: None takes the nearest pixel (hard edges), the others smooth.
+enum class CGInterpolationQuality { Default, None, Low, Medium, High };
+
 enum class CGPathDrawingMode { Fill, EOFill, Stroke, FillStroke, EOFillStroke };
 
 enum class CGLineCap { Butt, Round, Square };
@@ -37,7 +40,8 @@ class CGContext {
 
     cairo_t* cairo() const { return cr_; }
 
-    // Saves and restores the transform, clip, colours, line width, alpha, shadow and blend mode.
+    // Saves and restores the transform, clip, colours, line width, alpha, shadow, blend mode and
+    // interpolation quality.
     void saveGState();
     void restoreGState();
 
@@ -57,6 +61,8 @@ class CGContext {
     void setLineDash(CGFloat phase, const std::vector<CGFloat>& lengths);  // empty = solid
     void setAlpha(CGFloat alpha);                                          // global alpha 0..1
     void setBlendMode(CGBlendMode mode);
+    void setInterpolationQuality(CGInterpolationQuality quality) { state_.interpolation = quality; }
+    CGInterpolationQuality interpolationQuality() const { return state_.interpolation; }
     // A blurred shadow under everything drawn until reset; none or a zero-alpha colour switches it off.
     void setShadow(CGSize offset, CGFloat blur, const UIColorPtr& color);
     // Where shadows of filled and stroked paths keep their blurred masks until the shape changes;
@@ -113,6 +119,7 @@ class CGContext {
         CGFloat shadowBlur = 0;
         UIColorPtr shadowColor;
         ShadowCache* shadowCache = nullptr;
+        CGInterpolationQuality interpolation = CGInterpolationQuality::Default;
     };
     cairo_t* cr_;
     State state_;

@@ -5,6 +5,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/graphics/GraphicsContext.h"
 #include "platform/graphics/TextLayout.h"
+#include "platform/kits/KitTouch.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIEvent.h"
 
@@ -24,24 +25,6 @@ constexpr double kShowDuration = 0.25;
 std::weak_ptr<ThemedAlertView>& lastShown() {
     static std::weak_ptr<ThemedAlertView> alert;
     return alert;
-}
-
-// A touch down and up at a screen point, delivered to whatever the application's hit test finds.
-bool deliverTap(CGPoint point) {
-    auto hit = UIApplication::sharedApplication()->hitTest(point);
-    if (!hit || !hit->window()) return false;
-    auto touch = std::make_shared<UITouch>();
-    touch->view = hit;
-    touch->window = std::static_pointer_cast<UIWindow>(hit->window()->shared_from_this());
-    touch->locationInWindowPoint = touch->previousLocationInWindowPoint = point;
-    touch->timestamp = RunLoop::main().now();
-    auto event = std::make_shared<UIEvent>();
-    event->touches = {touch};
-    event->timestamp = touch->timestamp;
-    hit->touchesBegan({touch}, event.get());
-    touch->phase = UITouchPhaseEnded;
-    hit->touchesEnded({touch}, event.get());
-    return true;
 }
 
 TextStyle centred(const UIFontPtr& font, const UIColorPtr& color) {
@@ -154,13 +137,13 @@ std::optional<CGRect> ThemedAlertView::buttonFrame(const std::string& title) con
 bool ThemedAlertView::tapButton(const std::string& title) {
     auto frame = buttonFrame(title);
     if (!frame) return false;
-    return deliverTap({CGRectGetMidX(*frame), CGRectGetMidY(*frame)});
+    return kits::tapAtScreenPoint({CGRectGetMidX(*frame), CGRectGetMidY(*frame)});
 }
 
 bool ThemedAlertView::touchOutside() {
     if (!isVisible()) return false;
     CGPoint p{bounds().origin.x + 4, bounds().origin.y + 4};
-    return deliverTap(convertPointToView(p, nullptr));
+    return kits::tapAtScreenPoint(convertPointToView(p, nullptr));
 }
 
 // ---- layout and drawing ----

@@ -1,6 +1,7 @@
 #include "platform/ui/CALayer.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <cairo.h>
 
@@ -144,7 +145,9 @@ void CALayer::renderBackground(CGContext& context) {
         context.beginPath();
         addBoundsPathTo(context);
         context.clip();
-        context.drawImage(*contents, gravityRect(contentsGravity, r.size, contents->size()));
+        const CGRect target = gravityRect(contentsGravity, r.size, contents->size());
+        context.setInterpolationQuality(interpolationForImage(*contents, target, context));
+        context.drawImage(*contents, target);
         context.restoreGState();
     }
 }
@@ -210,6 +213,16 @@ void CALayer::renderInContext(const CGContextRef& context) {
     }
     context->restoreGState();
     needsDisplay_ = false;
+}
+
+CGInterpolationQuality CALayer::interpolationForImage(const UIImage& image, CGRect target,
+                                                      const CGContext& context) const {
+    const CGAffineTransform ctm = context.getCTM();
+    const double deviceScale = std::hypot(ctm.a, ctm.b);
+    const double imagePixels = image.size().width * image.scale();
+    const bool enlarged = std::abs(target.size.width) * deviceScale > imagePixels;
+    const std::string& filter = enlarged ? magnificationFilter : minificationFilter;
+    return filter == kCAFilterNearest ? CGInterpolationQuality::None : CGInterpolationQuality::Default;
 }
 
 }  // namespace fv

@@ -22,6 +22,11 @@ class UIView;
 using CALayerPtr = std::shared_ptr<CALayer>;
 using CAAnimationPtr = std::shared_ptr<CAAnimation>;
 
+// Sampling filters for scaled contents.
+inline constexpr const char* kCAFilterLinear = "linear";
+inline constexpr const char* kCAFilterNearest = "nearest";
+inline constexpr const char* kCAFilterTrilinear = "trilinear";
+
 class CALayer : public NSObject {
     FV_CLASS(CALayer, NSObject)
     static std::shared_ptr<CALayer> create() { return std::make_shared<CALayer>(); }
@@ -53,6 +58,13 @@ class CALayer : public NSObject {
     bool hidden = false;
     UIImagePtr contents;  // scaled to the bounds
     std::string contentsGravity = "resize";
+    // Contents drawn smaller than their pixels use the minification filter, larger the
+    // magnification filter; "nearest" keeps hard pixel edges (e.g. a code scaled up), the others smooth.
+    std::string minificationFilter = kCAFilterLinear;
+    std::string magnificationFilter = kCAFilterLinear;
+    // The sampling for `image` drawn into `target` (points) in `context`, by the filters above.
+    CGInterpolationQuality interpolationForImage(const UIImage& image, CGRect target,
+                                                 const CGContext& context) const;
     std::string name;
 
     // Sublayers, back to front. Adding a layer that has a superlayer moves it.

@@ -3,39 +3,30 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/foundation/ComposedCharacters.h"
 #include "platform/foundation/Text.h"
 
 namespace fv::textedit {
 
-namespace {
-
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-bool splitsPair(const std::u16string& s, std::size_t offset) {
-    return offset > 0 && offset < s.size() && isHighSurrogate(s[offset - 1]) && isLowSurrogate(s[offset]);
-}
-
-}  // namespace
-
 std::optional<NSRange> backwardDeletionRange(const std::string& text, NSRange selection) {
     if (selection.length > 0) return selection;
-    auto s = text::utf8ToUtf16(text);
-    std::size_t caret = selection.location;
-    if (caret == 0 || caret > s.size()) return std::nullopt;
-    std::size_t length = caret >= 2 && isLowSurrogate(s[caret - 1]) && isHighSurrogate(s[caret - 2]) ? 2 : 1;
-    return NSRange{caret - length, length};
+    const std::size_t caret = selection.location;
+    if (caret == 0) return std::nullopt;
+    for (const NSRange& r : text::composedCharacterRanges(text))
+        if (caret <= r.end()) return caret == r.end() ? r : NSRange{r.location, caret - r.location};
+    return std::nullopt;
 }
 
 NSRange clampedSelection(const std::string& text, NSRange range) {
-    auto s = text::utf8ToUtf16(text);
-    std::size_t start = std::min(range.location, s.size());
-    std::size_t end = start + std::min(range.length, s.size() - start);
-    if (splitsPair(s, start)) --start;
-    if (splitsPair(s, end)) ++end;
+    const std::vector<NSRange> characters = text::composedCharacterRanges(text);
+    const std::size_t length = characters.empty() ? 0 : characters.back().end();
+    std::size_t start = std::min(range.location, length);
+    std::size_t end = start + std::min(range.length, length - start);
+    // Ends inside a sequence move outwards to its edges; a caret moves to the sequence's start.
+    for (const NSRange& r : characters) {
+        if (start > r.location && start < r.end()) start = r.location;
+        if (end > r.location && end < r.end()) end = range.length == 0 ? start : r.end();
+    }
     return {start, end - start};
 }
 
@@ -52,8 +43,7 @@ std::optional<std::string> applyUserEdit(std::string& text, NSRange& selection, 
 
 std::string bullets(const std::string& text) {
     std::string out;
-    for (char16_t c : text::utf8ToUtf16(text))
-        if (!isLowSurrogate(c)) out += "\u2022";
+    for (std::size_t n = text::composedCharacterCount(text); n > 0; --n) out += "\u2022";
     return out;
 }
 

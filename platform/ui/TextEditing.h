@@ -1,5 +1,7 @@
 #pragma once
-// Range arithmetic shared by the text inputs, in UTF-16 offsets over UTF-8 text.
+// Range arithmetic shared by the text inputs, in UTF-16 offsets over UTF-8 text. The caret and the
+// backspace key move by composed character (an accented letter, an emoji with its modifiers, a Hangul
+// syllable), never into the middle of one.
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,10 +10,11 @@
 
 namespace fv::textedit {
 
-// The range the backspace key removes: the selection, else the character (both halves of a pair)
-// before the caret; none at the start of the text.
+// The range the backspace key removes: the selection, else the composed character before the caret;
+// none at the start of the text or with the caret past its end.
 std::optional<NSRange> backwardDeletionRange(const std::string& text, NSRange selection);
-// The range clamped to the text, widened so that neither end splits a surrogate pair.
+// The range clamped to the text, widened so that neither end falls inside a composed character;
+// a caret inside one moves to its start.
 NSRange clampedSelection(const std::string& text, NSRange range);
 // Applies one user edit of `range` in `text` (the input's own text). A range beyond the text or
 // splitting a surrogate pair is never offered to `shouldChange` (the delegate's question), and the
@@ -20,7 +23,7 @@ NSRange clampedSelection(const std::string& text, NSRange range);
 std::optional<std::string> applyUserEdit(std::string& text, NSRange& selection, NSRange range,
                                          const std::string& replacement,
                                          const std::function<bool()>& shouldChange);
-// The text drawn for secure entry: one bullet per character.
+// The text drawn for secure entry: one bullet per composed character.
 std::string bullets(const std::string& text);
 
 }  // namespace fv::textedit

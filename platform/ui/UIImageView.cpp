@@ -117,7 +117,10 @@ void UIImageView::drawRect(CGRect) {
     CGRect target = imageRectForContentMode(bounds(), image->size(), contentMode());
     // Like the platform, an aspect-fill image spills over the bounds unless the view clips.
     bool tinted = image->renderingMode() == UIImageRenderingMode::AlwaysTemplate;
+    context->saveGState();
+    context->setInterpolationQuality(layer()->interpolationForImage(*image, target, *context));
     context->drawImage(*image, target, tinted ? tintColor() : nullptr);
+    context->restoreGState();
 }
 
 }  // namespace fv

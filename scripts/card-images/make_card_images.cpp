@@ -1,5 +1,6 @@
-// Draws the card wallet's images: the flags the wallets name by "country" and the spending-category
-// icons the transactions name by "category_icon", each at 1x, 2x and 3x. Run through
+// Draws the card wallet's images: the flags the wallets name by "country", the spending-category icons
+// the transactions name by "category_icon", and the card face's background, chip, scheme mark and issuer
+// mark, each at 1x, 2x and 3x. Run through
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
 
@@ -13,6 +14,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kFlagWidth = 48, kFlagHeight = 32;
 constexpr double kIconSize = 40;
+constexpr double kCardWidth = 300, kCardHeight = 200;
+constexpr double kSchemeWidth = 56, kSchemeHeight = 36;
+constexpr double kIssuerSize = 32;
 
 struct Rgb {
     double r, g, b;
@@ -245,6 +249,68 @@ std::function<void(cairo_t*)> categoryIcon(Rgb disc, void (*glyph)(cairo_t*)) {
     };
 }
 
+// ---- the card face ----
+
+// Deep teal fading to navy, crossed by two soft arcs.
+void cardBackground(cairo_t* cr) {
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, kCardWidth, kCardHeight);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.05, 0.45, 0.47);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.07, 0.15, 0.33);
+    cairo_rectangle(cr, 0, 0, kCardWidth, kCardHeight);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.07);
+    cairo_arc(cr, kCardWidth * 0.95, kCardHeight * 1.1, 170, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_arc(cr, kCardWidth * 0.1, -40, 120, 0, 2 * kPi);
+    cairo_fill(cr);
+    // The chip.
+    roundedRect(cr, 24, 62, 42, 32, 6);
+    fill(cr, {0.86, 0.74, 0.42});
+    cairo_set_source_rgb(cr, 0.66, 0.54, 0.26);
+    cairo_set_line_width(cr, 1);
+    for (double y : {72.5, 83.5}) {
+        cairo_move_to(cr, 24, y);
+        cairo_line_to(cr, 66, y);
+    }
+    cairo_move_to(cr, 45.5, 62);
+    cairo_line_to(cr, 45.5, 94);
+    cairo_stroke(cr);
+}
+
+// Two overlapping rounded tiles, amber and coral.
+void schemeMark(cairo_t* cr) {
+    roundedRect(cr, 2, 4, 30, 28, 7);
+    fill(cr, {1.0, 0.72, 0.20});
+    cairo_push_group(cr);
+    roundedRect(cr, 24, 4, 30, 28, 7);
+    fill(cr, {0.94, 0.33, 0.31});
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, 0.85);
+}
+
+// A fern frond: a curved stem with leaflets shrinking to its tip.
+void issuerMark(cairo_t* cr) {
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_set_line_width(cr, 1.6);
+    cairo_move_to(cr, 16, 30);
+    cairo_curve_to(cr, 15, 20, 17, 10, 16, 2);
+    cairo_stroke(cr);
+    for (int i = 0; i < 6; ++i) {
+        const double y = 26 - i * 4.2, len = 11 - i * 1.5;
+        for (int side : {-1, 1}) {
+            cairo_save(cr);
+            cairo_translate(cr, 16, y);
+            cairo_rotate(cr, side * -0.5);
+            cairo_scale(cr, len / 2, 1.6);
+            cairo_arc(cr, side, 0, 1, 0, 2 * kPi);
+            cairo_restore(cr);
+            cairo_fill(cr);
+        }
+    }
+}
+
 bool writeAtScales(const std::string& dir, const std::string& name, double w, double h,
                    const std::function<void(cairo_t*)>& draw) {
     for (int scale = 1; scale <= 3; ++scale) {
@@ -296,5 +362,8 @@ int main(int argc, char** argv) {
         {"category_travel", categoryIcon({0.0, 0.59, 0.53}, glyphTravel)}};
     for (const auto& [name, draw] : icons)
         if (!writeAtScales(dir, name, kIconSize, kIconSize, draw)) return 1;
+    if (!writeAtScales(dir, "card_background", kCardWidth, kCardHeight, cardBackground)) return 1;
+    if (!writeAtScales(dir, "card_scheme_logo", kSchemeWidth, kSchemeHeight, schemeMark)) return 1;
+    if (!writeAtScales(dir, "card_issuer_logo", kIssuerSize, kIssuerSize, issuerMark)) return 1;
     return 0;
 }

@@ -1,0 +1,104 @@
+#include "platform/kits/DropList.h"
+
+#include <gtest/gtest.h>
+
+#include "KitTestSupport.h"
+
+namespace fv {
+namespace {
+
+using Picks = std::vector<std::pair<long, std::string>>;
+
+class DropListTest : public KitTest {
+  protected:
+    void SetUp() override {
+        KitTest::SetUp();
+        anchor = UIView::create({{20, 100}, {300, 40}});
+        host.rootScreen()->view()->addSubview(anchor);
+        list = DropList::create();
+        list->setAnchorView(anchor);
+        list->bottomOffset = {0, 40};
+        list->topOffset = {0, -40};
+        list->dataSource = {"Checking", "Savings", "Money market"};
+        list->selectionAction = [this](long index, const std::string& title) {
+            picks.emplace_back(index, title);
+        };
+    }
+    UIViewPtr anchor;
+    DropListPtr list;
+    Picks picks;
+};
+
+TEST_F(DropListTest, OpensBelowTheAnchorAtTheOffsetWithTheRowsInOrder) {
+    list->direction = DropList::Direction::bottom;
+    ASSERT_TRUE(list->show());
+    EXPECT_EQ(DropList::visibleList(), list);
+    EXPECT_EQ(list->rows(), (std::vector<std::string>{"Checking", "Savings", "Money market"}));
+    const CGRect anchorOnScreen = anchor->convertRectToView(anchor->bounds(), nullptr);
+    EXPECT_EQ(*list->listFrame(), CGRectMake(anchorOnScreen.origin.x, CGRectGetMaxY(anchorOnScreen), 300,
+                                             3 * DropList::kRowHeight));
+}
+
+TEST_F(DropListTest, APickClosesTheListThenReportsIndexAndTitle) {
+    list->selectionAction = [this](long index, const std::string& title) {
+        EXPECT_FALSE(list->isVisible());
+        picks.emplace_back(index, title);
+    };
+    ASSERT_TRUE(list->show());
+    ASSERT_TRUE(list->select(1));
+    EXPECT_EQ(picks, (Picks{{1, "Savings"}}));
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(DropList::visibleList(), nullptr);
+    EXPECT_TRUE(host.overlayWindows().empty());
+    EXPECT_FALSE(list->select(0));
+}
+
+TEST_F(DropListTest, ATapOutsideClosesWithoutAPickAndHideIsHarmless) {
+    ASSERT_TRUE(list->show());
+    ASSERT_TRUE(list->tapOutside());
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(picks.empty());
+    list->hide();
+    list->hide();
+    EXPECT_FALSE(list->tapOutside());
+}
+
+TEST_F(DropListTest, AnyDirectionOpensUpwardsWhenTheRowsDoNotFitBelow) {
+    anchor->setFrame({{20, 560}, {300, 40}});
+    ASSERT_TRUE(list->show());
+    const CGRect anchorOnScreen = anchor->convertRectToView(anchor->bounds(), nullptr);
+    EXPECT_EQ(CGRectGetMaxY(*list->listFrame()), anchorOnScreen.origin.y);
+    EXPECT_EQ(list->rows().size(), 3u);
+    // Forced downwards, only the rows that fit are shown.
+    list->direction = DropList::Direction::bottom;
+    ASSERT_TRUE(list->show());
+    EXPECT_EQ(list->rows(), (std::vector<std::string>{"Checking"}));
+}
+
+TEST_F(DropListTest, NoAnchorOnScreenShowsNothing) {
+    anchor->removeFromSuperview();
+    EXPECT_FALSE(list->show());
+    anchor.reset();
+    EXPECT_EQ(list->anchorView(), nullptr);  // held weakly
+    EXPECT_FALSE(list->show());
+    EXPECT_EQ(DropList::visibleList(), nullptr);
+}
+
+TEST_F(DropListTest, TheFontIsOneSettingForEveryList) {
+    DropList::appearance().setTextFont(UIFont::systemFontOfSize(24));
+    DropList::appearance().setTextFont(UIFont::systemFontOfSize(16));
+    EXPECT_EQ(DropList::appearance().textFont()->pointSize(), 16);
+    DropList::appearance().setTextFont(nullptr);
+    EXPECT_EQ(DropList::appearance().textFont()->pointSize(), 15);
+}
+
+TEST_F(DropListTest, Snapshot) {
+    host.rootScreen()->view()->setBackgroundColor(UIColor::colorWithWhite(0.93, 1));
+    anchor->setBackgroundColor(UIColor::whiteColor());
+    list->direction = DropList::Direction::bottom;
+    ASSERT_TRUE(list->show());
+    EXPECT_TRUE(snapshotScreen("drop_list"));
+}
+
+}  // namespace
+}  // namespace fv
