@@ -1,0 +1,7 @@
+#include "controls/SectionTableViewCell.h"
+
+namespace fv {
+
+FV_REGISTER_CLASS(SectionTableViewCell);
+
+}  // namespace fv

@@ -1,0 +1,7 @@
+#include "controls/SidemenuRowTableViewCell.h"
+
+namespace fv {
+
+FV_REGISTER_CLASS(SidemenuRowTableViewCell);
+
+}  // namespace fv

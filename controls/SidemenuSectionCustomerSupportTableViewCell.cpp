@@ -1,0 +1,7 @@
+#include "controls/SidemenuSectionCustomerSupportTableViewCell.h"
+
+namespace fv {
+
+FV_REGISTER_CLASS(SidemenuSectionCustomerSupportTableViewCell);
+
+}  // namespace fv
