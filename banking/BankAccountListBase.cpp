@@ -1,5 +1,6 @@
 #include "banking/BankAccountListBase.h"
 
+#include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Predicate.h"
 #include "platform/graphics/UIFont.h"

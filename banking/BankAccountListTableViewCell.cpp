@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/FrameworkResources.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/UINib.h"
 

@@ -100,7 +100,7 @@ void BM_ServiceReplyOfOneMebibyte(benchmark::State& state) {
     bool succeeded = true;
     for (auto _ : state) {
         bool done = false;
-        fv::ServiceManager::sharedInstance().PostService(
+        fv::ServiceManager::sharedInstance()->PostService(
             fv::Value::Dictionary{}, url, [&](const auto& result, const auto&, const auto& response) {
                 succeeded = succeeded && result == "Success";
                 bytes = response ? response->size() : 0;

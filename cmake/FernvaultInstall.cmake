@@ -67,11 +67,11 @@ endif()
 # build tree a link beside the libraries stands for it.
 file(RELATIVE_PATH FV_BUNDLE_FROM_LIBRARY ${CMAKE_INSTALL_FULL_LIBDIR}
   ${CMAKE_INSTALL_FULL_DATADIR}/fernvault/resources)
-set_property(SOURCE platform/foundation/Bundle.cpp APPEND PROPERTY
+set_property(SOURCE core/FrameworkResources.cpp APPEND PROPERTY
   COMPILE_DEFINITIONS FV_BUNDLE_FROM_LIBRARY="${FV_BUNDLE_FROM_LIBRARY}")
-add_custom_command(TARGET fv_foundation POST_BUILD
+add_custom_command(TARGET fernvault POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E create_symlink ${CMAKE_CURRENT_SOURCE_DIR}/resources
-          $<TARGET_FILE_DIR:fv_foundation>/resources)
+          $<TARGET_FILE_DIR:fernvault>/resources)
 
 install(TARGETS ${FV_INSTALLED_LIBRARIES} fernvault_platform fernvault_userdriver EXPORT FernvaultTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development

@@ -1,5 +1,6 @@
 #include "controls/HostResources.h"
 
+#include "core/FrameworkResources.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/ui/UINib.h"
 

@@ -52,8 +52,9 @@ void outline(const Value& value, std::size_t depth, std::size_t& names, std::str
 
 std::string replySummary(const GetNewCardResponseModel& model, const Value& reply) {
     const auto& response = model.createCardHolderResponse;
-    const std::string code =
-        response && response->responseInfo ? "\"" + shown(response->responseInfo->responseCode) + "\"" : "none";
+    const std::string code = response && response->responseInfo
+                                 ? "\"" + shown(response->responseInfo->responseCode) + "\""
+                                 : "none";
     std::string members;
     std::size_t names = 0;
     outline(reply, 0, names, members);
@@ -62,8 +63,8 @@ std::string replySummary(const GetNewCardResponseModel& model, const Value& repl
 
 }  // namespace
 
-ApiDataModel& ApiDataModel::sharedInstance() {
-    static ApiDataModel instance;
+std::shared_ptr<ApiDataModel> ApiDataModel::sharedInstance() {
+    static const std::shared_ptr<ApiDataModel> instance(new ApiDataModel());
     return instance;
 }
 

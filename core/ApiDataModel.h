@@ -13,7 +13,7 @@ namespace fv {
 class ApiDataModel {
   public:
     // Created on first use; concurrent first calls get the same instance.
-    static ApiDataModel& sharedInstance();
+    static std::shared_ptr<ApiDataModel> sharedInstance();
 
     // Replaces the request with a new one holding the whole tree and its defaults.
     void Initialize_GetNewCardRequestInstance();

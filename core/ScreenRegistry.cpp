@@ -1,7 +1,6 @@
 #include "core/ScreenRegistry.h"
 
-#include "core/Constants.h"
-#include "platform/foundation/Bundle.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/Log.h"
 
 namespace fv {
@@ -19,7 +18,7 @@ UIViewControllerPtr ScreenRegistry::screenNamed(ScreenName name) {
         log("ScreenRegistry: " + className + " is not a creatable view controller");
         return nullptr;
     }
-    screen->initWithNibName(className, NSBundle::bundleWithIdentifier(kFrameworkBundleIdentifier));
+    screen->initWithNibName(className, frameworkBundle());
     return screen;
 }
 

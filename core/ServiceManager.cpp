@@ -14,12 +14,12 @@ namespace fv {
 namespace {
 
 [[maybe_unused]] const bool registered = ResetHooks::add(
-    "core.serviceManager", [] { ServiceManager::sharedInstance().setTimeoutIntervalForTesting(30.0); });
+    "core.serviceManager", [] { ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(30.0); });
 
 }  // namespace
 
-ServiceManager& ServiceManager::sharedInstance() {
-    static ServiceManager instance;
+std::shared_ptr<ServiceManager> ServiceManager::sharedInstance() {
+    static const std::shared_ptr<ServiceManager> instance(new ServiceManager());
     return instance;
 }
 

@@ -23,7 +23,7 @@ class ServiceManager {
                                           const std::optional<std::string>& response)>;
 
     // Created on first use; concurrent first calls get the same instance.
-    static ServiceManager& sharedInstance();
+    static std::shared_ptr<ServiceManager> sharedInstance();
 
     // POSTs `dictionary` as JSON to `url` with "Content-Type: application/json". An address under
     // SERVICE_URL goes to the backend's base address in force (ServiceAddresses). The reply is

@@ -4,6 +4,7 @@
 #include "controls/UIScrollViewKeyboardAvoiding.h"
 #include "core/Constants.h"
 #include "core/DataModel.h"
+#include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UIToolbar.h"

@@ -17,7 +17,7 @@ void CardholderAgreementViewModel::applyForCard() {
     auto self = sharedAs<CardholderAgreementViewModel>();
     if (!self) return;
     if (auto d = listener()) d->showHUD();
-    const auto request = ApiDataModel::sharedInstance().getNewCardRequest();
+    const auto request = ApiDataModel::sharedInstance()->getNewCardRequest();
     if (!request) {
         log("New card application: there is no request to post");
         // Still in a later turn, so that the screen sees the same order as with a reply.
@@ -26,7 +26,7 @@ void CardholderAgreementViewModel::applyForCard() {
         return;
     }
     // The completion holds the view model, so the reply is handled even if the screen let go of it.
-    ServiceManager::sharedInstance().PostService(
+    ServiceManager::sharedInstance()->PostService(
         request->toDictionary(), SERVICE_URL + SERVICE_ACTION_CREATE_CARD,
         [self](const std::optional<std::string>& result, const std::optional<std::string>&,
                const std::optional<std::string>& response) {
@@ -39,7 +39,7 @@ void CardholderAgreementViewModel::handleCreateCardholderResponse(
     const std::optional<std::string>& result, const std::optional<std::string>& response) {
     if (auto d = listener()) d->dismissHUD();
     if (result == SERVICE_RESULT_SUCCESS) {
-        ApiDataModel::sharedInstance().Initialize_GetNewCardResponseInstance(response);
+        ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseInstance(response);
         const auto code = currentResponseCode();
         const auto number = code ? responseCodeNumber(*code) : std::nullopt;
         if (auto d = listener()) {
@@ -57,7 +57,7 @@ void CardholderAgreementViewModel::handleCreateCardholderResponse(
 }
 
 std::optional<std::string> CardholderAgreementViewModel::currentResponseCode() {
-    const auto reply = ApiDataModel::sharedInstance().getNewCardResponse();
+    const auto reply = ApiDataModel::sharedInstance()->getNewCardResponse();
     if (!reply || !reply->createCardHolderResponse) return std::nullopt;
     const auto& info = reply->createCardHolderResponse->responseInfo;
     if (!info) return std::nullopt;

@@ -8,9 +8,9 @@ namespace fv {
 namespace {
 
 std::string sampleFrame(const std::string& name) {
-    auto bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
-    if (!bundle) return "";
-    return bundle->pathForResource(name, "jpg").value_or("");
+    for (const auto& bundle : NSBundle::allFrameworks())
+        if (auto path = bundle->pathForResource(name, "jpg")) return *path;
+    return NSBundle::mainBundle()->pathForResource(name, "jpg").value_or("");
 }
 
 }  // namespace

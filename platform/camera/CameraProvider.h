@@ -1,8 +1,8 @@
 #pragma once
 // The scripted camera behind the capture classes: what the user answers at the permission prompt,
 // which cameras the device has, whether opening one fails, and the frames each camera sees (image
-// files or bytes a host or test provides; by default the framework bundle's two sample photos, a
-// document for the back camera and a face for the front one). Thread-safe: capture reads it from the
+// files or bytes a host or test provides; by default two sample photos from the registered library
+// bundles, then the main bundle: a document for the back camera and a face for the front one). Thread-safe: capture reads it from the
 // capture queue.
 #include <cstdint>
 #include <map>

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
 #include "platform/foundation/Log.h"
@@ -15,8 +16,6 @@ namespace fv {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kFrameworkIdentifier = "com.tarvex.Fernvault-SDK";
 
 std::string envOrEmpty(const char* name) {
     const char* v = std::getenv(name);
@@ -39,7 +38,8 @@ std::string& mainBundleOverride() {
 }
 
 // Each test starts with the host's main bundle where the environment puts it.
-[[maybe_unused]] const bool registered = ResetHooks::add("foundation.mainBundle", [] { NSBundle::setMainBundlePath(""); });
+[[maybe_unused]] const bool registered =
+    ResetHooks::add("foundation.mainBundle", [] { NSBundle::setMainBundlePath(""); });
 
 // Bundles are kept per folder so their parsed string tables are read once.
 std::shared_ptr<NSBundle> bundleAt(const fs::path& folder, const std::string& identifier) {
@@ -52,17 +52,34 @@ std::shared_ptr<NSBundle> bundleAt(const fs::path& folder, const std::string& id
     return bundle;
 }
 
-std::optional<fs::path> frameworkFolder() {
-    if (auto env = envOrEmpty("FERNVAULT_BUNDLE_PATH"); !env.empty()) {
-        if (isDirectory(env)) return fs::path(env);
-        log("FERNVAULT_BUNDLE_PATH names no folder: " + env);
-        return std::nullopt;
+struct Registered {
+    std::string identifier;
+    NSBundle::Location location;
+};
+
+std::mutex& registryMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::vector<Registered>& registry() {
+    static std::vector<Registered> entries;
+    return entries;
+}
+
+std::optional<fs::path> folderOf(const NSBundle::Location& location) {
+    if (!location.environmentVariable.empty()) {
+        if (auto env = envOrEmpty(location.environmentVariable.c_str()); !env.empty()) {
+            if (isDirectory(env)) return fs::path(env);
+            log(location.environmentVariable + " names no folder: " + env);
+            return std::nullopt;
+        }
     }
     Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&frameworkFolder), &info) && info.dli_fname) {
+    if (location.anchor && dladdr(location.anchor, &info) && info.dli_fname) {
         const fs::path libraryDir = fs::path(info.dli_fname).parent_path();
-        for (const fs::path& candidate : {libraryDir / "resources", libraryDir / FV_BUNDLE_FROM_LIBRARY})
-            if (isDirectory(candidate)) return candidate;
+        for (const auto& folder : location.foldersFromLibrary)
+            if (isDirectory(libraryDir / folder)) return libraryDir / folder;
     }
     return std::nullopt;
 }
@@ -94,10 +111,40 @@ void addLanguage(std::vector<std::string>& out, std::string tag) {
 NSBundle::NSBundle(std::string path, std::string identifier)
     : path_(std::move(path)), identifier_(std::move(identifier)) {}
 
+void NSBundle::registerBundle(const std::string& identifier, Location location) {
+    std::lock_guard lock(registryMutex());
+    auto& entries = registry();
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&](const Registered& r) { return r.identifier == identifier; });
+    if (it != entries.end())
+        it->location = std::move(location);
+    else
+        entries.push_back({identifier, std::move(location)});
+}
+
+// The folder is looked for on every call: the environment may name another one in the meantime.
 std::shared_ptr<NSBundle> NSBundle::bundleWithIdentifier(const std::string& identifier) {
-    if (identifier != kFrameworkIdentifier) return nullptr;
-    auto folder = frameworkFolder();
+    std::optional<Location> location;
+    {
+        std::lock_guard lock(registryMutex());
+        for (const auto& r : registry())
+            if (r.identifier == identifier) location = r.location;
+    }
+    if (!location) return nullptr;
+    auto folder = folderOf(*location);
     return folder ? bundleAt(*folder, identifier) : nullptr;
+}
+
+std::vector<std::shared_ptr<NSBundle>> NSBundle::allFrameworks() {
+    std::vector<std::string> identifiers;
+    {
+        std::lock_guard lock(registryMutex());
+        for (const auto& r : registry()) identifiers.push_back(r.identifier);
+    }
+    std::vector<std::shared_ptr<NSBundle>> bundles;
+    for (const auto& identifier : identifiers)
+        if (auto bundle = bundleWithIdentifier(identifier)) bundles.push_back(std::move(bundle));
+    return bundles;
 }
 
 std::shared_ptr<NSBundle> NSBundle::mainBundle() {

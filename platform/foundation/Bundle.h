@@ -1,6 +1,6 @@
 #pragma once
 // Bundles: a folder of resources with optional language folders ("<lang>.lproj", "Base.lproj").
-// The framework's own bundle is found by its identifier; the main bundle is the host's.
+// Libraries register their bundles by identifier; the main bundle is the host's.
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,12 +14,21 @@ namespace fv {
 
 class NSBundle {
   public:
-    // The framework bundle answers to "com.tarvex.Fernvault-SDK". It is $FERNVAULT_BUNDLE_PATH when
-    // set, else a resources/ folder beside the shared library holding this code (the build tree
-    // links the source's there), else the data folder it is installed with
-    // (../share/fernvault/resources from the library). None when no such folder exists or the
-    // identifier is unknown.
+    // Where a library's resource bundle lives: the folder named by $<environmentVariable> when that is
+    // set, else the first existing folder of `foldersFromLibrary`, each relative to the folder of the
+    // shared library holding the code at `anchor` (a build tree links its resources there; an
+    // installed library finds its data folder).
+    struct Location {
+        std::string environmentVariable;
+        const void* anchor = nullptr;
+        std::vector<std::string> foldersFromLibrary;
+    };
+    // A library registers its bundle at start-up; registering an identifier again replaces its location.
+    static void registerBundle(const std::string& identifier, Location location);
+    // The registered bundle of that identifier; none when it is unknown or its folder does not exist.
     static std::shared_ptr<NSBundle> bundleWithIdentifier(const std::string& identifier);
+    // The registered bundles whose folders exist, in the order they were registered.
+    static std::vector<std::shared_ptr<NSBundle>> allFrameworks();
     // The host's bundle: $FERNVAULT_MAIN_BUNDLE, else the path set below, else the executable's folder.
     // Its identifier comes from that folder's Info.plist, read once per folder.
     static std::shared_ptr<NSBundle> mainBundle();

@@ -44,7 +44,7 @@ std::optional<UIImagePtr> imageFromValue(const Value& v) {
     if (v.isNull()) return UIImagePtr{};
     auto name = v.asString();
     if (!name || name->empty()) return std::nullopt;
-    if (auto bundle = frameworkBundle())
+    for (const auto& bundle : NSBundle::allFrameworks())
         if (auto image = UIImage::imageNamed(*name, bundle)) return image;
     if (auto image = UIImage::imageNamed(*name)) return image;
     return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 // Fonts and images as interface files and properties-by-name carry them: a font is "Name size"
 // ("Inter-Regular 17"; "system 15" and "boldSystem 15" for the system faces), an image its name in
-// the framework bundle (then the main bundle). A null value means none. Properties of these types
+// the registered library bundles (then the main bundle). A null value means none. Properties of these types
 // accept such values so that interface files can set them.
 #include <optional>
 #include <string>

@@ -21,10 +21,6 @@ namespace fv {
 
 FV_REGISTER_CLASS(UINib);
 
-std::shared_ptr<NSBundle> frameworkBundle() {
-    return NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
-}
-
 namespace {
 
 // ---- process-wide registries ----
@@ -520,9 +516,15 @@ UINibPtr UINib::nibWithXML(const std::string& xml, const std::string& name) {
 }
 
 UINibPtr UINib::nibWithNibName(const std::string& name, const std::shared_ptr<NSBundle>& bundle) {
-    auto b = bundle ? bundle : frameworkBundle();
-    if (!b || name.empty()) return nullptr;
-    auto path = b->pathForResource(name, "xml");
+    if (name.empty()) return nullptr;
+    std::optional<std::string> path;
+    if (bundle) {
+        path = bundle->pathForResource(name, "xml");
+    } else {
+        for (const auto& b : NSBundle::allFrameworks())
+            if ((path = b->pathForResource(name, "xml"))) break;
+        if (!path) path = NSBundle::mainBundle()->pathForResource(name, "xml");
+    }
     if (!path) return nullptr;
     std::string xml;
     {

@@ -22,7 +22,8 @@ using UINibPtr = std::shared_ptr<UINib>;
 
 class UINib : public NSObject {
     FV_CLASS(UINib, NSObject)
-    // None when the bundle (default: the framework bundle) has no "<name>.xml". A file that exists
+    // None when the bundle has no "<name>.xml"; without a bundle, the first registered library bundle
+    // holding the file, else the main bundle. A file that exists
     // but does not parse gives a nib that instantiates nothing, with the error recorded.
     static UINibPtr nibWithNibName(const std::string& name,
                                    const std::shared_ptr<NSBundle>& bundle = nullptr);
@@ -59,8 +60,5 @@ class UINib : public NSObject {
   private:
     std::unique_ptr<Impl> impl_;
 };
-
-// The framework bundle ("com.tarvex.Fernvault-SDK"), where interface files live by default.
-std::shared_ptr<NSBundle> frameworkBundle();
 
 }  // namespace fv

@@ -2,7 +2,7 @@
 // View controllers: a lazily loaded root view, the appearance lifecycle and modal presentation.
 //
 // The view loads on first access to view(): from the interface file named after the controller's
-// class (or the nib name given) in the framework bundle, with the controller as the file's owner;
+// class (or the nib name given) in the bundle given (default: as UINib finds it), with the controller as the file's owner;
 // a plain full-screen view when there is no such file. viewDidLoad then runs exactly once.
 //
 // Appearance calls come in pairs: viewWillAppear inside the call that shows the controller,
@@ -45,7 +45,7 @@ class UIViewController : public UIResponder, public ViewControllerHooks {
     static UIViewControllerPtr create() { return std::make_shared<UIViewController>(); }
 
     UIViewController() = default;
-    // initWithNibName:bundle:. An empty name means the class name; no bundle the framework bundle.
+    // initWithNibName:bundle:. An empty name means the class name; no bundle, UINib's search.
     UIViewController(std::string nibName, std::shared_ptr<NSBundle> bundle);
     ~UIViewController() override;
 

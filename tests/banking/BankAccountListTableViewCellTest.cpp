@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "banking/BankAccountListTableViewCell.h"
+#include "core/FrameworkResources.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
 

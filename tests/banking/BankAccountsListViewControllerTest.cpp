@@ -7,6 +7,7 @@
 
 #include "banking/BankAccountsListViewController.h"
 #include "core/DataModel.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
 #include "platform/testing/TestHost.h"

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/Constants.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
 #include "platform/graphics/UIImage.h"
@@ -240,7 +241,7 @@ TEST(ShippedSampleTest, LoadsWithoutComplaintAndFillsTheFirstPage) {
 }
 
 TEST(ShippedSampleTest, EveryNamedImageIsInTheFrameworkBundle) {
-    const auto bundle = NSBundle::bundleWithIdentifier(kFrameworkBundleIdentifier);
+    const auto bundle = frameworkBundle();
     ASSERT_TRUE(bundle);
     const auto record = CardOverviewRecord::load();
     int images = 0;

@@ -4,6 +4,7 @@
 
 #include "cards/MyCardsCollectionViewCell.h"
 #include "core/DataModel.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UICollectionView.h"

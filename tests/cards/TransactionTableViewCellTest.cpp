@@ -6,6 +6,7 @@
 #include "cards/TransactionTableViewCell.h"
 #include "controls/AttributedAmountString.h"
 #include "controls/UIColorHex.h"
+#include "core/FrameworkResources.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
 

@@ -6,6 +6,7 @@
 #include "cards/WalletCollectionViewCell.h"
 #include "cards/WalletRecord.h"
 #include "controls/AttributedAmountString.h"
+#include "core/FrameworkResources.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
 

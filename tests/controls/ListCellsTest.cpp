@@ -4,6 +4,7 @@
 #include "controls/SidemenuRowTableViewCell.h"
 #include "controls/SidemenuSectionCustomerSupportTableViewCell.h"
 #include "controls/SidemenuSectionTableViewCell.h"
+#include "core/FrameworkResources.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UITableView.h"

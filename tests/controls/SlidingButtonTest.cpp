@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/SlidingButton.h"
+#include "core/FrameworkResources.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/TestHost.h"
@@ -256,7 +257,7 @@ TEST_F(SlidingButtonTest, SnapshotAtRest) {
     button->setButtonColor(UIColor::colorWithRed(0.05, 0.25, 0.32, 1));
     button->setDragPointColor(UIColor::colorWithRed(0.1, 0.6, 0.55, 1));
     button->setImageName(
-        UIImage::imageNamed("slide_arrow", NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK")));
+        UIImage::imageNamed("slide_arrow", frameworkBundle()));
     host.rootScreen()->view()->addSubview(button);
     host.runUntilIdle();
     EXPECT_TRUE(host.snapshot("SlidingButtonAtRest", button));

@@ -31,14 +31,14 @@ TEST(GetNewCardRequest, ToDictionaryCarriesEveryKeyWithItsDefault) {
 }
 
 TEST(GetNewCardRequest, SharedInstanceStartsEmptyAndEachInitializeGivesAFreshTree) {
-    ApiDataModel& api = ApiDataModel::sharedInstance();
-    EXPECT_EQ(&api, &ApiDataModel::sharedInstance());
-    api.Initialize_GetNewCardRequestInstance();
-    auto first = api.getNewCardRequest();
+    auto api = ApiDataModel::sharedInstance();
+    EXPECT_EQ(api, ApiDataModel::sharedInstance());
+    api->Initialize_GetNewCardRequestInstance();
+    auto first = api->getNewCardRequest();
     ASSERT_TRUE(first);
     first->createCardHolder->cardHolder->profileData->firstName = "Ada";
-    api.Initialize_GetNewCardRequestInstance();
-    auto second = api.getNewCardRequest();
+    api->Initialize_GetNewCardRequestInstance();
+    auto second = api->getNewCardRequest();
     ASSERT_NE(first, second);
     EXPECT_EQ(second->createCardHolder->cardHolder->profileData->firstName, "");
     EXPECT_EQ(second->createCardHolder->cardHolder->profileData->addresses->address->addressType, "S");
@@ -75,8 +75,9 @@ TEST(GetNewCardRequest, DescriptionHidesPersonalData) {
          {"078051120", "123456789", "02100", "1984", "03-09", "ada@", "example.org", "555 0100", "0199"}) {
         EXPECT_EQ(text.find(hidden), std::string::npos) << hidden << " in " << text;
     }
-    for (const char* shown : {"ssn: <hidden>", "ddaAccountNo: \"…6789\"", "ddaRoutingNo: \"…0021\"",
-                              "dateOfBirth: <hidden>", "email: <hidden>", "mobile: <hidden>", "phone: <hidden>"}) {
+    for (const char* shown :
+         {"ssn: <hidden>", "ddaAccountNo: \"…6789\"", "ddaRoutingNo: \"…0021\"", "dateOfBirth: <hidden>",
+          "email: <hidden>", "mobile: <hidden>", "phone: <hidden>"}) {
         EXPECT_NE(text.find(shown), std::string::npos) << shown << " not in " << text;
     }
 }
@@ -180,11 +181,11 @@ struct ReplyCase {
 class ResponseInstance : public testing::TestWithParam<ReplyCase> {};
 
 TEST_P(ResponseInstance, AlwaysGivesANewModelAndLogsNoFullCardNumber) {
-    ApiDataModel& api = ApiDataModel::sharedInstance();
-    auto before = api.getNewCardResponse();
+    auto api = ApiDataModel::sharedInstance();
+    auto before = api->getNewCardResponse();
     LogCapture capture;
-    api.Initialize_GetNewCardResponseInstance(GetParam().text);
-    auto model = api.getNewCardResponse();
+    api->Initialize_GetNewCardResponseInstance(GetParam().text);
+    auto model = api->getNewCardResponse();
     ASSERT_TRUE(model);
     EXPECT_NE(model, before);
     EXPECT_EQ(bool(model->createCardHolderResponse), GetParam().filled);
@@ -203,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Replies, ResponseInstance,
 // The reply's free texts and balances stay out of the log; its code and shape are enough to debug.
 TEST(GetNewCardResponse, ReplySummaryLogsCodesAndMembersNotValues) {
     LogCapture capture;
-    ApiDataModel::sharedInstance().Initialize_GetNewCardResponseInstance(R"({"create_cardholder_response": {
+    ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseInstance(R"({"create_cardholder_response": {
         "responseInfo": {"responseCode": "05", "acquirerRefNo": "77", "transactionId": "T9",
             "responseDesc": "Card 5500 0000 0000 0004 declined, balance 1,234.56"},
         "cardsData": [{"cardNo": 4111111111111111111, "cardLastFour": "1111", "cardholderId": "CH1",
@@ -220,9 +221,10 @@ TEST(GetNewCardResponse, ReplySummaryLogsCodesAndMembersNotValues) {
 
 TEST(GetNewCardResponse, ReplySummaryStaysShortForAHostileReply) {
     std::string members;
-    for (int i = 0; i < 1000; ++i) members += (i ? "," : "") + std::string("\"key") + std::to_string(i) + "\": 1";
+    for (int i = 0; i < 1000; ++i)
+        members += (i ? "," : "") + std::string("\"key") + std::to_string(i) + "\": 1";
     LogCapture capture;
-    ApiDataModel::sharedInstance().Initialize_GetNewCardResponseInstance(
+    ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseInstance(
         R"({"create_cardholder_response": {"responseInfo": {"responseCode": ")" + std::string(500, '7') +
         R"("}}, )" + members + "}");
     ASSERT_EQ(capture.lines().size(), 1u);

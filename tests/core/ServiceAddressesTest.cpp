@@ -123,14 +123,14 @@ TEST_F(ServiceAddressesTest, ThereAreSevenGeolocationServices) {
 
 TEST(FrameworkResetTest, TheFrameworksSingletonsStartEachTestAfresh) {
     ServiceAddresses::setBaseURL(OutsideService::Backend, "http://127.0.0.1:7200");
-    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(0.5);
+    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(0.5);
     auto model = DataModel::sharedInstance();
     model->setVerificationEmail("someone@example.com");
     model->setSelectedBankAccount(std::make_shared<BankAccountModel>());
     model->setUserLocation(CLLocation(1, 2));
     ResetHooks::runAll();
     EXPECT_EQ(ServiceAddresses::baseURL(OutsideService::Backend), SERVICE_URL);
-    EXPECT_EQ(ServiceManager::sharedInstance().timeoutInterval(), 30.0);
+    EXPECT_EQ(ServiceManager::sharedInstance()->timeoutInterval(), 30.0);
     EXPECT_EQ(model->verificationEmail(), "");
     EXPECT_EQ(model->selectedBankAccount(), nullptr);
     EXPECT_FALSE(model->UserLocation().has_value());

@@ -64,7 +64,7 @@ struct Outcome {
 
 Outcome post(const std::string& url, const Value& body = Value::Dictionary{{"k", "v"}}) {
     auto outcome = std::make_shared<Outcome>();
-    ServiceManager::sharedInstance().PostService(body, url,
+    ServiceManager::sharedInstance()->PostService(body, url,
                                                  [outcome](const auto& r, const auto& m, const auto& p) {
                                                      ++outcome->calls;
                                                      outcome->onMain = RunLoop::main().isMainThread();
@@ -82,7 +82,7 @@ class ServiceManagerTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetHooks::runAll();
-        ServiceManager::sharedInstance().setTimeoutIntervalForTesting(0.3);
+        ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(0.3);
     }
     void TearDown() override { ResetHooks::runAll(); }
     Backend backend;
@@ -184,7 +184,7 @@ TEST_F(ServiceManagerTest, AnHTTPSBackendOnLoopbackIsReachedThroughTheAddedAutho
     EXPECT_TRUE(secure.requests().empty());
 
     test::LoopbackServer::trustTestAuthority();
-    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(5);
+    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(5);
     Outcome trusted = post(SERVICE_URL + SERVICE_ACTION_CREATE_CARD);
     EXPECT_EQ(trusted.result, SERVICE_RESULT_SUCCESS);
     ASSERT_EQ(secure.requests().size(), 1u);
@@ -196,7 +196,7 @@ TEST_F(ServiceManagerTest, AnHTTPSBackendOnLoopbackIsReachedThroughTheAddedAutho
 TEST_F(ServiceManagerTest, TheTimeOutReachesTheRequest) {
     EXPECT_EQ(post(backend.url("/slow")).result, SERVICE_RESULT_FAILURE);
     ResetHooks::runAll();
-    ASSERT_EQ(ServiceManager::sharedInstance().timeoutInterval(), 30.0);
+    ASSERT_EQ(ServiceManager::sharedInstance()->timeoutInterval(), 30.0);
     EXPECT_EQ(post(backend.url("/slow")).result, SERVICE_RESULT_SUCCESS);
 }
 

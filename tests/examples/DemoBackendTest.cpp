@@ -21,7 +21,7 @@ struct Posted {
 
 Posted post(const Value& body) {
     auto posted = std::make_shared<Posted>();
-    ServiceManager::sharedInstance().PostService(body, SERVICE_URL + SERVICE_ACTION_CREATE_CARD,
+    ServiceManager::sharedInstance()->PostService(body, SERVICE_URL + SERVICE_ACTION_CREATE_CARD,
                                                  [posted](const auto& result, const auto&, const auto&) {
                                                      posted->done = true;
                                                      posted->result = result;
@@ -80,10 +80,10 @@ TEST(DemoBackend, ServesAgainAfterAStopAndWakesAHeldReplyWhenStopping) {
     EXPECT_EQ(post(Value::Dictionary{{"create_cardholder", Value::Dictionary{}}}).result,
               SERVICE_RESULT_SUCCESS);
     backend.setOutcome(DemoBackend::Outcome::TimeOut);
-    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(0.3);
+    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(0.3);
     EXPECT_EQ(post(Value::Dictionary{{"create_cardholder", Value::Dictionary{}}}).result,
               SERVICE_RESULT_FAILURE);
-    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(30.0);
+    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(30.0);
     // The reply is still held (40 s by default): stopping must not wait for it.
     backend.stop();
     EXPECT_FALSE(backend.isRunning());

@@ -39,9 +39,9 @@ const Calls kFailed = {"showHUD", "dismissHUD", "failedService"};
 
 // The applicant the wizard's screens would have written into the request.
 void fillApplicant() {
-    auto& api = ApiDataModel::sharedInstance();
-    api.Initialize_GetNewCardRequestInstance();
-    auto holder = api.getNewCardRequest()->createCardHolder->cardHolder;
+    auto api = ApiDataModel::sharedInstance();
+    api->Initialize_GetNewCardRequestInstance();
+    auto holder = api->getNewCardRequest()->createCardHolder->cardHolder;
     auto& profile = *holder->profileData;
     profile.firstName = "Maren";
     profile.lastName = "Olsby";
@@ -57,7 +57,7 @@ void fillApplicant() {
 class CardholderAgreementViewModelTest : public TestHostFixture {
   protected:
     void SetUp() override {
-        ApiDataModel::sharedInstance().resetForTesting();
+        ApiDataModel::sharedInstance()->resetForTesting();
         ASSERT_TRUE(backend.setCardLastFour("4821"));
         ASSERT_TRUE(backend.start());
         screen = std::make_shared<RecordingScreen>();
@@ -66,7 +66,7 @@ class CardholderAgreementViewModelTest : public TestHostFixture {
     }
     void TearDown() override {
         backend.stop();
-        ApiDataModel::sharedInstance().resetForTesting();
+        ApiDataModel::sharedInstance()->resetForTesting();
         TestHostFixture::TearDown();
     }
 
@@ -100,11 +100,11 @@ TEST_P(AgreementOutcome, ReachesTheDelegateAfterTheOverlayGoes) {
     fillApplicant();
     backend.setOutcome(c.outcome);
     backend.setTimeOutHold(5);
-    ServiceManager::sharedInstance().setTimeoutIntervalForTesting(0.5);
+    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(0.5);
     apply();
     EXPECT_EQ(screen->calls, c.heard);
     ASSERT_EQ(backend.receivedBodies().size(), 1u);
-    const auto reply = ApiDataModel::sharedInstance().getNewCardResponse();
+    const auto reply = ApiDataModel::sharedInstance()->getNewCardResponse();
     if (!c.responseCode) {
         EXPECT_EQ(reply, nullptr);
         return;
@@ -126,7 +126,7 @@ TEST_F(CardholderAgreementViewModelTest, TheIssuedCardEndsInTheHostsDigitsAndPas
     fillApplicant();
     apply();
     ASSERT_EQ(screen->calls, kCreated);
-    const auto& response = *ApiDataModel::sharedInstance().getNewCardResponse()->createCardHolderResponse;
+    const auto& response = *ApiDataModel::sharedInstance()->getNewCardResponse()->createCardHolderResponse;
     ASSERT_EQ(response.cardsDataList.size(), 1u);
     ASSERT_NE(response.cardsDataList[0], nullptr);
     const std::string number = response.cardsDataList[0]->cardNo.value_or("");
@@ -191,7 +191,7 @@ TEST_F(CardholderAgreementViewModelTest, LogsNothingOfTheApplicant) {
     apply();
     ASSERT_EQ(screen->calls, kCreated);
     const auto number = ApiDataModel::sharedInstance()
-                            .getNewCardResponse()
+                            ->getNewCardResponse()
                             ->createCardHolderResponse->cardsDataList[0]
                             ->cardNo.value_or("");
     for (const std::string& secret :
@@ -207,7 +207,7 @@ TEST_F(CardholderAgreementViewModelTest, WithoutADelegateStillPostsAndKeepsTheRe
     model->setDelegate(nullptr);
     model->applyForCard();
     EXPECT_TRUE(
-        test::waitFor([] { return ApiDataModel::sharedInstance().getNewCardResponse() != nullptr; }, 10.0));
+        test::waitFor([] { return ApiDataModel::sharedInstance()->getNewCardResponse() != nullptr; }, 10.0));
     EXPECT_EQ(backend.receivedBodies().size(), 1u);
     EXPECT_TRUE(screen->calls.empty());
 }
@@ -220,7 +220,7 @@ TEST_F(CardholderAgreementViewModelTest, AScreenGoneBeforeTheReplyHearsNothingBu
     std::weak_ptr<CardholderAgreementViewModel> alive = model;
     model.reset();
     EXPECT_TRUE(
-        test::waitFor([] { return ApiDataModel::sharedInstance().getNewCardResponse() != nullptr; }, 10.0));
+        test::waitFor([] { return ApiDataModel::sharedInstance()->getNewCardResponse() != nullptr; }, 10.0));
     EXPECT_TRUE(test::waitFor([&] { return alive.expired(); }, 10.0))
         << "released once the reply was handled";
 }
@@ -229,7 +229,7 @@ TEST_F(CardholderAgreementViewModelTest, WithoutARequestPostsNothingAndTakesTheE
     apply();
     EXPECT_EQ(screen->calls, kError);
     EXPECT_TRUE(backend.receivedBodies().empty());
-    EXPECT_EQ(ApiDataModel::sharedInstance().getNewCardResponse(), nullptr);
+    EXPECT_EQ(ApiDataModel::sharedInstance()->getNewCardResponse(), nullptr);
 }
 
 // ---- the reply, read with every step checked ----
@@ -252,13 +252,13 @@ std::string replyWithCode(const std::string& code) {
 
 TEST_P(AgreementReply, TellsTheDelegateWhatTheReplyMeans) {
     const ReplyCase& c = GetParam();
-    ApiDataModel::sharedInstance().Initialize_GetNewCardResponseInstance(replyWithCode("\"earlier\""));
-    const auto earlier = ApiDataModel::sharedInstance().getNewCardResponse();
+    ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseInstance(replyWithCode("\"earlier\""));
+    const auto earlier = ApiDataModel::sharedInstance()->getNewCardResponse();
     model->handleCreateCardholderResponse(c.result, c.response);
     Calls heard = {"dismissHUD"};
     heard.insert(heard.end(), c.heard.begin(), c.heard.end());
     EXPECT_EQ(screen->calls, heard);
-    EXPECT_EQ(ApiDataModel::sharedInstance().getNewCardResponse() != earlier, c.replaced);
+    EXPECT_EQ(ApiDataModel::sharedInstance()->getNewCardResponse() != earlier, c.replaced);
 }
 
 const std::string kOk = SERVICE_RESULT_SUCCESS;

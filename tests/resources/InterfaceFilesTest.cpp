@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/FrameworkResources.h"
 #include "core/ScreenRegistry.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/testing/TestHost.h"

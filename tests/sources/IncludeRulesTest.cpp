@@ -2,9 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
+
+#include "core/Constants.h"
 
 namespace fv {
 namespace {
@@ -56,6 +59,20 @@ TEST_P(IncludeRuleTest, NoFileIncludesAForbiddenFolder) {
     for (const auto& inc : includesUnder(rule.from))
         for (const auto& folder : rule.forbidden)
             EXPECT_FALSE(startsWithFolder(inc.target, folder)) << inc.file << " includes " << inc.target;
+}
+
+// The platform finds the framework's files through the bundle the framework registers, never by name.
+TEST(PlatformLayer, NamesNotTheFrameworkBundle) {
+    for (const char* folder : {"platform", "tests/platform"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(fs::path(FV_SOURCE_DIR) / folder)) {
+            const auto ext = entry.path().extension();
+            if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+            std::ifstream in(entry.path());
+            const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            EXPECT_EQ(text.find(kFrameworkBundleIdentifier), std::string::npos)
+                << fs::relative(entry.path(), FV_SOURCE_DIR).string();
+        }
+    }
 }
 
 std::vector<Rule> rules() {

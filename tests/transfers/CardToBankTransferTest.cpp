@@ -4,6 +4,7 @@
 
 #include "TransferTestSupport.h"
 #include "banking/BankAccountsListViewController.h"
+#include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/ui/UINib.h"

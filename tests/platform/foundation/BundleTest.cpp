@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "DataTestDir.h"
@@ -11,7 +12,7 @@ namespace {
 
 // Sets environment variables for one test and restores them afterwards.
 class EnvGuard {
-public:
+  public:
     ~EnvGuard() {
         for (const auto& [name, value] : saved_) {
             if (value)
@@ -31,12 +32,12 @@ public:
             ::unsetenv(name.c_str());
     }
 
-private:
+  private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
 class BundleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env_.set(name, nullptr);
         env_.set("FERNVAULT_MAIN_BUNDLE", dir_.path().c_str());
@@ -113,22 +114,35 @@ TEST_F(BundleTest, MainBundleIdentityAndOverrides) {
               std::filesystem::canonical("/proc/self/exe").parent_path().string());
 }
 
-TEST_F(BundleTest, FrameworkBundleByIdentifier) {
-    env_.set("FERNVAULT_BUNDLE_PATH", dir_.path().c_str());
-    auto bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
+TEST_F(BundleTest, RegisteredBundleByIdentifier) {
+    const void* anchor = reinterpret_cast<const void*>(&NSBundle::preferredLanguages);
+    NSBundle::registerBundle("com.example.library",
+                             {"FV_TEST_LIBRARY_BUNDLE", anchor, {"no-such-folder", "resources"}});
+    env_.set("FV_TEST_LIBRARY_BUNDLE", dir_.path().c_str());
+    auto bundle = NSBundle::bundleWithIdentifier("com.example.library");
     ASSERT_TRUE(bundle);
-    EXPECT_EQ(bundle->bundleIdentifier(), "com.tarvex.Fernvault-SDK");
+    EXPECT_EQ(bundle->bundleIdentifier(), "com.example.library");
     EXPECT_EQ(bundle->resourcePath(), std::filesystem::canonical(dir_.path()).string());
     EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.other"));
+    auto all = NSBundle::allFrameworks();
+    EXPECT_NE(std::find(all.begin(), all.end(), bundle), all.end());
 
-    env_.set("FERNVAULT_BUNDLE_PATH", (dir_ / "missing").c_str());
-    EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK"));
+    // A variable naming no folder finds nothing rather than falling back to another folder.
+    env_.set("FV_TEST_LIBRARY_BUNDLE", (dir_ / "missing").c_str());
+    EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.library"));
 
-    // Without the variable the resources/ linked beside the library is found.
-    env_.set("FERNVAULT_BUNDLE_PATH", nullptr);
-    bundle = NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK");
+    // Without the variable the first folder that exists beside the library is found: the build
+    // tree links resources/ there.
+    env_.set("FV_TEST_LIBRARY_BUNDLE", nullptr);
+    bundle = NSBundle::bundleWithIdentifier("com.example.library");
     ASSERT_TRUE(bundle);
     EXPECT_EQ(bundle->resourcePath(), std::filesystem::canonical(FV_SOURCE_DIR "/resources").string());
+
+    // Registering again moves it; a bundle whose folder is missing is not among the frameworks.
+    NSBundle::registerBundle("com.example.library", {"", anchor, {"no-such-folder"}});
+    EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.library"));
+    all = NSBundle::allFrameworks();
+    for (const auto& b : all) EXPECT_NE(b->bundleIdentifier(), "com.example.library");
 }
 
 }  // namespace

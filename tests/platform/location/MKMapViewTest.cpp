@@ -159,7 +159,9 @@ TEST_F(MapViewTest, ADrawnPinPointsAtItsPlaceAndAnImageViewIsCentredOnIt) {
     EXPECT_NEAR(pin.origin.x + pin.size.width / 2, at.x, 1e-9);
 
     auto marketView = map->viewForAnnotation(market);
-    auto image = UIImage::imageNamed("verified", NSBundle::bundleWithIdentifier("com.tarvex.Fernvault-SDK"));
+    const auto bundles = NSBundle::allFrameworks();
+    ASSERT_FALSE(bundles.empty());
+    auto image = UIImage::imageNamed("verified", bundles.front());
     ASSERT_TRUE(image);
     marketView->setImage(image);
     EXPECT_EQ(marketView->bounds().size, image->size());

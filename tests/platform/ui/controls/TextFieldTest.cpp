@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "controls_Support.h"
 #include "platform/graphics/GeometryValue.h"
 #include "platform/ui/UIButton.h"
+#include "tests/platform/ui/controls/Support.h"
 
 namespace fv::testing_controls {
 namespace {

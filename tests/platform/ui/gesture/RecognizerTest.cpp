@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "gesture_Support.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/TouchDispatch.h"
@@ -10,6 +9,7 @@
 #include "platform/ui/UIPanGestureRecognizer.h"
 #include "platform/ui/UISwipeGestureRecognizer.h"
 #include "platform/ui/UITapGestureRecognizer.h"
+#include "tests/platform/ui/gesture/Support.h"
 
 namespace fv {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/UILabel.h"
-#include "table_Support.h"
+#include "tests/platform/ui/support/TableSupport.h"
 
 namespace fv {
 namespace {

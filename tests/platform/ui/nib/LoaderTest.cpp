@@ -4,7 +4,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/ui/NSLayoutConstraint.h"
 #include "platform/ui/UINib.h"
-#include "testhost_SampleViews.h"
+#include "tests/platform/ui/support/SampleViews.h"
 
 namespace fv {
 
@@ -68,7 +68,7 @@ class NibLoaderTest : public ::testing::Test {
 };
 
 TEST_F(NibLoaderTest, BuildsTheTreeAndBindsOutletsActionsAndReferences) {
-    auto nib = UINib::nibWithNibName("NibOwner", testInterfaceBundle());
+    auto nib = UINib::nibWithNibName("NibOwner", testInterfaceBundle(FV_TEST_DIR));
     ASSERT_TRUE(nib);
     auto owner = std::make_shared<NibOwner>();
     auto top = nib->instantiateWithOwner(owner);
@@ -114,7 +114,7 @@ TEST_F(NibLoaderTest, BuildsTheTreeAndBindsOutletsActionsAndReferences) {
 }
 
 TEST_F(NibLoaderTest, EachInstantiationMakesFreshObjects) {
-    auto nib = UINib::nibWithNibName("NibOwner", testInterfaceBundle());
+    auto nib = UINib::nibWithNibName("NibOwner", testInterfaceBundle(FV_TEST_DIR));
     ASSERT_TRUE(nib);
     auto first = std::make_shared<NibOwner>(), second = std::make_shared<NibOwner>();
     nib->instantiateWithOwner(first);
@@ -125,7 +125,7 @@ TEST_F(NibLoaderTest, EachInstantiationMakesFreshObjects) {
 }
 
 TEST_F(NibLoaderTest, AMissingFileGivesNone) {
-    EXPECT_EQ(UINib::nibWithNibName("NoSuchScreen", testInterfaceBundle()), nullptr);
+    EXPECT_EQ(UINib::nibWithNibName("NoSuchScreen", testInterfaceBundle(FV_TEST_DIR)), nullptr);
     EXPECT_TRUE(UINib::loadErrors().empty());
 }
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "controls_Support.h"
 #include "platform/ui/UIActivityIndicatorView.h"
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UIImageView.h"
@@ -10,6 +9,7 @@
 #include "platform/ui/UIProgressView.h"
 #include "platform/ui/UISearchBar.h"
 #include "platform/ui/UISegmentedControl.h"
+#include "tests/platform/ui/controls/Support.h"
 
 namespace fv::testing_controls {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UIDevice.h"
-#include "testhost_SampleViews.h"
+#include "tests/platform/ui/support/SampleViews.h"
 
 namespace fv {
 namespace {
@@ -12,7 +12,7 @@ class SampleScreenTest : public TestHostFixture {
   protected:
     std::shared_ptr<SampleScreen> openSample() {
         auto screen = std::make_shared<SampleScreen>();
-        screen->initWithNibName("", testInterfaceBundle());
+        screen->initWithNibName("", testInterfaceBundle(FV_TEST_DIR));
         host.show(screen);
         return screen;
     }

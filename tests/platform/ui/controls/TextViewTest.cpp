@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "controls_Support.h"
 #include "platform/ui/UIPageControl.h"
 #include "platform/ui/UITextView.h"
+#include "tests/platform/ui/controls/Support.h"
 
 namespace fv::testing_controls {
 namespace {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "controls_Support.h"
 #include "platform/ui/UIActivityIndicatorView.h"
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UILabel.h"
@@ -10,6 +9,7 @@
 #include "platform/ui/UISegmentedControl.h"
 #include "platform/ui/UISwitch.h"
 #include "platform/ui/UIToolbar.h"
+#include "tests/platform/ui/controls/Support.h"
 
 namespace fv::testing_controls {
 namespace {

@@ -3,7 +3,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
-#include "table_Support.h"
+#include "tests/platform/ui/support/TableSupport.h"
 
 namespace fv {
 namespace {

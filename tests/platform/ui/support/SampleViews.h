@@ -1,9 +1,11 @@
 #pragma once
 // Small stand-ins for a label and a button, so the loader and the test host can be tested before
 // (and independently of) the real controls.
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "platform/foundation/Bundle.h"
 #include "platform/graphics/TextLayout.h"
 #include "platform/ui/UIButton.h"
 #include "platform/ui/UILabel.h"
@@ -57,7 +59,7 @@ class SampleScreen : public UIViewController {
     int presses = 0;
 };
 
-// The folder of the tests' own interface files.
-std::shared_ptr<NSBundle> testInterfaceBundle();
+// The interface files of a test program: the nib_resources folder of its test folder.
+std::shared_ptr<NSBundle> testInterfaceBundle(const std::string& testDir);
 
 }  // namespace fv

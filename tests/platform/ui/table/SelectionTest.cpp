@@ -3,7 +3,7 @@
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UILabel.h"
 #include "platform/ui/UITextView.h"
-#include "table_Support.h"
+#include "tests/platform/ui/support/TableSupport.h"
 
 namespace fv {
 namespace {

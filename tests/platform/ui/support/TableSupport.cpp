@@ -1,4 +1,4 @@
-#include "table_Support.h"
+#include "tests/platform/ui/support/TableSupport.h"
 
 namespace fv {
 

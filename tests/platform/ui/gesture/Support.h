@@ -1,5 +1,5 @@
 #pragma once
-// Shared helpers of the gesture and scroll tests: an action recorder and a view that logs its touches.
+// Helpers of the gesture tests: an action recorder and a view that logs its touches.
 #include <memory>
 #include <string>
 #include <vector>

@@ -1,6 +1,5 @@
-#include "testhost_SampleViews.h"
+#include "tests/platform/ui/support/SampleViews.h"
 
-#include "platform/foundation/Bundle.h"
 #include "platform/graphics/GraphicsContext.h"
 #include "platform/ui/ColorValue.h"
 #include "platform/ui/NibValues.h"
@@ -24,8 +23,8 @@ namespace {
 }();
 }  // namespace
 
-std::shared_ptr<NSBundle> testInterfaceBundle() {
-    return std::make_shared<NSBundle>(std::string(FV_TEST_DIR) + "/nib_resources");
+std::shared_ptr<NSBundle> testInterfaceBundle(const std::string& testDir) {
+    return std::make_shared<NSBundle>(testDir + "/nib_resources");
 }
 
 void SampleLabel::registerMembers(ClassBuilder<SampleLabel>& b) {
