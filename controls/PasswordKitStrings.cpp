@@ -1,7 +1,7 @@
 #include "controls/PasswordKitStrings.h"
 
 #include "platform/foundation/Bundle.h"
-#include "platform/ui/UINib.h"
+#include "core/FrameworkResources.h"
 
 namespace fv {
 

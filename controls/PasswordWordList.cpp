@@ -4,7 +4,7 @@
 #include "platform/foundation/FileContents.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Text.h"
-#include "platform/ui/UINib.h"
+#include "core/FrameworkResources.h"
 
 namespace fv {
 
