@@ -14,6 +14,7 @@
 #include "core/FrameworkResources.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
+#include "tests/support/TemporaryBundle.h"
 #include "platform/graphics/UIImage.h"
 
 namespace fv {
@@ -185,28 +186,11 @@ TEST(CardOverviewRecordTest, ARootThatIsNotAnArrayOrIsEmptyGivesNoPagesAndOneLin
 class BundleWithSample {
   public:
     explicit BundleWithSample(const std::optional<std::string>& sample) {
-        dir_ = fs::temp_directory_path() /
-               ("fv-cards-" + std::to_string(::getpid()) + "-" + std::to_string(count_++));
-        fs::create_directories(dir_);
-        if (sample) std::ofstream(dir_ / "sample.plist") << *sample;
-        if (const char* old = std::getenv("FERNVAULT_BUNDLE_PATH")) previous_ = old;
-        ::setenv("FERNVAULT_BUNDLE_PATH", dir_.c_str(), 1);
+        if (sample) std::ofstream(bundle_.path() / "sample.plist") << *sample;
     }
-    ~BundleWithSample() {
-        if (previous_)
-            ::setenv("FERNVAULT_BUNDLE_PATH", previous_->c_str(), 1);
-        else
-            ::unsetenv("FERNVAULT_BUNDLE_PATH");
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    BundleWithSample(const BundleWithSample&) = delete;
-    BundleWithSample& operator=(const BundleWithSample&) = delete;
 
   private:
-    static inline int count_ = 0;
-    fs::path dir_;
-    std::optional<std::string> previous_;
+    test::TemporaryBundle bundle_;
 };
 
 class MissingSampleTest : public ::testing::TestWithParam<std::optional<std::string>> {};

@@ -16,6 +16,7 @@
 #include "platform/foundation/UserDefaults.h"
 #include "platform/testing/TestHost.h"
 #include "tests/core/FacadeTestScreens.h"
+#include "tests/support/TemporaryBundle.h"
 
 namespace fv {
 namespace {
@@ -31,31 +32,14 @@ const fs::path kResources = fs::path(FV_SOURCE_DIR) / "resources";
 class BundleOverride {
   public:
     explicit BundleOverride(const std::optional<std::string>& cardControlText) {
-        dir_ = fs::temp_directory_path() /
-               ("fv-bundle-" + std::to_string(::getpid()) + "-" + std::to_string(count_++));
-        fs::create_directories(dir_);
         for (const auto& entry : fs::directory_iterator(kResources))
             if (entry.path().filename() != "cardControl.plist")
-                fs::create_symlink(entry.path(), dir_ / entry.path().filename());
-        if (cardControlText) std::ofstream(dir_ / "cardControl.plist") << *cardControlText;
-        if (const char* old = std::getenv("FERNVAULT_BUNDLE_PATH")) previous_ = old;
-        ::setenv("FERNVAULT_BUNDLE_PATH", dir_.c_str(), 1);
+                fs::create_symlink(entry.path(), bundle_.path() / entry.path().filename());
+        if (cardControlText) std::ofstream(bundle_.path() / "cardControl.plist") << *cardControlText;
     }
-    ~BundleOverride() {
-        if (previous_)
-            ::setenv("FERNVAULT_BUNDLE_PATH", previous_->c_str(), 1);
-        else
-            ::unsetenv("FERNVAULT_BUNDLE_PATH");
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    BundleOverride(const BundleOverride&) = delete;
-    BundleOverride& operator=(const BundleOverride&) = delete;
 
   private:
-    static inline int count_ = 0;
-    fs::path dir_;
-    std::optional<std::string> previous_;
+    test::TemporaryBundle bundle_;
 };
 
 // The card controls as saved on disk, unarchived; none when the key is absent.
