@@ -1,9 +1,7 @@
 #include "cards/CardOverviewRecord.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <limits>
