@@ -1,7 +1,7 @@
 #include "examples/host/Roads.h"
 
 #include "core/SDKManager.h"
-#include "examples/host/Walkthrough.h"
+#include "examples/host/roads/TransferRoad.h"
 
 namespace fv {
 
@@ -9,7 +9,7 @@ const std::vector<Road>& roads() {
     static const std::vector<Road> all = {
         {"transfer", "HOST_TRANSFER_BUTTON",
          [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->OpenMyCards(stack); },
-         [](Walkthrough& walk) { return walk.runTransfer(); }},
+         [](Walkthrough& walk) { return walkTransfer(walk); }},
     };
     return all;
 }

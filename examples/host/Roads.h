@@ -4,7 +4,8 @@
 //
 // Adding a road is one entry in roads() (Roads.cpp): its name, the host string key of its button's
 // title (in examples/host/bundle/en.lproj/Localizable.strings), what the button opens, and the
-// walk-through's steps for it (a Walkthrough member that starts with the host step).
+// walk-through's steps for it (a function in roads/<Name>Road.{h,cpp} handing its steps to
+// Walkthrough::run). Its headless test is tests/examples/<Name>RoadTest.cpp.
 #include <functional>
 #include <string>
 #include <vector>

@@ -5,6 +5,9 @@
 // but nothing is written. It drives the screens through the same user driver as the tests
 // (platform/testing/UserDriver.h): a tap must reach the view it means, views are found by outlet and
 // by the action they are wired to.
+//
+// Each road's steps live in examples/host/roads/<Name>Road.cpp and are run by run(); the helpers below
+// are what every road needs.
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,40 +20,40 @@ namespace fv {
 
 class Walkthrough {
   public:
+    // One step: its action answers an empty text when it reached what it expects, else what went wrong.
+    struct Step {
+        std::string name;
+        std::string description;
+        std::function<std::string()> action;
+    };
+
     Walkthrough(HostApplication& app, std::string outputDir);
 
     // Every road of Roads.h in order, numbering the pictures on across them. False at the first failure.
     bool runAll();
 
-    // The "transfer" road. OpenMyCards from the host's first screen: the first verified account in the
-    // picker, an amount, Next, the knob slid to the end, the success screen, Continue back to the host's
-    // first screen. False at the first step that does not reach what it expects, after a line saying why.
-    bool runTransfer(const std::string& amount = "250.00");
+    // The host's own first screen, then `steps` in order; false at the first step that does not reach
+    // what it expects (after a line saying why) or whose picture cannot be written.
+    bool run(const std::vector<Step>& steps);
 
     // The PNGs written so far, in order.
     const std::vector<std::string>& pictures() const { return pictures_; }
 
-  private:
-    // Runs `action` (an empty result means it went as expected, else it says what went wrong), then
-    // saves the window and prints the step's line.
-    bool step(const std::string& name, const std::string& description,
-              const std::function<std::string()>& action);
+    HostApplication& app() const { return app_; }
+    UIViewControllerPtr topScreen() const;
+    // Waits until `screen` is on top and has appeared.
+    std::string reach(ScreenName screen) const;
+    // Waits until the host's first screen is on top, alone.
+    std::string awaitHost() const;
+    // Taps the host's button for the road `road` and waits for `screen`.
+    std::string openRoad(const std::string& road, ScreenName screen) const;
 
+  private:
+    // Runs the step's action, then saves the window and prints the step's line.
+    bool step(const Step& step);
     std::string savePicture(const std::string& name);
     // Waits for the pictures still being written; false (after a line per picture) when any failed.
     bool finishPictures();
-
-    // The steps; each answers an empty text when it reached what it expects, else what went wrong.
-    UIViewControllerPtr topScreen() const;
-    std::string reach(ScreenName screen) const;
-    std::string awaitHost() const;
-    std::string openTransfer() const;
-    std::string openPicker() const;
-    std::string chooseFirstAccount() const;
-    std::string typeAmount(const std::string& amount) const;
-    std::string openConfirmation() const;
-    std::string slideToConfirm() const;
-    std::string continueToHost() const;
 
     HostApplication& app_;
     std::string outputDir_;
