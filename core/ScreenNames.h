@@ -37,6 +37,8 @@ FV_SCREEN(TransferConfirmationViewController);
 FV_SCREEN(TransferSuccessViewController);
 FV_SCREEN(AccountAddedSuccessfullyViewController);
 FV_SCREEN(UnVerifiedAccountAddedViewController);
+FV_SCREEN(VirtualCardViewController);
+FV_SCREEN(BalancePreviewViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -48,7 +50,7 @@ struct ScreenNameEntry {
 
 inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::MyCardsViewController, false},
-    {screen::CardControlViewController, false},
+    {screen::CardControlViewController, true},
     {screen::TransactionsViewController, false},
     {screen::DirectDepositViewController, false},
     {screen::BankTransferViewController, true},
@@ -68,6 +70,8 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::TransferSuccessViewController, true},
     {screen::AccountAddedSuccessfullyViewController, true},
     {screen::UnVerifiedAccountAddedViewController, true},
+    {screen::VirtualCardViewController, true},
+    {screen::BalancePreviewViewController, true},
 };
 
 }  // namespace fv
