@@ -82,8 +82,9 @@ UICollectionViewCellPtr VirtualCardViewController::collectionViewCellForItemAtIn
     cell->blockSwitch->setHidden(true);
     cell->lbl_blockStatus->setHidden(true);
     const bool hide = !hideCardDetail_;
-    // The cells are asked for in layout passes, which may come before viewDidLoad has made the model.
-    const auto number = viewModel_ ? viewModel_->getCardNumber(indexPath.item()) : std::nullopt;
+    // The first layout pass may ask for the card before viewDidLoad has made the model.
+    initialzieViewModel();
+    const auto number = viewModel_->getCardNumber(indexPath.item());
     const auto model = DataModel::sharedInstance();
     cell->lbl_cardNumber->setText(model->formattedCardNumber(number.value_or(""), hide));
     cell->lbl_cardExpiry->setText(model->formattedEXP(kExpiry, hide));

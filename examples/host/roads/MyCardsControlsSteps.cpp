@@ -8,6 +8,7 @@
 #include "examples/host/HostApplication.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/UserDriver.h"
+#include "platform/ui/UICollectionView.h"
 #include "platform/ui/UIKeyInput.h"
 #include "platform/ui/UILabel.h"
 #include "platform/ui/UISwitch.h"
@@ -139,10 +140,12 @@ std::string fillPinPopup(const Walkthrough& walk) {
 std::string changePin(const Walkthrough& walk) {
     if (auto problem = UserDriver::tap(outlet(walk, "btn_popup_chnage"), "Change PIN"); !problem.empty())
         return problem;
-    if (!UserDriver::waitFor([] { return !ModalPopup::sharedInstance()->isVisible(); }))
-        return "the pop-up did not close";
+    // The entries are cleared once the pop-up has gone.
+    if (!UserDriver::waitFor([&] {
+            return !ModalPopup::sharedInstance()->isVisible() && textOf(outlet(walk, "tf_cardNewPIN")).empty();
+        }))
+        return "the pop-up did not close, or kept its entries";
     if (!BannerMessages::visibleBanners().empty()) return "a banner complained";
-    if (!textOf(outlet(walk, "tf_cardNewPIN")).empty()) return "the PIN entries were kept";
     return "";
 }
 
@@ -151,8 +154,11 @@ void ensureIssuedCard() {
     auto api = ApiDataModel::sharedInstance();
     if (api->getNewCardResponse()) return;
     api->Initialize_GetNewCardResponseInstance(
-        std::string(R"({"create_cardholder_response":{"cardsData":[{"cardNo":"5236 8100 0093 )") +
-        HostApplication::kDemoCardLastFour + R"("}]}})");
+        std::string(R"({"create_cardholder_response":{"responseInfo":{"responseCode":"0","acquirerRefNo":"DEMO",)"
+                    R"("responseDesc":"Approved","transactionId":"TXN1"},"cardsData":[{"accountBalances":[],)"
+                    R"("cardholderId":"CH1","cardLastFour":")") +
+        HostApplication::kDemoCardLastFour + R"(","cardNo":"5236 8100 0093 )" + HostApplication::kDemoCardLastFour +
+        R"(","cardRefNo":"REF1","cardStatus":"ACTIVE","createdOn":"2026-01-05T09:00:00Z"}]}})");
 }
 
 std::string lastFour() {
@@ -161,13 +167,12 @@ std::string lastFour() {
 
 // The number line of the card face on top.
 std::string cardNumberLine(const Walkthrough& walk) {
-    const auto carousel = outlet(walk, "collectionView");
-    if (!carousel || carousel->subviews().empty()) return "";
+    auto carousel = std::dynamic_pointer_cast<UICollectionView>(outlet(walk, "collectionView"));
+    if (!carousel) return "";
     RunLoop::main().runUntilIdle();
     carousel->layoutIfNeeded();
-    for (const auto& view : carousel->subviews())
-        if (auto number = UserDriver::outlet(view, "lbl_cardNumber")) return textOf(number);
-    return "";
+    const auto cells = carousel->visibleCells();
+    return cells.empty() ? "" : textOf(UserDriver::outlet(cells.front(), "lbl_cardNumber"));
 }
 
 std::string openVirtualCard(const Walkthrough& walk) {
@@ -226,7 +231,7 @@ std::vector<Walkthrough::Step> myCardsControlsSteps(const Walkthrough& walk) {
         {"saved", "Save stores the card controls: \"Changes Saved\"", [w] { return save(*w); }},
         {"reentry", "a new card-controls screen reads the block and the limit back",
          [w, state] { return reenter(*w, *state); }},
-        {"pin", "the change-PIN pop-up with its three entries filled", [w] { return fillPinPopup(*w); }},
+        {"pin-popup", "the change-PIN pop-up with its three entries filled", [w] { return fillPinPopup(*w); }},
         {"pin-changed", "matching entries close the pop-up; nothing is kept", [w] { return changePin(*w); }},
         {"controls-left", "the host leaves the card controls", [w, state] { return backTo(*w, state->home); }},
         {"virtual", "the virtual card, opened by its screen name, shows masked", [w] { return openVirtualCard(*w); }},

@@ -1,0 +1,75 @@
+#include "cards/BalancePreviewViewController.h"
+
+#include <gtest/gtest.h>
+
+#include "core/FrameworkResources.h"
+#include "core/ScreenRegistry.h"
+#include "core/ThemeManager.h"
+#include "platform/foundation/Log.h"
+#include "platform/graphics/AttributedString.h"
+#include "platform/testing/TestHost.h"
+
+namespace fv {
+namespace {
+
+class BalancePreviewTest : public TestHostFixture {
+  protected:
+    void SetUp() override { host.navigationController()->setNavigationBarHidden(true); }
+
+    std::shared_ptr<BalancePreviewViewController> open() {
+        auto screen = std::dynamic_pointer_cast<BalancePreviewViewController>(
+            ScreenRegistry::screenNamed(screen::BalancePreviewViewController));
+        if (screen) host.show(screen);
+        return screen;
+    }
+};
+
+TEST_F(BalancePreviewTest, ShowsTheDemonstrationBalanceWithASmallRaisedFraction) {
+    auto screen = open();
+    ASSERT_TRUE(screen);
+    const auto balance = screen->lbl_TotalAmount->attributedText();
+    ASSERT_TRUE(balance);
+    EXPECT_EQ(balance->string(), "$ 9500.75");
+    const UIFontPtr large = fontAttribute(balance->attributesAtIndex(0));
+    const auto fraction = balance->attributesAtIndex(6);
+    ASSERT_TRUE(large && fontAttribute(fraction));
+    EXPECT_EQ(large->pointSize(), 26);
+    EXPECT_EQ(fontAttribute(fraction)->pointSize(), 14);
+    EXPECT_GT(numberAttribute(fraction, NSBaselineOffsetAttributeName).value_or(0), 0);
+    EXPECT_TRUE(colorsEqual(screen->lbl_TotalAmount->textColor(), ThemeManager::sharedInstance()->main_color()));
+}
+
+TEST_F(BalancePreviewTest, ThePictureIsACircleAndThePasswordBoxHasTheCommonFrame) {
+    auto screen = open();
+    ASSERT_TRUE(screen);
+    auto picture = screen->img_UserImage.get();
+    EXPECT_TRUE(picture->clipsToBounds());
+    EXPECT_EQ(picture->layer()->cornerRadius, picture->frame().size.width * 0.5);
+    EXPECT_TRUE(picture->image());
+    auto box = screen->view_PasswordField->layer();
+    EXPECT_EQ(box->borderWidth, 1.5);
+    EXPECT_EQ(box->cornerRadius, 5.0);
+    EXPECT_TRUE(colorsEqual(box->borderColor, ThemeManager::sharedInstance()->border_color()));
+    EXPECT_TRUE(colorsEqual(screen->btn_login->backgroundColor(), UIColor::clearColor()));
+    EXPECT_TRUE(screen->tfPassword->isSecureTextEntry());
+}
+
+TEST_F(BalancePreviewTest, TypingAPasswordAndLoggingInChangeNothing) {
+    auto screen = open();
+    ASSERT_TRUE(screen);
+    LogCapture log;
+    ASSERT_TRUE(host.typeText(screen->tfPassword.get(), "hunter22"));
+    ASSERT_TRUE(host.tap(screen->btn_login.get()));
+    host.advance(1.0);
+    EXPECT_EQ(host.topViewController(), screen);
+    EXPECT_EQ(screen->lbl_TotalAmount->attributedText()->string(), "$ 9500.75");
+    EXPECT_TRUE(log.lines().empty());
+}
+
+TEST_F(BalancePreviewTest, LooksAsDesigned) {
+    ASSERT_TRUE(open());
+    EXPECT_TRUE(host.snapshot("balance_preview"));
+}
+
+}  // namespace
+}  // namespace fv
