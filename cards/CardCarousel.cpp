@@ -14,14 +14,14 @@ CardCarouselSnap snapCardCarousel(CGFloat x, CGFloat target, CGFloat contentWidt
                                   long cardCount) {
     const float current = static_cast<float>(x);
     const float pages = current / kCardCarouselPitch;
-    const float page = (current < static_cast<float>(target) ? std::ceil(pages) : std::floor(pages)) *
-                       kCardCarouselPitch;
+    const float page =
+        (current < static_cast<float>(target) ? std::ceil(pages) : std::floor(pages)) * kCardCarouselPitch;
     const float last = std::max(0.0f, static_cast<float>(contentWidth - boundsWidth));
     CardCarouselSnap snap;
     snap.offset = std::clamp(page, 0.0f, last);
     if (cardCount > 0)
-        snap.index = std::min(static_cast<long>(static_cast<float>(snap.offset) / kCardCarouselPitch),
-                              cardCount - 1);
+        snap.index =
+            std::min(static_cast<long>(static_cast<float>(snap.offset) / kCardCarouselPitch), cardCount - 1);
     return snap;
 }
 

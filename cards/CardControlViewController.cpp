@@ -31,12 +31,13 @@ using Self = CardControlViewController;
 
 const std::array<Self::SwitchRow, 3>& CardControlViewController::switchRows() {
     static const std::array<SwitchRow, 3> rows = {{
-        {CardControlOption::BlockInternational, &Self::view_option1, &Self::constraint_height_blockInternational,
-         &Self::switch_blockInternational, &Self::lblBlock_blockInternational},
+        {CardControlOption::BlockInternational, &Self::view_option1,
+         &Self::constraint_height_blockInternational, &Self::switch_blockInternational,
+         &Self::lblBlock_blockInternational},
         {CardControlOption::BlockCashAtm, &Self::view_option2, &Self::constraint_height_cashAtm,
          &Self::switch_blockCashAtm, &Self::lblBlock_blockATM},
-        {CardControlOption::BlockOnlineEcommerce, &Self::view_option3, &Self::constraint_height_onlineEcommerce,
-         &Self::switch_blockOnline, &Self::lblBlock_blockOnline},
+        {CardControlOption::BlockOnlineEcommerce, &Self::view_option3,
+         &Self::constraint_height_onlineEcommerce, &Self::switch_blockOnline, &Self::lblBlock_blockOnline},
     }};
     return rows;
 }
@@ -103,7 +104,8 @@ void CardControlViewController::setupKeyboardToolbar() {
     auto done = UIBarButtonItem::create(localized("Done"), UIBarButtonItemStyleDone, shared_from_this(),
                                         "textFieldShouldReturn:");
     toolbar->setItems({UIBarButtonItem::flexibleSpace(), done});
-    for (const auto& field : {tf_Amount.get(), tf_cardOldPIN.get(), tf_cardNewPIN.get(), tf_cardConfirmNewPIN.get()})
+    for (const auto& field :
+         {tf_Amount.get(), tf_cardOldPIN.get(), tf_cardNewPIN.get(), tf_cardConfirmNewPIN.get()})
         field->setInputAccessoryView(toolbar);
 }
 
@@ -119,8 +121,9 @@ void CardControlViewController::applyColours() {
         (*control)->setTintColor(theme->switch_tint_color());
         (*control)->setOnTintColor(theme->switch_tint_color());
     }
-    for (const auto* border : {&view_border1, &view_border2, &view_border3, &view_border4, &view_border5,
-                               &view_popup_oldPinFooter, &view_popup_newPinFooter, &view_popup_confirmNewPinFooter})
+    for (const auto* border :
+         {&view_border1, &view_border2, &view_border3, &view_border4, &view_border5, &view_popup_oldPinFooter,
+          &view_popup_newPinFooter, &view_popup_confirmNewPinFooter})
         (*border)->setBackgroundColor(theme->border_color());
     for (const auto* label : {&lbl_popup_oldPIN, &lbl_popup_newPIN, &lbl_popup_confirmNewPIN})
         (*label)->setTextColor(theme->main_font_color());
@@ -196,8 +199,8 @@ long CardControlViewController::collectionViewNumberOfItemsInSection(UICollectio
 
 UICollectionViewCellPtr CardControlViewController::collectionViewCellForItemAtIndexPath(
     UICollectionView& carousel, const NSIndexPath& indexPath) {
-    auto dequeued = carousel.dequeueReusableCellWithReuseIdentifier(MyCardsCollectionViewCell::kReuseIdentifier,
-                                                                    indexPath);
+    auto dequeued = carousel.dequeueReusableCellWithReuseIdentifier(
+        MyCardsCollectionViewCell::kReuseIdentifier, indexPath);
     auto cell = std::dynamic_pointer_cast<MyCardsCollectionViewCell>(dequeued);
     if (!cell) return dequeued;
     cell->AddShadow();
@@ -235,7 +238,8 @@ std::optional<CGFloat> CardControlViewController::collectionViewLayoutMinimumLin
     return kCardCarouselLineSpacing;
 }
 
-void CardControlViewController::collectionViewDidSelectItemAtIndexPath(UICollectionView&, const NSIndexPath&) {}
+void CardControlViewController::collectionViewDidSelectItemAtIndexPath(UICollectionView&,
+                                                                       const NSIndexPath&) {}
 
 void CardControlViewController::scrollViewWillEndDragging(UIScrollView& scrollView, CGPoint,
                                                           CGPoint* targetContentOffset) {
@@ -266,7 +270,8 @@ void CardControlViewController::blockStatusChangedWithSender(UISwitch* sender) {
         if (auto self = weak.lock()) self->setCardInactive(!block);
     });
     alert->setDismissOnOutsideTouch(false);
-    const char* question = block ? "Are you sure to temporarily block this card?" : "Are you sure to activate this card?";
+    const char* question =
+        block ? "Are you sure to temporarily block this card?" : "Are you sure to activate this card?";
     alert->showAlertWithTitle(std::nullopt, localized(question), nullptr, std::nullopt, {});
 }
 
@@ -278,7 +283,8 @@ void CardControlViewController::setCardInactive(bool inactive) {
 
 // ---- the option rows ----
 
-const CardControlViewController::SwitchRow* CardControlViewController::switchRowOf(const UISwitch* control) const {
+const CardControlViewController::SwitchRow* CardControlViewController::switchRowOf(
+    const UISwitch* control) const {
     for (const auto& row : switchRows())
         if ((this->*row.control).peek().get() == control) return &row;
     return nullptr;
@@ -406,8 +412,8 @@ void CardControlViewController::sideMenuTapped(NSObject*) {
         }
     });
     alert->showAlertWithTitle(localized("Want To Save"),
-                              localized("Your changes are not saved yet. Do you want to save them now?"), nullptr,
-                              std::nullopt, {});
+                              localized("Your changes are not saved yet. Do you want to save them now?"),
+                              nullptr, std::nullopt, {});
 }
 
 }  // namespace fv

@@ -73,8 +73,8 @@ long VirtualCardViewController::collectionViewNumberOfItemsInSection(UICollectio
 
 UICollectionViewCellPtr VirtualCardViewController::collectionViewCellForItemAtIndexPath(
     UICollectionView& carousel, const NSIndexPath& indexPath) {
-    auto dequeued = carousel.dequeueReusableCellWithReuseIdentifier(MyCardsCollectionViewCell::kReuseIdentifier,
-                                                                    indexPath);
+    auto dequeued = carousel.dequeueReusableCellWithReuseIdentifier(
+        MyCardsCollectionViewCell::kReuseIdentifier, indexPath);
     auto cell = std::dynamic_pointer_cast<MyCardsCollectionViewCell>(dequeued);
     if (!cell) return dequeued;
     cell->AddShadow();
@@ -107,16 +107,17 @@ std::optional<CGFloat> VirtualCardViewController::collectionViewLayoutMinimumLin
     return kCardCarouselLineSpacing;
 }
 
-void VirtualCardViewController::collectionViewDidSelectItemAtIndexPath(UICollectionView&, const NSIndexPath&) {}
+void VirtualCardViewController::collectionViewDidSelectItemAtIndexPath(UICollectionView&,
+                                                                       const NSIndexPath&) {}
 
 void VirtualCardViewController::scrollViewWillEndDragging(UIScrollView& scrollView, CGPoint,
                                                           CGPoint* targetContentOffset) {
     auto carousel = collectionView.peek();
     if (&scrollView != carousel.get() || !targetContentOffset) return;
     const CGFloat x = carousel->contentOffset().x;
-    const auto snap = snapCardCarousel(x, targetContentOffset->x, carousel->contentSize().width,
-                                       carousel->bounds().size.width,
-                                       collectionViewNumberOfItemsInSection(*carousel, 0));
+    const auto snap =
+        snapCardCarousel(x, targetContentOffset->x, carousel->contentSize().width,
+                         carousel->bounds().size.width, collectionViewNumberOfItemsInSection(*carousel, 0));
     targetContentOffset->x = x;
     carousel->setContentOffset(CGPointMake(snap.offset, 0), true);
     if (!snap.index) return;

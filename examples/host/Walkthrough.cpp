@@ -8,7 +8,10 @@
 #include "examples/host/Roads.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/graphics/GraphicsContext.h"
 #include "platform/testing/UserDriver.h"
+#include "platform/ui/UIApplication.h"
+#include "platform/ui/UIScreen.h"
 #include "platform/ui/UIViewRendering.h"
 
 namespace fv {
@@ -36,6 +39,26 @@ std::string tap(const UIViewPtr& view, const std::string& what) {
     return UserDriver::tap(view, what);
 }
 
+// The key window with whatever shows above it (banners, pop-ups, alerts), as the user sees the screen.
+UIImagePtr renderScreen(UIWindow& keyWindow) {
+    const auto windows = UIApplication::sharedApplication()->windows();
+    if (windows.size() <= 1) return renderView(keyWindow);
+    const CGRect screen = keyWindow.frame();
+    UIGraphicsBeginImageContextWithOptions(screen.size, true, UIScreen::mainScreen()->scale());
+    const auto context = UIGraphicsGetCurrentContext();
+    for (const auto& window : windows) {
+        window->layoutIfNeeded();
+        context->saveGState();
+        context->translateCTM(window->frame().origin.x - screen.origin.x,
+                              window->frame().origin.y - screen.origin.y);
+        renderViewTree(*window, context);
+        context->restoreGState();
+    }
+    auto image = UIGraphicsGetImageFromCurrentImageContext();
+    UIGraphicsEndImageContext();
+    return image;
+}
+
 bool hasAppeared(const UIViewControllerPtr& screen, ScreenName name) {
     return screen && screen->className() == name.className &&
            screen->appearance() == UIViewController::Appearance::Appeared;
@@ -52,11 +75,11 @@ std::string Walkthrough::savePicture(const std::string& name) {
     const std::string path = (fs::path(outputDir_) / file).string();
     loop().runUntilIdle();
     app_.window()->layoutIfNeeded();
-    if (outputDir_.empty()) return renderView(*app_.window()) ? "(not saved)" : "";
+    if (outputDir_.empty()) return renderScreen(*app_.window()) ? "(not saved)" : "";
     // Pictures are written in the background; a folder that cannot take them stops the walk at once.
     std::error_code ec;
     if (!fs::is_directory(outputDir_, ec)) return "";
-    if (!writer_.write(renderView(*app_.window()), path)) return "";
+    if (!writer_.write(renderScreen(*app_.window()), path)) return "";
     pictures_.push_back(path);
     return path;
 }

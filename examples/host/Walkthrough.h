@@ -1,8 +1,8 @@
 #pragma once
 // A scripted user: walks a road through the framework's screens by touches and keystrokes on the
-// host's window, saving the window as a PNG after every step (<output>/01-host.png, 02-...) and
-// printing one line per step. With no output folder the window is still rendered after every step,
-// but nothing is written. It drives the screens through the same user driver as the tests
+// host's window, saving the screen (the window and the banners, pop-ups and alerts above it) as a
+// PNG after every step (<output>/01-host.png, 02-...) and printing one line per step. With no output
+// folder the screen is still rendered after every step, but nothing is written. It drives the screens through the same user driver as the tests
 // (platform/testing/UserDriver.h): a tap must reach the view it means, views are found by outlet and
 // by the action they are wired to.
 //

@@ -36,7 +36,8 @@ TEST_F(BalancePreviewTest, ShowsTheDemonstrationBalanceWithASmallRaisedFraction)
     EXPECT_EQ(large->pointSize(), 26);
     EXPECT_EQ(fontAttribute(fraction)->pointSize(), 14);
     EXPECT_GT(numberAttribute(fraction, NSBaselineOffsetAttributeName).value_or(0), 0);
-    EXPECT_TRUE(colorsEqual(screen->lbl_TotalAmount->textColor(), ThemeManager::sharedInstance()->main_color()));
+    EXPECT_TRUE(
+        colorsEqual(screen->lbl_TotalAmount->textColor(), ThemeManager::sharedInstance()->main_color()));
 }
 
 TEST_F(BalancePreviewTest, ThePictureIsACircleAndThePasswordBoxHasTheCommonFrame) {

@@ -31,8 +31,9 @@ namespace {
 using Option = CardControlOption;
 using Screen = CardControlViewController;
 
-constexpr Option kAllOptions[] = {Option::BlockInternational, Option::BlockCashAtm, Option::BlockOnlineEcommerce,
-                                  Option::BlockTransactionGreaterThan, Option::ChangeCardPin};
+constexpr Option kAllOptions[] = {Option::BlockInternational, Option::BlockCashAtm,
+                                  Option::BlockOnlineEcommerce, Option::BlockTransactionGreaterThan,
+                                  Option::ChangeCardPin};
 
 Value allOffered() {
     Value setting;
@@ -231,8 +232,8 @@ TEST_F(CardControlsTest, TheFourFieldsShareOneDoneBar) {
     auto toolbar = std::dynamic_pointer_cast<UIToolbar>(screen->tf_Amount->inputAccessoryView());
     ASSERT_TRUE(toolbar);
     EXPECT_EQ(toolbar->frame(), CGRectMake(0, 0, 375, 50));
-    for (const auto& field : {screen->tf_cardOldPIN.get(), screen->tf_cardNewPIN.get(),
-                              screen->tf_cardConfirmNewPIN.get()}) {
+    for (const auto& field :
+         {screen->tf_cardOldPIN.get(), screen->tf_cardNewPIN.get(), screen->tf_cardConfirmNewPIN.get()}) {
         EXPECT_EQ(field->inputAccessoryView(), toolbar);
         EXPECT_TRUE(field->isSecureTextEntry());
     }
@@ -255,7 +256,8 @@ TEST_F(CardControlsTest, CardsLieThreeHundredAndTwentyApartAndATapSelectsNothing
     auto& layout = carousel->collectionViewLayout();
     EXPECT_EQ(screen->collectionViewLayoutInsetForSectionAtIndex(*carousel, layout, 0)->left, 37.5);
     for (long i = 0; i < 3; ++i) {
-        const auto frame = carousel->layoutAttributesForItemAtIndexPath(NSIndexPath::indexPathForItem(i, 0))->frame;
+        const auto frame =
+            carousel->layoutAttributesForItemAtIndexPath(NSIndexPath::indexPathForItem(i, 0))->frame;
         EXPECT_EQ(frame.size, CGSizeMake(300, 200));
         EXPECT_DOUBLE_EQ(frame.origin.x, 37.5 + 320 * i);
     }
@@ -273,9 +275,10 @@ TEST_F(CardControlsTest, InsetsFollowTheCarouselsWidthNegativeWhenNarrower) {
     auto carousel = screen->collectionView.get();
     for (const auto& [width, inset] : {std::pair{300.0, 0.0}, {280.0, -10.0}, {414.0, 57.0}}) {
         carousel->setFrame(CGRectMake(0, 12, width, 216));
-        EXPECT_EQ(screen->collectionViewLayoutInsetForSectionAtIndex(*carousel, carousel->collectionViewLayout(), 0)
-                      ->right,
-                  inset);
+        EXPECT_EQ(
+            screen->collectionViewLayoutInsetForSectionAtIndex(*carousel, carousel->collectionViewLayout(), 0)
+                ->right,
+            inset);
     }
 }
 
@@ -292,7 +295,8 @@ class CardControlSnapTest : public CardControlsTest, public ::testing::WithParam
 TEST_P(CardControlSnapTest, SnapsInTheDragsDirectionWithinTheCards) {
     const auto& c = GetParam();
     Value cards = Value::Array{};
-    for (long i = 0; i < c.cards; ++i) cards.mutableArray().push_back(card("4111 1111 1111 111" + std::to_string(i)));
+    for (long i = 0; i < c.cards; ++i)
+        cards.mutableArray().push_back(card("4111 1111 1111 111" + std::to_string(i)));
     store(cards);
     auto screen = open();
     release(screen, c.x, c.target);
@@ -387,7 +391,8 @@ TEST_F(CardControlsTest, SwitchesAndLimitsOfTwoCardsAreSavedAndReadBackByANewScr
     release(again, 330, 330);
     EXPECT_EQ(again->tf_Amount->text(), "7500");
     EXPECT_TRUE(again->switch_blockInternational->isOn());
-    EXPECT_EQ(again->myCard().cardNumber(2), "3400 0000 0000 009") << "untouched cards are written back whole";
+    EXPECT_EQ(again->myCard().cardNumber(2), "3400 0000 0000 009")
+        << "untouched cards are written back whole";
 }
 
 TEST_F(CardControlsTest, AFailedSaveSaysSoAndKeepsTheEditsAndSave) {
@@ -395,7 +400,8 @@ TEST_F(CardControlsTest, AFailedSaveSaysSoAndKeepsTheEditsAndSave) {
     auto screen = open();
     ASSERT_TRUE(host.tap(screen->switch_blockInternational.get()));
     // A defaults file under a regular file cannot be written.
-    const auto blocker = std::filesystem::temp_directory_path() / ("fv-controls-" + std::to_string(::getpid()));
+    const auto blocker =
+        std::filesystem::temp_directory_path() / ("fv-controls-" + std::to_string(::getpid()));
     std::ofstream(blocker) << "x";
     const std::string previous = std::getenv("FERNVAULT_DEFAULTS_PATH");
     ::setenv("FERNVAULT_DEFAULTS_PATH", (blocker / "defaults.plist").c_str(), 1);
@@ -508,9 +514,9 @@ TEST_P(CardStatusTest, TheAnswerSetsTheStatusAndEitherAnswerIsAnEdit) {
     cell = face(screen);
     EXPECT_EQ(cell->blockSwitch->isOn(), c.inactiveAfter);
     EXPECT_EQ(cell->lbl_blockStatus->text(), c.inactiveAfter ? "Inactive" : "Active");
-    EXPECT_TRUE(colorsEqual(cell->blockSwitch->thumbTintColor(), c.inactiveAfter
-                                                                     ? ThemeManager::sharedInstance()->switch_tint_color()
-                                                                     : UIColor::whiteColor()));
+    EXPECT_TRUE(colorsEqual(
+        cell->blockSwitch->thumbTintColor(),
+        c.inactiveAfter ? ThemeManager::sharedInstance()->switch_tint_color() : UIColor::whiteColor()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, CardStatusTest,
@@ -559,8 +565,8 @@ TEST_P(ChangePinTest, ChecksItsThreeEntriesInOrder) {
     } else {
         EXPECT_TRUE(bannerTitles().empty());
         EXPECT_FALSE(ModalPopup::sharedInstance()->isVisible());
-        for (const auto& field : {screen->tf_cardOldPIN.get(), screen->tf_cardNewPIN.get(),
-                                  screen->tf_cardConfirmNewPIN.get()})
+        for (const auto& field :
+             {screen->tf_cardOldPIN.get(), screen->tf_cardNewPIN.get(), screen->tf_cardConfirmNewPIN.get()})
             EXPECT_EQ(field->text().value_or(""), "");
     }
     EXPECT_FALSE(screen->tf_cardNewPIN->isFirstResponder());
@@ -677,8 +683,9 @@ TEST_P(DamagedCardControlsTest, ShowNoCardAndNoRowAndLogAtMostOneLine) {
     auto screen = open();
     EXPECT_EQ(log.lines().size(), GetParam().lines) << ::testing::PrintToString(log.lines());
     EXPECT_EQ(screen->collectionView->numberOfItemsInSection(0), 0);
-    for (const auto& row : {screen->view_option1.get(), screen->view_option2.get(), screen->view_option3.get(),
-                            screen->view_option4.get(), screen->view_option5.get()})
+    for (const auto& row :
+         {screen->view_option1.get(), screen->view_option2.get(), screen->view_option3.get(),
+          screen->view_option4.get(), screen->view_option5.get()})
         EXPECT_EQ(row->alpha(), 0.0);
     release(screen, 20, 200);
     EXPECT_EQ(screen->currentCardSelectedIndex(), 0);
@@ -686,11 +693,12 @@ TEST_P(DamagedCardControlsTest, ShowNoCardAndNoRowAndLogAtMostOneLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, DamagedCardControlsTest,
-    ::testing::Values(DamagedCase{"Missing", Value()}, DamagedCase{"NotData", Value("cards")},
-                      DamagedCase{"NotAnArchive", Value(Value::Bytes{'n', 'o', 'p', 'e'})},
-                      DamagedCase{"RootNotAnArray",
-                                  Value(NSKeyedArchiver::archivedDataWithRootObject(Value(Value::Dictionary{})))},
-                      DamagedCase{"EmptyArray", Value(NSKeyedArchiver::archivedDataWithRootObject(Value::Array{})), 0}),
+    ::testing::Values(
+        DamagedCase{"Missing", Value()}, DamagedCase{"NotData", Value("cards")},
+        DamagedCase{"NotAnArchive", Value(Value::Bytes{'n', 'o', 'p', 'e'})},
+        DamagedCase{"RootNotAnArray",
+                    Value(NSKeyedArchiver::archivedDataWithRootObject(Value(Value::Dictionary{})))},
+        DamagedCase{"EmptyArray", Value(NSKeyedArchiver::archivedDataWithRootObject(Value::Array{})), 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CardControlsTest, LooksAsDesigned) {

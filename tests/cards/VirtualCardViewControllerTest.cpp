@@ -55,7 +55,8 @@ class VirtualCardTest : public TestHostFixture {
     void SetUp() override { host.navigationController()->setNavigationBarHidden(true); }
 
     std::shared_ptr<VirtualCardViewController> open() {
-        auto screen = std::make_shared<VirtualCardViewController>("VirtualCardViewController", frameworkBundle());
+        auto screen =
+            std::make_shared<VirtualCardViewController>("VirtualCardViewController", frameworkBundle());
         host.show(screen);
         screen->view()->layoutIfNeeded();
         return screen;
@@ -113,7 +114,8 @@ struct MissingCase {
     std::optional<std::string> reply;
 };
 
-class VirtualCardWithoutNumberTest : public VirtualCardTest, public ::testing::WithParamInterface<MissingCase> {};
+class VirtualCardWithoutNumberTest : public VirtualCardTest,
+                                     public ::testing::WithParamInterface<MissingCase> {};
 
 TEST_P(VirtualCardWithoutNumberTest, ShowsAnEmptyNumberLineAndStillRevealsTheRest) {
     storeReply(GetParam().reply);
@@ -131,8 +133,10 @@ TEST_P(VirtualCardWithoutNumberTest, ShowsAnEmptyNumberLineAndStillRevealsTheRes
 INSTANTIATE_TEST_SUITE_P(
     Replies, VirtualCardWithoutNumberTest,
     ::testing::Values(MissingCase{"NoReply", std::nullopt}, MissingCase{"NotJson", std::string("<html>")},
-                      MissingCase{"NoCardList", std::string(R"({"create_cardholder_response":{"responseInfo":{"responseCode":"0",)"
-                                                              R"("acquirerRefNo":"A","responseDesc":"D","transactionId":"T"}}})")},
+                      MissingCase{
+                          "NoCardList",
+                          std::string(R"({"create_cardholder_response":{"responseInfo":{"responseCode":"0",)"
+                                      R"("acquirerRefNo":"A","responseDesc":"D","transactionId":"T"}}})")},
                       MissingCase{"EmptyCardList", replyWithCard("")},
                       MissingCase{"CardWithoutNumber", replyWithCard(cardRecord(std::nullopt))},
                       MissingCase{"DamagedCard", replyWithCard(cardRecord(std::string("[1,2]")))}),
@@ -154,7 +158,8 @@ TEST_F(VirtualCardTest, OneCardCentredAndTheModelMadeOnce) {
     auto carousel = screen->collectionView.get();
     EXPECT_EQ(carousel->numberOfSections(), 1);
     EXPECT_EQ(carousel->numberOfItemsInSection(0), 1);
-    const auto frame = carousel->layoutAttributesForItemAtIndexPath(NSIndexPath::indexPathForItem(0, 0))->frame;
+    const auto frame =
+        carousel->layoutAttributesForItemAtIndexPath(NSIndexPath::indexPathForItem(0, 0))->frame;
     EXPECT_EQ(frame.size.width, 300);
     EXPECT_EQ(frame.size.height, 200);
     EXPECT_DOUBLE_EQ(CGRectGetMidX(frame), 375 / 2.0);

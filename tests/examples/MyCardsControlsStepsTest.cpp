@@ -34,10 +34,10 @@ TEST_F(MyCardsControlsSteps, SaveReadBackRevealAndBalanceThenBackWhereTheyStarte
         EXPECT_EQ(line.find("1357"), std::string::npos) << line;
     }
 
-    expectPicturesOfSteps(walk, console, out,
-                          {"controls", "block", "limit", "saved", "reentry", "pin-popup", "pin-changed", "controls-left",
-                           "virtual", "virtual-revealed", "virtual-masked", "virtual-back", "balance",
-                           "balance-left"});
+    expectPicturesOfSteps(
+        walk, console, out,
+        {"controls", "block", "limit", "saved", "reentry", "pin-popup", "pin-changed", "controls-left",
+         "virtual", "virtual-revealed", "virtual-masked", "virtual-back", "balance", "balance-left"});
 }
 
 }  // namespace

@@ -94,7 +94,8 @@ std::string typeLimit(const Walkthrough& walk) {
         return "the keyboard has no Done";
     RunLoop::main().runUntilIdle();
     if (field->isFirstResponder()) return "Done did not end editing";
-    if (field->text().value_or("") != kLimit) return "the amount field reads \"" + field->text().value_or("") + "\"";
+    if (field->text().value_or("") != kLimit)
+        return "the amount field reads \"" + field->text().value_or("") + "\"";
     return "";
 }
 
@@ -142,7 +143,8 @@ std::string changePin(const Walkthrough& walk) {
         return problem;
     // The entries are cleared once the pop-up has gone.
     if (!UserDriver::waitFor([&] {
-            return !ModalPopup::sharedInstance()->isVisible() && textOf(outlet(walk, "tf_cardNewPIN")).empty();
+            return !ModalPopup::sharedInstance()->isVisible() &&
+                   textOf(outlet(walk, "tf_cardNewPIN")).empty();
         }))
         return "the pop-up did not close, or kept its entries";
     if (!BannerMessages::visibleBanners().empty()) return "a banner complained";
@@ -154,10 +156,12 @@ void ensureIssuedCard() {
     auto api = ApiDataModel::sharedInstance();
     if (api->getNewCardResponse()) return;
     api->Initialize_GetNewCardResponseInstance(
-        std::string(R"({"create_cardholder_response":{"responseInfo":{"responseCode":"0","acquirerRefNo":"DEMO",)"
-                    R"("responseDesc":"Approved","transactionId":"TXN1"},"cardsData":[{"accountBalances":[],)"
-                    R"("cardholderId":"CH1","cardLastFour":")") +
-        HostApplication::kDemoCardLastFour + R"(","cardNo":"5236 8100 0093 )" + HostApplication::kDemoCardLastFour +
+        std::string(
+            R"({"create_cardholder_response":{"responseInfo":{"responseCode":"0","acquirerRefNo":"DEMO",)"
+            R"("responseDesc":"Approved","transactionId":"TXN1"},"cardsData":[{"accountBalances":[],)"
+            R"("cardholderId":"CH1","cardLastFour":")") +
+        HostApplication::kDemoCardLastFour + R"(","cardNo":"5236 8100 0093 )" +
+        HostApplication::kDemoCardLastFour +
         R"(","cardRefNo":"REF1","cardStatus":"ACTIVE","createdOn":"2026-01-05T09:00:00Z"}]}})");
 }
 
@@ -190,7 +194,8 @@ std::string tapReveal(const Walkthrough& walk, bool revealed) {
     if (auto problem = UserDriver::tap(reveal, "View card number"); !problem.empty()) return problem;
     const std::string line = cardNumberLine(walk);
     const std::string expected = revealed ? "   " + lastFour() : "✱✱✱✱ ✱✱✱✱ ✱✱✱✱ " + lastFour();
-    if (line.size() < expected.size() || line.compare(line.size() - expected.size(), expected.size(), expected) != 0)
+    if (line.size() < expected.size() ||
+        line.compare(line.size() - expected.size(), expected.size(), expected) != 0)
         return revealed ? "the number is not shown in full" : "the number is not masked again";
     if (revealed && line.find("✱") != std::string::npos) return "the number still shows stars";
     return "";
@@ -225,21 +230,27 @@ std::vector<Walkthrough::Step> myCardsControlsSteps(const Walkthrough& walk) {
              state->home = w->topScreen();
              return showCardControls(*w);
          }},
-        {"block", "the international block is switched on; Save is enabled", [w] { return blockInternational(*w); }},
+        {"block", "the international block is switched on; Save is enabled",
+         [w] { return blockInternational(*w); }},
         {"limit", std::string("the amount limit ") + kLimit + " is typed and Done ends editing",
          [w] { return typeLimit(*w); }},
         {"saved", "Save stores the card controls: \"Changes Saved\"", [w] { return save(*w); }},
         {"reentry", "a new card-controls screen reads the block and the limit back",
          [w, state] { return reenter(*w, *state); }},
-        {"pin-popup", "the change-PIN pop-up with its three entries filled", [w] { return fillPinPopup(*w); }},
+        {"pin-popup", "the change-PIN pop-up with its three entries filled",
+         [w] { return fillPinPopup(*w); }},
         {"pin-changed", "matching entries close the pop-up; nothing is kept", [w] { return changePin(*w); }},
-        {"controls-left", "the host leaves the card controls", [w, state] { return backTo(*w, state->home); }},
-        {"virtual", "the virtual card, opened by its screen name, shows masked", [w] { return openVirtualCard(*w); }},
+        {"controls-left", "the host leaves the card controls",
+         [w, state] { return backTo(*w, state->home); }},
+        {"virtual", "the virtual card, opened by its screen name, shows masked",
+         [w] { return openVirtualCard(*w); }},
         {"virtual-revealed", "View card number shows it in full", [w] { return tapReveal(*w, true); }},
         {"virtual-masked", "a second tap masks it again", [w] { return tapReveal(*w, false); }},
-        {"virtual-back", "back returns to the screen below", [w, state] { return closeVirtualCard(*w, *state); }},
+        {"virtual-back", "back returns to the screen below",
+         [w, state] { return closeVirtualCard(*w, *state); }},
         {"balance", "the balance preview shows \"$ 9500.75\"", [w] { return showBalancePreview(*w); }},
-        {"balance-left", "the host leaves the balance preview", [w, state] { return backTo(*w, state->home); }},
+        {"balance-left", "the host leaves the balance preview",
+         [w, state] { return backTo(*w, state->home); }},
     };
 }
 
