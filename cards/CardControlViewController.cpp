@@ -214,6 +214,10 @@ UICollectionViewCellPtr CardControlViewController::collectionViewCellForItemAtIn
     status->addTarget(shared_from_this(), "blockStatusChangedWithSender:", UIControlEventValueChanged);
     cell->lbl_blockStatus->setTextColor(UIColor::whiteColor());
     cell->lbl_blockStatus->setText(std::string(inactive ? "Inactive" : "Active"));
+    // An entry that is no card cannot keep a status: it offers none.
+    const bool isCard = myCard_.card(static_cast<std::size_t>(currentCardSelectedIndex_)).isDictionary();
+    status->setHidden(!isCard);
+    cell->lbl_blockStatus->setHidden(!isCard);
     const bool hide = !AppSettings::isCardDetailActive();
     const auto model = DataModel::sharedInstance();
     const auto text = [this](const char* key) { return selectedCard_[key].asString().value_or(""); };

@@ -669,11 +669,12 @@ struct DamagedCase {
     const char* name;
     Value stored;  // null: nothing stored
     std::size_t lines = 1;
+    long cards = 0;
 };
 
 class DamagedCardControlsTest : public CardControlsTest, public ::testing::WithParamInterface<DamagedCase> {};
 
-TEST_P(DamagedCardControlsTest, ShowNoCardAndNoRowAndLogAtMostOneLine) {
+TEST_P(DamagedCardControlsTest, ShowNoRowAndLogAtMostOneLine) {
     auto& defaults = NSUserDefaults::standardUserDefaults();
     defaults.removeObjectForKey(kCardControlDataDefaultsKey);
     if (!GetParam().stored.isNull()) {
@@ -682,11 +683,15 @@ TEST_P(DamagedCardControlsTest, ShowNoCardAndNoRowAndLogAtMostOneLine) {
     LogCapture log;
     auto screen = open();
     EXPECT_EQ(log.lines().size(), GetParam().lines) << ::testing::PrintToString(log.lines());
-    EXPECT_EQ(screen->collectionView->numberOfItemsInSection(0), 0);
+    EXPECT_EQ(screen->collectionView->numberOfItemsInSection(0), GetParam().cards);
     for (const auto& row :
          {screen->view_option1.get(), screen->view_option2.get(), screen->view_option3.get(),
           screen->view_option4.get(), screen->view_option5.get()})
         EXPECT_EQ(row->alpha(), 0.0);
+    if (auto cell = face(screen)) {
+        EXPECT_TRUE(cell->blockSwitch->isHidden());
+        EXPECT_EQ(cell->lbl_cardNumber->text(), "");
+    }
     release(screen, 20, 200);
     EXPECT_EQ(screen->currentCardSelectedIndex(), 0);
 }
@@ -698,7 +703,9 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"NotAnArchive", Value(Value::Bytes{'n', 'o', 'p', 'e'})},
         DamagedCase{"RootNotAnArray",
                     Value(NSKeyedArchiver::archivedDataWithRootObject(Value(Value::Dictionary{})))},
-        DamagedCase{"EmptyArray", Value(NSKeyedArchiver::archivedDataWithRootObject(Value::Array{})), 0}),
+        DamagedCase{"EmptyArray", Value(NSKeyedArchiver::archivedDataWithRootObject(Value::Array{})), 0},
+        DamagedCase{"EntryNotACard",
+                    Value(NSKeyedArchiver::archivedDataWithRootObject(Value::Array{Value("card")})), 1, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CardControlsTest, LooksAsDesigned) {
