@@ -27,7 +27,11 @@ struct CardControlViewController::SwitchRow {
     Outlet<UILabel> CardControlViewController::*marker;
 };
 
+namespace {
+
 using Self = CardControlViewController;
+
+}  // namespace
 
 const std::array<Self::SwitchRow, 3>& CardControlViewController::switchRows() {
     static const std::array<SwitchRow, 3> rows = {{
