@@ -1,0 +1,87 @@
+#pragma once
+// What the wizard's screen tests share: a host whose bar is hidden (the screens draw their own
+// header), a fresh new-card request, screens opened as the wizard opens them, the main-button rule
+// and the request's leaves as the server would receive them.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/ApiDataModel.h"
+#include "core/ScreenNames.h"
+#include "core/ScreenRegistry.h"
+#include "core/ThemeManager.h"
+#include "onboarding/wizard/MainButtonRule.h"
+#include "platform/foundation/Value.h"
+#include "platform/testing/TestHost.h"
+#include "platform/ui/UIButton.h"
+#include "screenkit/BannerMessages.h"
+#include "screenkit/ProgressHUD.h"
+
+namespace fv::wizard_test {
+
+class WizardTest : public TestHostFixture {
+  protected:
+    void SetUp() override {
+        ApiDataModel::sharedInstance()->resetForTesting();
+        ApiDataModel::sharedInstance()->Initialize_GetNewCardRequestInstance();
+        host.navigationController()->setNavigationBarHidden(true);
+        linkAccountWas_ = ThemeManager::sharedInstance()->isLinkAccountEnabled();
+    }
+    void TearDown() override {
+        ThemeManager::sharedInstance()->setLinkAccountEnabledForTesting(linkAccountWas_);
+        TestHostFixture::TearDown();
+    }
+
+    // A new instance of `name` from its interface file, pushed on the host's stack as a wizard
+    // screen pushes the next one, the push played out.
+    template <typename Screen>
+    std::shared_ptr<Screen> open(ScreenName name) {
+        auto screen = std::dynamic_pointer_cast<Screen>(ScreenRegistry::screenNamed(name));
+        if (!screen) return nullptr;
+        host.navigationController()->pushViewController(screen, true);
+        settle();
+        return screen;
+    }
+
+    template <typename Screen>
+    std::shared_ptr<Screen> top() {
+        return std::dynamic_pointer_cast<Screen>(host.topViewController());
+    }
+
+    // Lets an animated push or pop finish.
+    void settle() { host.advance(0.5); }
+
+    // The request as the backend would receive it: the leaf at `path` under "create_cardholder".
+    static Value requestLeaf(std::initializer_list<const char*> path) {
+        Value node = ApiDataModel::sharedInstance()->getNewCardRequest()->toDictionary()["create_cardholder"];
+        for (const char* key : path) node = node[key];
+        return node;
+    }
+    static std::string profileLeaf(const char* key) {
+        return requestLeaf({"cardholder_data", "profile_data", key}).stringValue();
+    }
+
+    // The banner on screen now, or none.
+    static std::optional<BannerInfo> banner() {
+        auto shown = BannerMessages::visibleBanners();
+        if (shown.empty()) return std::nullopt;
+        return shown.front();
+    }
+
+  private:
+    bool linkAccountWas_ = false;
+};
+
+// The main-button rule's two looks.
+inline ::testing::AssertionResult mainButtonIs(const UIButtonPtr& button, bool enabled) {
+    const double alpha = enabled ? kMainButtonEnabledAlpha : kMainButtonDisabledAlpha;
+    if (button->isEnabled() == enabled && button->alpha() == alpha) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "the button is " << (button->isEnabled() ? "enabled" : "disabled") << " at alpha "
+           << button->alpha() << ", not " << (enabled ? "enabled" : "disabled") << " at " << alpha;
+}
+
+}  // namespace fv::wizard_test
