@@ -71,6 +71,26 @@ class WizardTest : public TestHostFixture {
         return shown.front();
     }
 
+    // Whether the last forward step opened `next`, animated, over `from`: the screen on top when it
+    // is built; while it is not, the one fault of opening it (then cleared) and `from` still on top.
+    ::testing::AssertionResult opened(ScreenName next, const UIViewControllerPtr& from) {
+        settle();
+        const auto top = host.topViewController();
+        if (ScreenRegistry::isRegistered(next)) {
+            if (top && top->className() == next.className) return ::testing::AssertionSuccess();
+            return ::testing::AssertionFailure() << "on top: " << (top ? top->className() : "nothing");
+        }
+        const auto faults = host.faults().faults();
+        host.faults().clear();
+        if (top != from)
+            return ::testing::AssertionFailure()
+                   << "the screen left although " << next.className << " is not built";
+        if (faults.size() == 1 && faults.front().find(next.className) != std::string::npos)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << faults.size() << " faults, none about opening " << next.className;
+    }
+
   private:
     bool linkAccountWas_ = false;
 };
