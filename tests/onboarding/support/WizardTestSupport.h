@@ -15,8 +15,12 @@
 #include "core/ThemeManager.h"
 #include "onboarding/wizard/MainButtonRule.h"
 #include "platform/foundation/Value.h"
+#include "platform/graphics/GraphicsContext.h"
 #include "platform/testing/TestHost.h"
+#include "platform/ui/UIApplication.h"
 #include "platform/ui/UIButton.h"
+#include "platform/ui/UIScreen.h"
+#include "platform/ui/UIViewRendering.h"
 #include "screenkit/BannerMessages.h"
 #include "screenkit/ProgressHUD.h"
 
@@ -93,6 +97,21 @@ class WizardTest : public TestHostFixture {
 
   private:
     bool linkAccountWas_ = false;
+};
+
+// Draws every shown window, bottom to top, as the user sees the screen: for snapshots of pop-ups and
+// lists that live in windows of their own.
+class WholeScreenView : public UIView {
+  public:
+    WholeScreenView() : UIView(UIScreen::mainScreen()->bounds()) {}
+    void drawRect(CGRect) override {
+        auto context = UIGraphicsGetCurrentContext();
+        if (!context) return;
+        for (const auto& window : UIApplication::sharedApplication()->windows()) {
+            window->layoutIfNeeded();
+            renderViewTree(*window, context);
+        }
+    }
 };
 
 // The main-button rule's two looks.
