@@ -131,7 +131,10 @@ elseif(STEP STREQUAL "pkg-config")
     string(APPEND all "#include \"${header}\"\n")
   endforeach()
   file(WRITE ${work}/headers.cpp "${all}")
-  run(${CXX} -Wall -Wextra -Werror -fsyntax-only ${work}/headers.cpp ${flags})
+  # Only the compile flags: clang refuses linker inputs on a compile-only run.
+  set(compile_flags ${flags})
+  list(FILTER compile_flags EXCLUDE REGEX "^-(l|L|Wl,)")
+  run(${CXX} -Wall -Wextra -Werror -fsyntax-only ${work}/headers.cpp ${compile_flags})
 
 else()
   message(FATAL_ERROR "CheckInstall: unknown step ${STEP}")
