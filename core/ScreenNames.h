@@ -37,6 +37,20 @@ FV_SCREEN(TransferConfirmationViewController);
 FV_SCREEN(TransferSuccessViewController);
 FV_SCREEN(AccountAddedSuccessfullyViewController);
 FV_SCREEN(UnVerifiedAccountAddedViewController);
+FV_SCREEN(OTPVerificationViewController);
+FV_SCREEN(LinkAppAccountViewController);
+FV_SCREEN(UserInfoFormViewController);
+FV_SCREEN(DobSSNFormViewController);
+FV_SCREEN(AccountCreationViewController);
+FV_SCREEN(VerifyIDCardStartViewController);
+FV_SCREEN(FrontIDCardCameraViewController);
+FV_SCREEN(FrontIDCardPreviewViewController);
+FV_SCREEN(BackIDCardCameraViewController);
+FV_SCREEN(BackIDCardPreviewViewController);
+FV_SCREEN(UserPictureCaptureViewController);
+FV_SCREEN(UserPicturePreviewViewController);
+FV_SCREEN(CardholderAgreementViewController);
+FV_SCREEN(SuccessAndVerifiedViewController);
 FV_SCREEN(VirtualCardViewController);
 FV_SCREEN(BalancePreviewViewController);
 }  // namespace screen
@@ -61,7 +75,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::CardToCardTransferViewController, false},
     {screen::MyBankAccountsViewController, false},
     {screen::AddBankAccountViewController, false},
-    {screen::VerificationPhoneEmailViewController, false},
+    {screen::VerificationPhoneEmailViewController, true},
     {screen::CardToBankTransferViewController, true},
     {screen::BankAccountsListViewController, true},
     {screen::CardToBankTransferConfirmationViewController, true},
@@ -70,6 +84,20 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::TransferSuccessViewController, true},
     {screen::AccountAddedSuccessfullyViewController, true},
     {screen::UnVerifiedAccountAddedViewController, true},
+    {screen::OTPVerificationViewController, true},
+    {screen::LinkAppAccountViewController, false},
+    {screen::UserInfoFormViewController, true},
+    {screen::DobSSNFormViewController, false},
+    {screen::AccountCreationViewController, false},
+    {screen::VerifyIDCardStartViewController, false},
+    {screen::FrontIDCardCameraViewController, false},
+    {screen::FrontIDCardPreviewViewController, false},
+    {screen::BackIDCardCameraViewController, false},
+    {screen::BackIDCardPreviewViewController, false},
+    {screen::UserPictureCaptureViewController, false},
+    {screen::UserPicturePreviewViewController, false},
+    {screen::CardholderAgreementViewController, false},
+    {screen::SuccessAndVerifiedViewController, false},
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
 };

@@ -30,6 +30,8 @@ class ThemeManager {
     UIColorPtr switch_tint_color() const { return switchTintColor_; }
 
     bool isLinkAccountEnabled() const { return isLinkAccountEnabled_; }
+    // Switches the link-account step on or off as a theme would; for tests of both wizard roads.
+    void setLinkAccountEnabledForTesting(bool enabled) { isLinkAccountEnabled_ = enabled; }
 
     // The document window and the selfie circle's bounding rect, in view coordinates; zero until set.
     CGRect cameraOverlayRect() const { return cameraOverlayRect_; }

@@ -5,6 +5,7 @@
 #include "core/SDKManager.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/graphics/FontWarmup.h"
 
 namespace fv {
 
@@ -21,6 +22,8 @@ std::string HostApplication::defaultBundlePath() {
 }
 
 HostApplication::HostApplication(const Options& options) {
+    // Fonts get ready on a worker while the rest of the first screen is built.
+    warmFontsInBackground();
     NSBundle::setMainBundlePath(options.bundlePath.empty() ? defaultBundlePath() : options.bundlePath);
     RunLoop::main().setVirtualClock(options.virtualClock);
     backend_.setCardLastFour(kDemoCardLastFour);

@@ -1,6 +1,7 @@
 #include "examples/host/Roads.h"
 
 #include "core/SDKManager.h"
+#include "examples/host/roads/NewCardRoad.h"
 #include "examples/host/roads/TransferRoad.h"
 
 namespace fv {
@@ -10,6 +11,9 @@ const std::vector<Road>& roads() {
         {"transfer", "HOST_TRANSFER_BUTTON",
          [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->OpenMyCards(stack); },
          [](Walkthrough& walk) { return walkTransfer(walk); }},
+        {"newcard", "HOST_NEWCARD_BUTTON",
+         [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->GetNewCard(stack); },
+         [](Walkthrough& walk) { return walkNewCard(walk); }},
     };
     return all;
 }

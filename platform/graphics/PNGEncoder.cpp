@@ -90,9 +90,12 @@ std::vector<std::uint8_t> PNGEncoder::encode(cairo_surface_t* surface) {
     std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor(
         libdeflate_alloc_compressor(kCompressionLevel));
     if (!compressor) return {};
-    std::vector<std::uint8_t> packed(libdeflate_zlib_compress_bound(compressor.get(), raw.size()));
+    // Left uninitialised: the bound is about the size of the whole frame and only the start is written,
+    // so untouched pages never become memory (several pictures are encoded at once).
+    const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), raw.size());
+    const std::unique_ptr<std::uint8_t[]> packed(new std::uint8_t[bound]);
     const std::size_t packedSize =
-        libdeflate_zlib_compress(compressor.get(), raw.data(), raw.size(), packed.data(), packed.size());
+        libdeflate_zlib_compress(compressor.get(), raw.data(), raw.size(), packed.get(), bound);
     if (packedSize == 0 || packedSize > 0x7fffffff) return {};  // one chunk holds less than 2 GiB
     raw = {};
 
@@ -106,7 +109,7 @@ std::vector<std::uint8_t> PNGEncoder::encode(cairo_surface_t* surface) {
     // 8 bits a channel, RGB or RGBA, deflate, adaptive filtering, no interlace.
     header.insert(header.end(), {8, static_cast<std::uint8_t>(alpha ? 6 : 2), 0, 0, 0});
     putChunk(out, "IHDR", header.data(), header.size());
-    putChunk(out, "IDAT", packed.data(), packedSize);
+    putChunk(out, "IDAT", packed.get(), packedSize);
     putChunk(out, "IEND", nullptr, 0);
     return out;
 }

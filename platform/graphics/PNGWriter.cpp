@@ -1,5 +1,6 @@
 #include "platform/graphics/PNGWriter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -34,7 +35,13 @@ bool PNGWriter::writeNow(const UIImage& image, const std::string& path) {
     return writeFile(path, image.PNGRepresentation());
 }
 
-PNGWriter::PNGWriter(std::size_t maxPending) : maxPending_(maxPending ? maxPending : 1) {}
+std::size_t PNGWriter::defaultWorkers() {
+    const std::size_t cores = std::thread::hardware_concurrency();
+    return std::clamp<std::size_t>(cores > 1 ? cores - 1 : 1, 1, 3);
+}
+
+PNGWriter::PNGWriter(std::size_t maxPending, std::size_t workers)
+    : maxPending_(maxPending ? maxPending : 1), workerCount_(workers ? workers : 1) {}
 
 PNGWriter::~PNGWriter() {
     {
@@ -42,13 +49,13 @@ PNGWriter::~PNGWriter() {
         stopping_ = true;
     }
     changed_.notify_all();
-    if (worker_.joinable()) worker_.join();
+    for (auto& worker : workers_) worker.join();
 }
 
 bool PNGWriter::write(UIImagePtr image, std::string path) {
     if (!image || image->isEmpty()) return false;
     std::unique_lock lock(mutex_);
-    if (!worker_.joinable()) worker_ = std::thread([this] { run(); });
+    while (workers_.size() < workerCount_) workers_.emplace_back([this] { run(); });
     changed_.wait(lock, [&] { return jobs_.size() < maxPending_; });
     jobs_.push_back({std::move(image), std::move(path)});
     changed_.notify_all();
@@ -57,7 +64,7 @@ bool PNGWriter::write(UIImagePtr image, std::string path) {
 
 std::vector<std::string> PNGWriter::finish() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return jobs_.empty() && !busy_; });
+    changed_.wait(lock, [&] { return jobs_.empty() && busy_ == 0; });
     return std::exchange(failed_, {});
 }
 
@@ -68,14 +75,14 @@ void PNGWriter::run() {
         if (jobs_.empty()) return;
         Job job = std::move(jobs_.front());
         jobs_.pop_front();
-        busy_ = true;
+        ++busy_;
         changed_.notify_all();
         lock.unlock();
         const bool ok = writeNow(*job.image, job.path);
         job.image.reset();
         lock.lock();
         if (!ok) failed_.push_back(job.path);
-        busy_ = false;
+        --busy_;
         changed_.notify_all();
     }
 }

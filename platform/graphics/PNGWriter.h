@@ -1,7 +1,8 @@
 #pragma once
-// Writes pictures as PNG files on a worker thread, so that a run saving a picture per step does not
-// wait for each to be encoded. At most `maxPending` pictures wait at a time (each holds a whole
-// frame); queueing one more waits for room. A file appears whole or not at all.
+// Writes pictures as PNG files on worker threads, so that a run saving a picture per step does not
+// wait for each to be encoded. At most `maxPending` pictures wait at a time and `workers` are being
+// encoded (each holds a whole frame); queueing one more waits for room. A file appears whole or not
+// at all.
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -15,7 +16,10 @@ namespace fv {
 
 class PNGWriter {
   public:
-    explicit PNGWriter(std::size_t maxPending = 1);
+    // Up to three workers, leaving a core to the thread that draws the pictures.
+    static std::size_t defaultWorkers();
+
+    explicit PNGWriter(std::size_t maxPending = 1, std::size_t workers = defaultWorkers());
     // Finishes what is queued.
     ~PNGWriter();
     PNGWriter(const PNGWriter&) = delete;
@@ -37,13 +41,14 @@ class PNGWriter {
     void run();
 
     const std::size_t maxPending_;
+    const std::size_t workerCount_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Job> jobs_;
-    bool busy_ = false;
+    std::size_t busy_ = 0;
     bool stopping_ = false;
     std::vector<std::string> failed_;
-    std::thread worker_;
+    std::vector<std::thread> workers_;
 };
 
 }  // namespace fv

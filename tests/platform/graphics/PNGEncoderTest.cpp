@@ -85,11 +85,15 @@ TEST(PNGEncoder, RefusesWhatIsNotAColourImage) {
     cairo_surface_destroy(mask);
 }
 
-TEST(PNGWriter, WritesEveryPictureWholeAndReportsThoseItCannot) {
-    const fs::path dir = fs::temp_directory_path() / ("fv-png-writer-" + std::to_string(::getpid()));
+// One worker and several: every picture is written whole, the failures are reported once each.
+class PNGWriterWorkers : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(PNGWriterWorkers, WritesEveryPictureWholeAndReportsThoseItCannot) {
+    const fs::path dir = fs::temp_directory_path() /
+                         ("fv-png-writer-" + std::to_string(::getpid()) + "-" + std::to_string(GetParam()));
     fs::create_directories(dir);
     {
-        PNGWriter writer(1);
+        PNGWriter writer(1, GetParam());
         for (int i = 0; i < 5; ++i)
             EXPECT_TRUE(writer.write(noisyImage(40, 30 + i, CAIRO_FORMAT_ARGB32, false), (dir / (std::to_string(i) + ".png")).string()));
         EXPECT_TRUE(writer.write(noisyImage(4, 4, CAIRO_FORMAT_ARGB32, false), (dir / "missing" / "x.png").string()));
@@ -107,6 +111,8 @@ TEST(PNGWriter, WritesEveryPictureWholeAndReportsThoseItCannot) {
     for (const auto& entry : fs::directory_iterator(dir)) EXPECT_NE(entry.path().extension(), ".partial");
     fs::remove_all(dir);
 }
+
+INSTANTIATE_TEST_SUITE_P(Workers, PNGWriterWorkers, ::testing::Values(1u, 3u));
 
 }  // namespace
 }  // namespace fv

@@ -1,0 +1,14 @@
+#pragma once
+// The first text a process measures pays for fontconfig's start (its configuration files and caches),
+// the font map and the first faces: about half of a first frame. An application calls this as early as
+// it can; a worker thread does that work while the application builds its first screen, and text
+// measured meanwhile waits for the worker instead of doing the work again.
+namespace fv {
+
+// Starts the worker once per process; later calls do nothing. The worker is joined at exit.
+void warmFontsInBackground();
+
+// Waits for the worker, if one was started (tests; the exit handler).
+void waitForFontWarmup();
+
+}  // namespace fv
