@@ -53,6 +53,9 @@ FV_SCREEN(CardholderAgreementViewController);
 FV_SCREEN(SuccessAndVerifiedViewController);
 FV_SCREEN(VirtualCardViewController);
 FV_SCREEN(BalancePreviewViewController);
+// Bank accounts and funding
+FV_SCREEN(MicroPaymentsVerificationViewController);
+FV_SCREEN(AccountAddingConfirmationViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -73,7 +76,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::LocationsViewController, false},
     {screen::FundTransferHistoryViewController, false},
     {screen::CardToCardTransferViewController, false},
-    {screen::MyBankAccountsViewController, false},
+    {screen::MyBankAccountsViewController, true},
     {screen::AddBankAccountViewController, false},
     {screen::VerificationPhoneEmailViewController, true},
     {screen::CardToBankTransferViewController, true},
@@ -100,6 +103,9 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::SuccessAndVerifiedViewController, false},
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
+    // Bank accounts and funding
+    {screen::MicroPaymentsVerificationViewController, false},
+    {screen::AccountAddingConfirmationViewController, false},
 };
 
 }  // namespace fv
