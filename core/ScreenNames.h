@@ -104,7 +104,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
     // Bank accounts and funding
-    {screen::MicroPaymentsVerificationViewController, false},
+    {screen::MicroPaymentsVerificationViewController, true},
     {screen::AccountAddingConfirmationViewController, false},
 };
 
