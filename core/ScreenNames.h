@@ -77,7 +77,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::FundTransferHistoryViewController, false},
     {screen::CardToCardTransferViewController, false},
     {screen::MyBankAccountsViewController, true},
-    {screen::AddBankAccountViewController, false},
+    {screen::AddBankAccountViewController, true},
     {screen::VerificationPhoneEmailViewController, true},
     {screen::CardToBankTransferViewController, true},
     {screen::BankAccountsListViewController, true},
@@ -105,7 +105,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::BalancePreviewViewController, true},
     // Bank accounts and funding
     {screen::MicroPaymentsVerificationViewController, true},
-    {screen::AccountAddingConfirmationViewController, false},
+    {screen::AccountAddingConfirmationViewController, true},
 };
 
 }  // namespace fv
