@@ -28,6 +28,7 @@ HostApplication::HostApplication(const Options& options) {
     RunLoop::main().setVirtualClock(options.virtualClock);
     backend_.setCardLastFour(kDemoCardLastFour);
     backend_.start();
+    vendor_.start();
 
     root_ = HostRootViewController::create();
     nav_ = UINavigationController::create(root_);

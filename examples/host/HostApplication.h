@@ -6,6 +6,7 @@
 #include <string>
 
 #include "examples/host/DemoBackend.h"
+#include "examples/host/DemoBankLinkVendor.h"
 #include "examples/host/HostRootViewController.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UIWindow.h"
@@ -38,10 +39,13 @@ class HostApplication {
     const HostRootViewControllerPtr& rootScreen() const { return root_; }
     // Issues cards, or fails on request for the error roads.
     DemoBackend& demoBackend() { return backend_; }
+    // Answers the bank-link vendor's two REST calls for the vendor route of adding a bank account.
+    DemoBankLinkVendor& demoVendor() { return vendor_; }
 
   private:
     // First, so that it is stopped last, once no screen can post any more.
     DemoBackend backend_;
+    DemoBankLinkVendor vendor_;
     UIWindowPtr window_;
     UINavigationControllerPtr nav_;
     HostRootViewControllerPtr root_;

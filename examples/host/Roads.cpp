@@ -1,6 +1,7 @@
 #include "examples/host/Roads.h"
 
 #include "core/SDKManager.h"
+#include "examples/host/roads/BankAccountsRoad.h"
 #include "examples/host/roads/NewCardRoad.h"
 #include "examples/host/roads/TransferRoad.h"
 
@@ -14,6 +15,12 @@ const std::vector<Road>& roads() {
         {"newcard", "HOST_NEWCARD_BUTTON",
          [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->GetNewCard(stack); },
          [](Walkthrough& walk) { return walkNewCard(walk); }},
+        // Bank accounts and funding
+        {"bankaccounts", "HOST_BANKACCOUNTS_BUTTON",
+         [](const UINavigationControllerPtr& stack) {
+             showFrameworkStack(stack, [](const DataModel& m) { return m.myBankAccountsNavView(); });
+         },
+         [](Walkthrough& walk) { return walkBankAccounts(walk); }},
     };
     return all;
 }

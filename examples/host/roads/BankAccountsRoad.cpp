@@ -1,0 +1,226 @@
+#include "examples/host/roads/BankAccountsRoad.h"
+
+#include "core/SDKManager.h"
+#include "core/ScreenNames.h"
+#include "examples/host/DemoBankLinkVendor.h"
+#include "examples/host/Walkthrough.h"
+#include "platform/kits/BankLinkViewController.h"
+#include "platform/testing/UserDriver.h"
+#include "platform/ui/UITableView.h"
+
+namespace fv {
+
+namespace {
+
+constexpr const char* kAwaitingDeposits = "Bills Account";
+
+UIViewPtr outlet(const Walkthrough& walk, const std::string& name) {
+    return UserDriver::outlet(walk.topScreen(), name);
+}
+
+// What is presented over the screens, whichever of them presented it.
+UIViewControllerPtr presented(const Walkthrough& walk) {
+    if (auto screen = walk.topScreen())
+        if (auto over = screen->presentedViewController()) return over;
+    return walk.app().navigationController()->presentedViewController();
+}
+
+std::string tapOutlet(const Walkthrough& walk, const std::string& name, const std::string& what) {
+    return UserDriver::tap(outlet(walk, name), what);
+}
+
+// The Verify button of the account awaiting micro-deposits.
+std::string verifyAwaitingAccount(const Walkthrough& walk) {
+    auto table = std::dynamic_pointer_cast<UITableView>(outlet(walk, "tbl_bankAccs"));
+    if (!table) return "the list has no table";
+    for (const auto& cell : table->visibleCells()) {
+        if (!UserDriver::viewWithText(cell, kAwaitingDeposits)) continue;
+        auto verify = UserDriver::outlet(cell, "btn_verify");
+        if (auto problem = UserDriver::tap(verify, "the Verify button"); !problem.empty()) return problem;
+        return walk.reach(screen::MicroPaymentsVerificationViewController);
+    }
+    return std::string("no row shows ") + kAwaitingDeposits;
+}
+
+std::string typeDeposits(const Walkthrough& walk) {
+    for (const auto& [name, amount] :
+         {std::pair{"tfMicroPaymentOne", "0.32"}, std::pair{"tfMicroPaymentTwo", "0.45"}}) {
+        auto field = outlet(walk, name);
+        if (auto problem = UserDriver::type(field, amount, name); !problem.empty()) return problem;
+        if (field->valueForKey("text").stringValue() != amount)
+            return std::string(name) + " does not read " + amount;
+    }
+    walk.topScreen()->view()->endEditing(true);
+    return "";
+}
+
+std::string openForm(const Walkthrough& walk) {
+    if (auto problem = walk.openRoad("bankaccounts", screen::MyBankAccountsViewController); !problem.empty())
+        return problem;
+    if (auto problem = tapOutlet(walk, "Btn_AddNewBankAccount", "Add"); !problem.empty()) return problem;
+    return walk.reach(screen::AddBankAccountViewController);
+}
+
+// The details of the account the host's vendor reports; the type stays the preselected "Checking".
+std::string fillForm(const Walkthrough& walk) {
+    const std::pair<const char*, const char*> fields[] = {
+        {"tf_LegalName", "Jordan A. Reyes"},
+        {"tf_BankName", "Harbor Point Bank"},
+        {"tf_AccountNumber", DemoBankLinkVendor::kAccountNumber},
+        {"tf_RoutingNumber", DemoBankLinkVendor::kRoutingNumber},
+        {"tf_nickName", "Salary"},
+    };
+    for (const auto& [name, text] : fields)
+        if (auto problem = UserDriver::type(outlet(walk, name), text, name); !problem.empty()) return problem;
+    walk.topScreen()->view()->endEditing(true);
+    return "";
+}
+
+std::string openSheet(const Walkthrough& walk) {
+    if (auto problem = tapOutlet(walk, "btn_submit", "Submit"); !problem.empty()) return problem;
+    if (!UserDriver::waitFor([&] { return presented(walk) != nullptr; }))
+        return "no verification-method sheet";
+    UserDriver::waitFor([] { return false; }, 0.4);  // the sheet's slide-in
+    return "";
+}
+
+std::string chooseMethod(const Walkthrough& walk, const std::string& title) {
+    auto sheet = presented(walk);
+    if (!sheet) return "no verification-method sheet";
+    if (auto problem = UserDriver::tap(UserDriver::viewWithText(sheet->view(), title), title);
+        !problem.empty())
+        return problem;
+    return walk.reach(screen::AccountAddingConfirmationViewController);
+}
+
+std::string openLinkScreen(const Walkthrough& walk) {
+    if (auto problem = tapOutlet(walk, "btn_continue", "Continue"); !problem.empty()) return problem;
+    if (!UserDriver::waitFor([] {
+            auto link = BankLinkViewController::visibleLinkScreen();
+            return link && link->isViewLoaded() &&
+                   link->appearance() == UIViewController::Appearance::Appeared;
+        }))
+        return "the vendor's link screen did not show";
+    return "";
+}
+
+std::string tapOnLinkScreen(bool link) {
+    auto screen = BankLinkViewController::visibleLinkScreen();
+    if (!screen) return "the vendor's link screen is not showing";
+    return UserDriver::tap(link ? screen->linkButton() : screen->cancelButton(), link ? "Link" : "Cancel");
+}
+
+std::string cancelLink(const Walkthrough& walk) {
+    if (auto problem = tapOnLinkScreen(false); !problem.empty()) return problem;
+    if (!UserDriver::waitFor([&] { return !presented(walk); })) return "the link screen stayed";
+    return walk.reach(screen::AccountAddingConfirmationViewController);
+}
+
+std::string continueToHost(const Walkthrough& walk, const std::string& button) {
+    if (auto problem = tapOutlet(walk, button, "the result's button"); !problem.empty()) return problem;
+    return walk.awaitHost();
+}
+
+// The host's own way home: its first screen again, whatever the framework shows.
+std::string hostGoesHome(const Walkthrough& walk) {
+    walk.app().navigationController()->popToRootViewControllerAnimated(true);
+    return walk.awaitHost();
+}
+
+std::string hostShows(const Walkthrough& walk,
+                      const std::function<UINavigationControllerPtr(const DataModel&)>& pick,
+                      ScreenName screen) {
+    if (auto problem = hostGoesHome(walk); !problem.empty()) return problem;
+    showFrameworkStack(walk.app().navigationController(), pick);
+    return walk.reach(screen);
+}
+
+}  // namespace
+
+void showFrameworkStack(const UINavigationControllerPtr& hostStack,
+                        const std::function<UINavigationControllerPtr(const DataModel&)>& pick) {
+    SDKManager::sharedInstance()->initAllView();
+    auto stack = pick(*DataModel::sharedInstance());
+    if (!hostStack || !stack || stack->viewControllers().empty()) return;
+    auto first = stack->viewControllers().front();
+    stack->setViewControllers({}, false);
+    hostStack->pushViewController(first, true);
+}
+
+bool walkBankAccounts(Walkthrough& walk) {
+    const Walkthrough& w = walk;
+    return walk.run({
+        {"accounts", "\"Bank accounts\" shows the user's bank accounts by status",
+         [&] { return w.openRoad("bankaccounts", screen::MyBankAccountsViewController); }},
+        {"verify", "Verify on the account awaiting micro-deposits opens their verification",
+         [&] { return verifyAwaitingAccount(w); }},
+        {"deposits", "the two deposited amounts are typed", [&] { return typeDeposits(w); }},
+        {"verified", "Done shows the account added and verified",
+         [&] {
+             if (auto problem = tapOutlet(w, "btn_continue", "Done"); !problem.empty()) return problem;
+             return w.reach(screen::AccountAddedSuccessfullyViewController);
+         }},
+        {"home", "its button returns to the host's first screen",
+         [&] { return continueToHost(w, "btn_continue"); }},
+        {"form", "Add on the bank accounts opens the add-account form", [&] { return openForm(w); }},
+        {"details", "the new account's details are typed", [&] { return fillForm(w); }},
+        {"method", "Submit asks for the verification method", [&] { return openSheet(w); }},
+        {"micro", "\"Micro Payments\" opens the confirmation",
+         [&] { return chooseMethod(w, "Micro Payments"); }},
+        {"unverified", "Continue shows the account added but not yet verified",
+         [&] {
+             if (auto problem = tapOutlet(w, "btn_continue", "Continue"); !problem.empty()) return problem;
+             return w.reach(screen::UnVerifiedAccountAddedViewController);
+         }},
+        {"home-again", "its button returns to the host's first screen",
+         [&] { return continueToHost(w, "btn_continue"); }},
+        {"link-form", "the form again, filled in",
+         [&] {
+             if (auto problem = openForm(w); !problem.empty()) return problem;
+             return fillForm(w);
+         }},
+        {"link-method", "\"Bank Link\" opens the confirmation",
+         [&] {
+             if (auto problem = openSheet(w); !problem.empty()) return problem;
+             return chooseMethod(w, "Bank Link");
+         }},
+        {"link", "Continue shows the vendor's link screen", [&] { return openLinkScreen(w); }},
+        {"linked", "Link: the vendor's numbers agree and the account is added",
+         [&] {
+             if (auto problem = tapOnLinkScreen(true); !problem.empty()) return problem;
+             return w.reach(screen::AccountAddedSuccessfullyViewController);
+         }},
+        {"home-linked", "its button returns to the host's first screen",
+         [&] { return continueToHost(w, "btn_continue"); }},
+        {"exit-link", "the vendor route again, up to the link screen",
+         [&] {
+             if (auto problem = openForm(w); !problem.empty()) return problem;
+             if (auto problem = fillForm(w); !problem.empty()) return problem;
+             if (auto problem = openSheet(w); !problem.empty()) return problem;
+             if (auto problem = chooseMethod(w, "Bank Link"); !problem.empty()) return problem;
+             return openLinkScreen(w);
+         }},
+        {"exited", "Cancel on the link screen leaves the confirmation as it was",
+         [&] { return cancelLink(w); }},
+        {"direct-deposit", "the host shows the direct-deposit details",
+         [&] {
+             return hostShows(
+                 w, [](const DataModel& m) { return m.directDepositNavView(); },
+                 screen::DirectDepositViewController);
+         }},
+        {"load-centers", "the host shows the load centres",
+         [&] {
+             return hostShows(
+                 w, [](const DataModel& m) { return m.loadCenterNavView(); },
+                 screen::LoadCenterViewController);
+         }},
+        {"load-check", "the host shows loading a cheque",
+         [&] {
+             return hostShows(
+                 w, [](const DataModel& m) { return m.loadCheckNavView(); }, screen::LoadCheckViewController);
+         }},
+        {"back", "the host's first screen again", [&] { return hostGoesHome(w); }},
+    });
+}
+
+}  // namespace fv
