@@ -28,10 +28,10 @@ TEST_F(BankAccountsRoad, VerifiesAddsAndLinksAccountsThenShowsTheFundingScreens)
 
     expectPicturesOfSteps(
         walk, console, out,
-        {"accounts",       "verify",       "deposits",   "verified",    "home",       "form",
-         "details",        "method",       "micro",      "unverified",  "home-again", "link-form",
-         "link-method",    "link",         "linked",     "home-linked", "exit-link",  "exited",
-         "direct-deposit", "load-centers", "load-check", "back"});
+        {"accounts",   "swipe",     "swipe-closed",   "verify",       "deposits",   "verified",
+         "home",       "form",      "details",        "method",       "micro",      "unverified",
+         "home-again", "link-form", "link-method",    "link",         "linked",     "home-linked",
+         "exit-link",  "exited",    "direct-deposit", "load-centers", "load-check", "back"});
 }
 
 TEST_F(BankAccountsRoad, TheHostsButtonShowsTheBankAccountsOnItsOwnStack) {

@@ -29,17 +29,53 @@ std::string tapOutlet(const Walkthrough& walk, const std::string& name, const st
     return UserDriver::tap(outlet(walk, name), what);
 }
 
+// The row of the account with that nickname, or none.
+UITableViewCellPtr rowOf(const Walkthrough& walk, const std::string& nickname) {
+    auto table = std::dynamic_pointer_cast<UITableView>(outlet(walk, "tbl_bankAccs"));
+    if (!table) return nullptr;
+    for (const auto& cell : table->visibleCells())
+        if (UserDriver::viewWithText(cell, nickname)) return cell;
+    return nullptr;
+}
+
+// Where the row's content sits across the window: left of 0 while its swipe buttons show.
+double rowContentX(const UITableViewCellPtr& cell) {
+    return cell->contentView()->convertRectToView(cell->contentView()->bounds(), nullptr).origin.x;
+}
+
+std::string swipeRow(const Walkthrough& walk) {
+    auto cell = rowOf(walk, "Everyday Checking");
+    if (!cell) return "no row shows Everyday Checking";
+    const CGRect frame = cell->convertRectToView(cell->bounds(), nullptr);
+    const double y = CGRectGetMidY(frame);
+    if (auto problem = UserDriver::drag({frame.size.width - 40, y}, {frame.size.width - 200, y}, 0.3, 12);
+        !problem.empty())
+        return problem;
+    if (!UserDriver::waitFor([&] { return rowContentX(cell) <= -100; }))
+        return "the row's buttons did not show";
+    return "";
+}
+
+// A tap on the revealed delete button only closes the buttons again.
+std::string tapDelete(const Walkthrough& walk) {
+    auto cell = rowOf(walk, "Everyday Checking");
+    if (!cell) return "no row shows Everyday Checking";
+    const CGRect frame = cell->convertRectToView(cell->bounds(), nullptr);
+    if (auto problem = UserDriver::tapAt({frame.size.width - 30, CGRectGetMidY(frame)}); !problem.empty())
+        return problem;
+    if (!UserDriver::waitFor([&] { return rowContentX(cell) == 0; })) return "the row's buttons stayed open";
+    if (!rowOf(walk, "Everyday Checking")) return "the row is gone";
+    return "";
+}
+
 // The Verify button of the account awaiting micro-deposits.
 std::string verifyAwaitingAccount(const Walkthrough& walk) {
-    auto table = std::dynamic_pointer_cast<UITableView>(outlet(walk, "tbl_bankAccs"));
-    if (!table) return "the list has no table";
-    for (const auto& cell : table->visibleCells()) {
-        if (!UserDriver::viewWithText(cell, kAwaitingDeposits)) continue;
-        auto verify = UserDriver::outlet(cell, "btn_verify");
-        if (auto problem = UserDriver::tap(verify, "the Verify button"); !problem.empty()) return problem;
-        return walk.reach(screen::MicroPaymentsVerificationViewController);
-    }
-    return std::string("no row shows ") + kAwaitingDeposits;
+    auto cell = rowOf(walk, kAwaitingDeposits);
+    if (!cell) return std::string("no row shows ") + kAwaitingDeposits;
+    if (auto problem = UserDriver::tap(UserDriver::outlet(cell, "btn_verify"), "the Verify button");
+        !problem.empty())
+        return problem;
+    return walk.reach(screen::MicroPaymentsVerificationViewController);
 }
 
 std::string typeDeposits(const Walkthrough& walk) {
@@ -152,6 +188,8 @@ bool walkBankAccounts(Walkthrough& walk) {
     return walk.run({
         {"accounts", "\"Bank accounts\" shows the user's bank accounts by status",
          [&] { return w.openRoad("bankaccounts", screen::MyBankAccountsViewController); }},
+        {"swipe", "a row swiped to the left shows its edit and delete buttons", [&] { return swipeRow(w); }},
+        {"swipe-closed", "delete only closes them; the account stays", [&] { return tapDelete(w); }},
         {"verify", "Verify on the account awaiting micro-deposits opens their verification",
          [&] { return verifyAwaitingAccount(w); }},
         {"deposits", "the two deposited amounts are typed", [&] { return typeDeposits(w); }},
