@@ -2,6 +2,7 @@
 
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
+#include "platform/foundation/Log.h"
 #include "platform/foundation/Predicate.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/UINib.h"
@@ -44,6 +45,15 @@ UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableVi
     prepareRow(*cell);
     cell->showBankAccount(*filteredBankAccounts[indexPath.row], indexPath.row, rowStyle());
     return cell;
+}
+
+std::vector<BankAccountModelPtr> BankAccountListBase::readBankAccounts() {
+    auto records = readFrameworkArray("bankAccounts");
+    if (!records) {
+        log("bankAccounts.plist could not be read");
+        return {};
+    }
+    return bankAccountModel->setupBankAccount(*records);
 }
 
 // ---- search ----

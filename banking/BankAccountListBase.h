@@ -47,6 +47,9 @@ class BankAccountListBase : public BaseViewController,
     FV_OUTLET(UITableView, tbl_bankAccs);
 
   protected:
+    // Every account of "bankAccounts.plist", in file order; none (after a log line) when the file
+    // cannot be read, so the list stays empty.
+    std::vector<BankAccountModelPtr> readBankAccounts();
     // The search bar's look; screens call it from their formatView.
     void formatSearchBar();
     // How this screen's rows differ from the other list's.

@@ -25,14 +25,8 @@ void BankAccountsListViewController::viewDidLoad() {
 }
 
 void BankAccountsListViewController::loadBankAccounts() {
-    auto records = readFrameworkArray("bankAccounts");
-    if (!records) {
-        // Without its list the picker stays empty; the back button still leads out.
-        log("bankAccounts.plist could not be read");
-        records = Value(Value::Array{});
-    }
-    bankAccounts =
-        filter(bankAccountModel->setupBankAccount(*records), NSPredicate::equals("SELF.status", "Verified"));
+    // Without its list the picker stays empty; the back button still leads out.
+    bankAccounts = filter(readBankAccounts(), NSPredicate::equals("SELF.status", "Verified"));
     filteredBankAccounts = bankAccounts;
 }
 

@@ -33,13 +33,8 @@ void MyBankAccountsViewController::viewDidLoad() {
 }
 
 void MyBankAccountsViewController::loadBankAccounts() {
-    auto records = readFrameworkArray("bankAccounts");
-    if (!records) {
-        // Without its list the screen stays empty; Add still works.
-        log("bankAccounts.plist could not be read");
-        records = Value(Value::Array{});
-    }
-    bankAccounts = bankAccountModel->setupBankAccount(*records);
+    // Without its list the screen stays empty; Add still works.
+    bankAccounts = readBankAccounts();
     filteredBankAccounts = bankAccounts;
 }
 
