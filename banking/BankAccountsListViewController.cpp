@@ -1,9 +1,7 @@
 #include "banking/BankAccountsListViewController.h"
 
 #include "core/DataModel.h"
-#include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
-#include "platform/foundation/Log.h"
 #include "platform/foundation/Predicate.h"
 #include "platform/ui/UINavigationController.h"
 

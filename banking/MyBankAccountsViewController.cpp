@@ -3,9 +3,7 @@
 #include "controls/NSArraySwipeUtilityButtons.h"
 #include "controls/UIColorHex.h"
 #include "core/DataModel.h"
-#include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
-#include "platform/foundation/Log.h"
 
 namespace fv {
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -70,6 +71,7 @@ class VendorTest : public TestHostFixture {
 
     void answer(const httplib::Request& req, httplib::Response& res, const Reply& reply) {
         vendor.record(req);
+        if (held) vendor.hold();
         std::lock_guard lock(mutex);
         res.status = reply.status;
         res.set_content(reply.body, "application/json");
@@ -121,6 +123,8 @@ class VendorTest : public TestHostFixture {
     test::LoopbackServer vendor;
     std::mutex mutex;
     Reply exchange{200, exchangeReply()}, auth{200, authReply()};
+    // Replies wait for vendor.release().
+    std::atomic<bool> held{false};
 };
 
 TEST_F(VendorTest, AMatchSendsTheTwoRequestsAndOpensTheAccountAddedScreen) {
@@ -157,6 +161,22 @@ TEST_F(VendorTest, AMatchSendsTheTwoRequestsAndOpensTheAccountAddedScreen) {
             EXPECT_EQ(line.find(secret), std::string::npos) << line;
     }
     EXPECT_TRUE(linked);
+}
+
+TEST_F(VendorTest, TheOverlayShowsVerifyingWhileTheVendorIsAsked) {
+    held = true;
+    auto screen = open("BANK_LINK");
+    ASSERT_TRUE(screen);
+    BankLinkViewController::setScriptedOutcome(Outcome::succeed(kPublicToken));
+    ASSERT_TRUE(host.tap(screen->btn_continue.get()));
+    ASSERT_TRUE(until([&] { return vendor.requests().size() == 1; }));
+    EXPECT_TRUE(ProgressHUD::isVisible());
+    EXPECT_EQ(ProgressHUD::status(), "Verifying");
+    EXPECT_FALSE(host.presentedViewController()) << "the link screen is gone before the vendor is asked";
+    vendor.release();
+    ASSERT_TRUE(until([&] { return !ProgressHUD::isVisible(); }));
+    settle();
+    EXPECT_TRUE(std::dynamic_pointer_cast<AccountAddedSuccessfullyViewController>(host.topViewController()));
 }
 
 TEST_F(VendorTest, TheHostsCredentialsGoToTheLinkScreenAndBothRequests) {

@@ -7,6 +7,7 @@
 #include "banking/AccountAddingConfirmationViewController.h"
 #include "banking/AddBankAccountViewController.h"
 #include "banking/MyBankAccountsViewController.h"
+#include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ScreenRegistry.h"
 #include "core/ThemeManager.h"
@@ -187,6 +188,19 @@ TEST_F(AddBankAccountTest, FromMyBankAccountsBackReturnsThere) {
     ASSERT_TRUE(host.tap(CGPoint{26, 42}));
     settle();
     EXPECT_EQ(host.topViewController(), list);
+}
+
+TEST_F(AddBankAccountTest, OnTheRootOfItsStackBackDoesNothing) {
+    DataModel::sharedInstance()->initAllViews();
+    auto stack = DataModel::sharedInstance()->addBankAccountNavView();
+    ASSERT_TRUE(stack);
+    auto root = stack->topViewController();
+    host.window()->setRootViewController(stack);
+    host.advance(0.5);
+    ASSERT_TRUE(host.tap(CGPoint{26, 42}));
+    settle();
+    EXPECT_EQ(stack->viewControllers().size(), 1u);
+    EXPECT_EQ(stack->topViewController(), root);
 }
 
 struct AccountTypesCase {
