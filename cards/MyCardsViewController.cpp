@@ -336,14 +336,10 @@ void MyCardsViewController::scrollViewWillEndDragging(UIScrollView& scrollView, 
                                                       CGPoint* targetContentOffset) {
     auto carousel = collectionView.peek();
     if (&scrollView != carousel.get() || !targetContentOffset) return;
-    const CGFloat x = carousel->contentOffset().x;
-    const auto snap =
-        snapCardCarousel(x, targetContentOffset->x, carousel->contentSize().width,
-                         carousel->bounds().size.width, static_cast<long>(myCardTransactions().pageCount()));
-    targetContentOffset->x = x;
-    carousel->setContentOffset(CGPointMake(snap.offset, 0), true);
-    if (!snap.index) return;
-    currentCardSelectedIndex_ = *snap.index;
+    const auto card =
+        endCarouselDrag(*carousel, *targetContentOffset, static_cast<long>(myCardTransactions().pageCount()));
+    if (!card) return;
+    currentCardSelectedIndex_ = *card;
     outlet_PageControl->setProgress(static_cast<double>(currentCardSelectedIndex_));
     detectWalletOrTrasactionView(currentCardSelectedIndex_);
 }
