@@ -420,6 +420,10 @@ TEST_F(MyCardsTest, Snapshots) {
     release(screen, 10, 60);
     host.runUntilIdle();
     EXPECT_TRUE(host.snapshot("my_cards_wallets"));
+    release(screen, 300, 250);
+    scrollTable(screen, 60);
+    host.advance(1);
+    EXPECT_TRUE(host.snapshot("my_cards_collapsed"));
 }
 
 }  // namespace
