@@ -1,6 +1,6 @@
 // Draws the card wallet's images: the flags the wallets name by "country", the spending-category icons
-// the transactions name by "category_icon", and the card face's background, chip, scheme mark and issuer
-// mark, each at 1x, 2x and 3x. Run through
+// the transactions name by "category_icon", the card face's background, chip, scheme mark and issuer
+// mark, and the balance's triangle tip, each at 1x, 2x and 3x. Run through
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
 
