@@ -1,6 +1,7 @@
 #include "examples/host/Roads.h"
 
 #include "core/SDKManager.h"
+#include "examples/host/roads/MyCardsRoad.h"
 #include "examples/host/roads/NewCardRoad.h"
 #include "examples/host/roads/TransferRoad.h"
 
@@ -14,6 +15,7 @@ const std::vector<Road>& roads() {
         {"newcard", "HOST_NEWCARD_BUTTON",
          [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->GetNewCard(stack); },
          [](Walkthrough& walk) { return walkNewCard(walk); }},
+        {"mycards", "HOST_MYCARDS_BUTTON", openMyCards, [](Walkthrough& walk) { return walkMyCards(walk); }},
     };
     return all;
 }
