@@ -52,6 +52,8 @@ class FundTransferHistoryViewController : public BaseViewController,
     const Value& filteredTransferHistotyTransactions() const {
         return history_.filteredTransferHistotyTransactions();
     }
+    // The lists and the filter behind the table, for a host or test that gives other days.
+    TransferHistoryData& history() { return history_; }
 
     // ---- table ----
     long numberOfSectionsInTableView(UITableView& tableView) override;
