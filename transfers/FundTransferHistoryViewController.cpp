@@ -77,6 +77,10 @@ void FundTransferHistoryViewController::setDefaultSelection() {
     layer->shadowRadius = 3;
     layer->shadowOpacity = 1;
     lbl_bottomView_Title->setTextColor(theme->main_color());
+    // The tint only shows on a template image, as the tip is meant to be drawn.
+    if (auto tip = img_icon_triangleTip->image();
+        tip && tip->renderingMode() != UIImageRenderingMode::AlwaysTemplate)
+        img_icon_triangleTip->setImage(tip->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
     img_icon_triangleTip->setTintColor(theme->main_font_color());
     auto tap = std::make_shared<UITapGestureRecognizer>();
     tap->setNumberOfTapsRequired(1);

@@ -95,6 +95,9 @@ TEST_F(FundTransferHistoryTest, OpensOnEveryDayWithThePopupOutOfSight) {
     EXPECT_TRUE(colorsEqual(screen->view_navbar.get()->backgroundColor(), theme->main_color()));
     EXPECT_TRUE(colorsEqual(screen->lbl_bottomView_Title.get()->textColor(), theme->main_color()));
     EXPECT_EQ(screen->view_transactionDetail.get()->layer()->shadowOpacity, 1);
+    EXPECT_TRUE(colorsEqual(screen->img_icon_triangleTip.get()->tintColor(), theme->main_font_color()));
+    EXPECT_EQ(screen->img_icon_triangleTip.get()->image()->renderingMode(),
+              UIImageRenderingMode::AlwaysTemplate);
     EXPECT_EQ(table->rectForHeaderInSection(0).size.height, 30);
     EXPECT_EQ(table->rectForRowAtIndexPath(NSIndexPath::indexPathForRow(0, 0)).size.height, 90);
     EXPECT_EQ(UIApplication::sharedApplication()->statusBarStyle(), UIStatusBarStyleLightContent);
