@@ -2,7 +2,7 @@
 
 #include "core/FrameworkResources.h"
 #include "platform/foundation/Predicate.h"
-#include "platform/ui/UINib.h"
+#include "screenkit/DequeueCell.h"
 #include "screenkit/UISearchBarTheme.h"
 
 namespace fv {
@@ -24,16 +24,8 @@ std::optional<CGFloat> BankAccountListBase::tableViewHeightForRowAtIndexPath(UIT
 
 UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableView& tableView,
                                                                        const NSIndexPath& indexPath) {
-    const char* identifier = BankAccountListTableViewCell::kReuseIdentifier;
-    auto cell = std::dynamic_pointer_cast<BankAccountListTableViewCell>(
-        tableView.dequeueReusableCellWithIdentifier(identifier));
-    if (!cell) {
-        if (auto nib = UINib::nibWithNibName(BankAccountListTableViewCell::kNibName, frameworkBundle())) {
-            tableView.registerNib(nib, identifier);
-            cell = std::dynamic_pointer_cast<BankAccountListTableViewCell>(
-                tableView.dequeueReusableCellWithIdentifier(identifier));
-        }
-    }
+    auto cell = dequeueCellRegisteringNib<BankAccountListTableViewCell>(
+        tableView, BankAccountListTableViewCell::kReuseIdentifier, BankAccountListTableViewCell::kNibName);
     if (!cell || indexPath.row < 0 || indexPath.row >= static_cast<long>(filteredBankAccounts.size()) ||
         !filteredBankAccounts[indexPath.row])
         return UITableViewCell::create();

@@ -4,8 +4,8 @@
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Text.h"
-#include "platform/ui/UINib.h"
 #include "platform/ui/UITapGestureRecognizer.h"
+#include "screenkit/DequeueCell.h"
 #include "transfers/TransferHistoryTableViewCell.h"
 
 namespace fv {
@@ -19,20 +19,6 @@ constexpr double kDimDuration = 0.15;
 
 std::optional<std::string> textOf(const Value& value) {
     return value.asString();
-}
-
-// A cell of `Cell` for `identifier`, registering its interface file on the first miss; none when
-// even that gives nothing.
-template <typename Cell>
-std::shared_ptr<Cell> dequeueRegistering(UITableView& tableView, const char* identifier,
-                                         const char* nibName) {
-    auto cell = std::dynamic_pointer_cast<Cell>(tableView.dequeueReusableCellWithIdentifier(identifier));
-    if (cell) return cell;
-    if (auto nib = UINib::nibWithNibName(nibName, frameworkBundle())) {
-        tableView.registerNib(nib, identifier);
-        cell = std::dynamic_pointer_cast<Cell>(tableView.dequeueReusableCellWithIdentifier(identifier));
-    }
-    return cell;
 }
 
 }  // namespace
@@ -131,8 +117,8 @@ std::optional<CGFloat> FundTransferHistoryViewController::tableViewHeightForHead
 
 UIViewPtr FundTransferHistoryViewController::tableViewViewForHeaderInSection(UITableView& tableView,
                                                                              long section) {
-    auto cell = dequeueRegistering<SectionTableViewCell>(tableView, SectionTableViewCell::kReuseIdentifier,
-                                                         SectionTableViewCell::kNibName);
+    auto cell = dequeueCellRegisteringNib<SectionTableViewCell>(
+        tableView, SectionTableViewCell::kReuseIdentifier, SectionTableViewCell::kNibName);
     if (!cell) return nullptr;
     cell->Lbl_Date->setText(textOf(history_.dayForSection(section)["Date"]));
     return cell->contentView();
@@ -145,7 +131,7 @@ std::optional<CGFloat> FundTransferHistoryViewController::tableViewHeightForRowA
 
 UITableViewCellPtr FundTransferHistoryViewController::tableViewCellForRowAtIndexPath(
     UITableView& tableView, const NSIndexPath& indexPath) {
-    auto cell = dequeueRegistering<TransferHistoryTableViewCell>(
+    auto cell = dequeueCellRegisteringNib<TransferHistoryTableViewCell>(
         tableView, TransferHistoryTableViewCell::kReuseIdentifier, TransferHistoryTableViewCell::kNibName);
     if (!cell) return UITableViewCell::create();
     cell->setSelectionStyle(UITableViewCellSelectionStyleNone);

@@ -7,7 +7,7 @@
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Predicate.h"
-#include "platform/ui/UINib.h"
+#include "screenkit/DequeueCell.h"
 #include "screenkit/ModalPopup.h"
 #include "screenkit/UISearchBarTheme.h"
 #include "transfers/RecipientListTableViewCell.h"
@@ -95,16 +95,8 @@ std::optional<CGFloat> RecipientListViewController::tableViewHeightForRowAtIndex
 
 UITableViewCellPtr RecipientListViewController::tableViewCellForRowAtIndexPath(UITableView& tableView,
                                                                                const NSIndexPath& indexPath) {
-    const char* identifier = RecipientListTableViewCell::kReuseIdentifier;
-    auto cell = std::dynamic_pointer_cast<RecipientListTableViewCell>(
-        tableView.dequeueReusableCellWithIdentifier(identifier));
-    if (!cell) {
-        if (auto nib = UINib::nibWithNibName(RecipientListTableViewCell::kNibName, frameworkBundle())) {
-            tableView.registerNib(nib, identifier);
-            cell = std::dynamic_pointer_cast<RecipientListTableViewCell>(
-                tableView.dequeueReusableCellWithIdentifier(identifier));
-        }
-    }
+    auto cell = dequeueCellRegisteringNib<RecipientListTableViewCell>(
+        tableView, RecipientListTableViewCell::kReuseIdentifier, RecipientListTableViewCell::kNibName);
     if (!cell || indexPath.row < 0 || indexPath.row >= static_cast<long>(filteredRecipients.size()))
         return UITableViewCell::create();
     cell->setSelectionStyle(UITableViewCellSelectionStyleNone);

@@ -4,6 +4,8 @@
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
 
+#include "../drawing/write_at_scales.h"
+
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -309,27 +311,6 @@ void issuerMark(cairo_t* cr) {
             cairo_fill(cr);
         }
     }
-}
-
-bool writeAtScales(const std::string& dir, const std::string& name, double w, double h,
-                   const std::function<void(cairo_t*)>& draw) {
-    for (int scale = 1; scale <= 3; ++scale) {
-        cairo_surface_t* surface = cairo_image_surface_create(
-            CAIRO_FORMAT_ARGB32, static_cast<int>(w * scale), static_cast<int>(h * scale));
-        cairo_t* cr = cairo_create(surface);
-        cairo_scale(cr, scale, scale);
-        draw(cr);
-        cairo_destroy(cr);
-        const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
-        const std::string path = dir + "/" + name + suffix + ".png";
-        const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
-        cairo_surface_destroy(surface);
-        if (!ok) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // through scripts/make-transfer-icons; the outputs are committed in resources/.
 #include <cairo.h>
 
+#include "../drawing/write_at_scales.h"
+
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -61,27 +63,6 @@ void triangleTip(cairo_t* cr) {
     cairo_line_to(cr, 24, 12);
     cairo_close_path(cr);
     cairo_fill(cr);
-}
-
-bool writeAtScales(const std::string& dir, const std::string& name, double w, double h,
-                   const std::function<void(cairo_t*)>& draw) {
-    for (int scale = 1; scale <= 3; ++scale) {
-        cairo_surface_t* surface = cairo_image_surface_create(
-            CAIRO_FORMAT_ARGB32, static_cast<int>(w * scale), static_cast<int>(h * scale));
-        cairo_t* cr = cairo_create(surface);
-        cairo_scale(cr, scale, scale);
-        draw(cr);
-        cairo_destroy(cr);
-        const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
-        const std::string path = dir + "/" + name + suffix + ".png";
-        const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
-        cairo_surface_destroy(surface);
-        if (!ok) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace
