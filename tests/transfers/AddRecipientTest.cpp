@@ -107,6 +107,9 @@ TEST_F(AddRecipientTest, TheCardNumberHasADoneBarAndTheUserNameTakesAnyText) {
     EXPECT_EQ(user->text(), "Ana b.12 ");
     EXPECT_EQ(CommonUtils::sharedInstance()->previousTextFieldContent(), "1")
         << "the text before the last card-number change; the user name writes none";
+    ASSERT_TRUE(host.typeText(user, "\n"));
+    EXPECT_FALSE(user->isFirstResponder()) << "its return key closes the keyboard";
+    EXPECT_EQ(user->text(), "Ana b.12 ");
 }
 
 TEST_F(AddRecipientTest, ThemesItsHeaderCaptionsAndLines) {
