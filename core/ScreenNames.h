@@ -53,6 +53,9 @@ FV_SCREEN(CardholderAgreementViewController);
 FV_SCREEN(SuccessAndVerifiedViewController);
 FV_SCREEN(VirtualCardViewController);
 FV_SCREEN(BalancePreviewViewController);
+// Card-to-card transfers: the recipients.
+FV_SCREEN(RecipientListViewController);
+FV_SCREEN(AddRecipientViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -71,8 +74,8 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::LoadCheckViewController, false},
     {screen::LoadCenterViewController, false},
     {screen::LocationsViewController, false},
-    {screen::FundTransferHistoryViewController, false},
-    {screen::CardToCardTransferViewController, false},
+    {screen::FundTransferHistoryViewController, true},
+    {screen::CardToCardTransferViewController, true},
     {screen::MyBankAccountsViewController, false},
     {screen::AddBankAccountViewController, false},
     {screen::VerificationPhoneEmailViewController, true},
@@ -100,6 +103,8 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::SuccessAndVerifiedViewController, false},
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
+    {screen::RecipientListViewController, true},
+    {screen::AddRecipientViewController, true},
 };
 
 }  // namespace fv
