@@ -70,7 +70,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::BankTransferViewController, true},
     {screen::LoadCheckViewController, false},
     {screen::LoadCenterViewController, false},
-    {screen::LocationsViewController, false},
+    {screen::LocationsViewController, true},
     {screen::FundTransferHistoryViewController, false},
     {screen::CardToCardTransferViewController, false},
     {screen::MyBankAccountsViewController, false},

@@ -65,6 +65,8 @@ MKAnnotationViewPtr Map_Utilities::mapViewViewForAnnotation(MKMapView&, const MK
     auto view = pin->annotaionView();
     view->setImage(UIImage::imageNamed(kPinImageName, frameworkBundle()));
     view->setCanShowCallout(false);
+    // The pin's tip, not its middle, marks the place.
+    view->setCenterOffset({0, -view->bounds().size.height / 2});
     return view;
 }
 

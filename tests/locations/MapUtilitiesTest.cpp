@@ -99,6 +99,8 @@ TEST_F(MapUtilitiesTest, LocationPinsGetTheirImageWithoutACalloutAndSelectionRea
     ASSERT_TRUE(view->image());
     EXPECT_TRUE(view->image()->isEqual(*UIImage::imageNamed("mapPin", frameworkBundle())));
     EXPECT_EQ(view->bounds().size, view->image()->size());
+    EXPECT_EQ(view->centerOffset(), CGPointMake(0, -view->bounds().size.height / 2))
+        << "the tip marks the place";
 
     map->setRegion(MKCoordinateRegionMakeWithDistance({45.52, -122.68}, 3000, 3000), false);
     utilities->AddAnnotationsOnMap({harbour});
