@@ -1,6 +1,7 @@
 #include "examples/host/Roads.h"
 
 #include "core/SDKManager.h"
+#include "examples/host/roads/LocationsRoad.h"
 #include "examples/host/roads/NewCardRoad.h"
 #include "examples/host/roads/TransferRoad.h"
 
@@ -14,6 +15,9 @@ const std::vector<Road>& roads() {
         {"newcard", "HOST_NEWCARD_BUTTON",
          [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->GetNewCard(stack); },
          [](Walkthrough& walk) { return walkNewCard(walk); }},
+        {"locations", "HOST_LOCATIONS_BUTTON",
+         [](const UINavigationControllerPtr& stack) { openLocations(stack); },
+         [](Walkthrough& walk) { return walkLocations(walk); }},
     };
     return all;
 }
