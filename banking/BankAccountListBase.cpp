@@ -1,9 +1,8 @@
 #include "banking/BankAccountListBase.h"
 
+#include "controls/UISearchBarTheme.h"
 #include "core/FrameworkResources.h"
-#include "core/ThemeManager.h"
 #include "platform/foundation/Predicate.h"
-#include "platform/graphics/UIFont.h"
 #include "platform/ui/UINib.h"
 
 namespace fv {
@@ -49,25 +48,11 @@ UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableVi
 // ---- search ----
 
 void BankAccountListBase::formatSearchBar() {
-    auto field = std::dynamic_pointer_cast<UITextField>(searchBar->objectForKey("searchField"));
-    if (!field) return;
-    field->setFont(namedOrSystemFont("SFProDisplay-Regular", 16));
-    if (auto magnifier = std::dynamic_pointer_cast<UIImageView>(field->leftView())) {
-        if (auto image = magnifier->image())
-            magnifier->setImage(image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
-        magnifier->setTintColor(ThemeManager::sharedInstance()->main_color());
-    }
-    styleClearButton();
+    themeSearchBar(*searchBar);
 }
 
 void BankAccountListBase::styleClearButton() {
-    auto field = std::dynamic_pointer_cast<UITextField>(searchBar->objectForKey("searchField"));
-    auto clear = field ? std::dynamic_pointer_cast<UIButton>(field->objectForKey("clearButton")) : nullptr;
-    if (!clear) return;
-    auto image = clear->imageView()->image();
-    clear->setImage(image ? image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate) : nullptr,
-                    UIControlStateNormal);
-    clear->setTintColor(ThemeManager::sharedInstance()->main_color());
+    themeSearchClearButton(*searchBar);
 }
 
 void BankAccountListBase::searchBarTextDidBeginEditing(UISearchBar*) {
