@@ -10,19 +10,19 @@
 #include <optional>
 #include <string>
 
-#include "platform/foundation/NSObject.h"
 #include "platform/foundation/Value.h"
 #include "platform/location/CLLocation.h"
-#include "platform/location/MKAnnotation.h"
 #include "platform/location/MKAnnotationView.h"
+#include "platform/location/MKPointAnnotation.h"
 
 namespace fv {
 
 class Custom_Annotation;
 using Custom_AnnotationPtr = std::shared_ptr<Custom_Annotation>;
 
-class Custom_Annotation : public NSObject, public MKAnnotation {
-    FV_CLASS(Custom_Annotation, NSObject)
+// A point annotation (coordinate, title, subtitle) with the extra details a location may carry.
+class Custom_Annotation : public MKPointAnnotation {
+    FV_CLASS(Custom_Annotation, MKPointAnnotation)
     static constexpr const char* kReuseIdentifier = "MyAnnotation";
     // Web addresses for the routes; the map applications' own sites, over HTTPS.
     static constexpr const char* kAppleMapsWebRoot = "https://maps.apple.com/";
@@ -39,13 +39,6 @@ class Custom_Annotation : public NSObject, public MKAnnotation {
     Value CompleteInfo;
     std::string type;
     std::int64_t tag = 0;
-
-    CLLocationCoordinate2D coordinate() const override { return coordinate_; }
-    void setCoordinate(CLLocationCoordinate2D coordinate) { coordinate_ = coordinate; }
-    std::optional<std::string> title() const override { return title_; }
-    void setTitle(std::optional<std::string> title) { title_ = std::move(title); }
-    std::optional<std::string> subtitle() const override { return subtitle_; }
-    void setSubtitle(std::optional<std::string> subtitle) { subtitle_ = std::move(subtitle); }
 
     // A new view for this pin every time (none is taken from a reuse queue), sized to fit.
     MKAnnotationViewPtr annotaionView();
@@ -69,10 +62,6 @@ class Custom_Annotation : public NSObject, public MKAnnotation {
     static void openLocationInSygicMaps(const CLLocation& destination);
     // Hands `text` to the application when it forms a URL; otherwise logs and opens nothing.
     static void openRouteURL(const std::string& text);
-
-  private:
-    CLLocationCoordinate2D coordinate_;
-    std::optional<std::string> title_, subtitle_;
 };
 
 }  // namespace fv
