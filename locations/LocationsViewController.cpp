@@ -154,9 +154,14 @@ void LocationsViewController::multiChoiceDidChangeValue(MultiChoiceSegmentedCont
 }
 
 void LocationsViewController::currentLocationFound(const std::optional<CLLocation>& location) {
+    // A time-out before any fix brings no location: the last known start of routes stays.
+    if (!location) {
+        log("Current location: none yet");
+        return;
+    }
     DataModel::sharedInstance()->setUserLocation(location);
     userLoc_ = location;
-    log("Current location: " + (location ? coarsePosition(*location) : std::string("none")));
+    log("Current location: " + coarsePosition(*location));
 }
 
 void LocationsViewController::currentLocationErrorOccured(const std::string&) {}

@@ -248,6 +248,35 @@ TEST_F(LocationsScreenTest, TheFixIsKeptAndLoggedCoarsely) {
     EXPECT_TRUE(screen->mapView.get()->userLocation()->location());
 }
 
+TEST_F(LocationsScreenTest, ATimeOutWithoutAnyFixKeepsTheLastKnownStart) {
+    LogCapture log;
+    const CLLocation earlier(45.52, -122.67);
+    DataModel::sharedInstance()->setUserLocation(earlier);
+    device()->setFixedLocation(std::nullopt);
+    auto screen = open();
+    authorise();
+    host.advance(Screen::kLocationTimeout + 1);
+    EXPECT_TRUE(log.contains("Current location: none yet")) << "the request timed out without a fix";
+    EXPECT_EQ(DataModel::sharedInstance()->UserLocation(), earlier);
+    EXPECT_FALSE(screen->userLoc());
+    tapDirections(screen, 0);
+    ASSERT_TRUE(ThemedAlertView::visibleAlert());
+    ASSERT_TRUE(ThemedAlertView::visibleAlert()->tapButton("Apple Maps"));
+    EXPECT_EQ(UIApplication::sharedApplication()->openedURLs(),
+              (Names{"https://maps.apple.com/?saddr=45.520000,-122.670000&daddr=45.518900,-122.679300"}));
+}
+
+TEST_F(LocationsScreenTest, EveryEntryBuildsTheFinderAsTheRootOfItsOwnStack) {
+    DataModel::sharedInstance()->initAllViews();
+    const auto first = DataModel::sharedInstance()->atmLocationsNavView();
+    ASSERT_TRUE(first);
+    ASSERT_EQ(first->viewControllers().size(), 1u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<Screen>(first->viewControllers().front()));
+    EXPECT_TRUE(first->isNavigationBarHidden());
+    DataModel::sharedInstance()->initAllViews();
+    EXPECT_NE(DataModel::sharedInstance()->atmLocationsNavView(), first);
+}
+
 TEST_F(LocationsScreenTest, ALocationErrorShowsNothingAndRoutesGetNoStart) {
     auto screen = open();
     authorise(kCLAuthorizationStatusDenied);
@@ -361,6 +390,11 @@ TEST_F(LocationsScreenTest, TypingInTheSearchFieldFiltersNothingAndSearchOnlyClo
     screen->searchBarSearchButtonClicked(bar.get());
     EXPECT_FALSE(bar->searchField()->isFirstResponder());
     EXPECT_EQ(listed(screen), kATMs);
+
+    ASSERT_TRUE(host.typeText(bar->searchField(), "x"));
+    ASSERT_TRUE(host.tap(UserDriver::controlWiredTo(screen->view(), screen.get(), "sidemenuPressed:")));
+    EXPECT_FALSE(bar->searchField()->isFirstResponder());
+    EXPECT_EQ(host.topViewController(), screen);
 }
 
 // A locale with a decimal comma changes neither how "Lat"/"Lng" are read nor how routes are written.
