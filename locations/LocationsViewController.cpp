@@ -35,16 +35,16 @@ bool startsWithNumber(const std::string& text) {
     return i < text.size() && text[i] >= '0' && text[i] <= '9';
 }
 
-// A point the screen can show: a name, an address and a coordinate given as texts that read as a
-// place on Earth. Anything else is left out, so that every row has its pin.
+// A point the screen can show: a coordinate given as texts that read as a place on Earth, so that
+// every row has its pin. Anything else is left out. A missing name or address shows empty.
 std::optional<Value> wellFormedPoint(const Value& point) {
-    if (!point.isDictionary() || !startsWithNumber(point["Lat"].stringValue()) ||
-        !startsWithNumber(point["Lng"].stringValue()) || !point["Lat"].isString() || !point["Lng"].isString())
+    const auto isNumberText = [](const Value& v) { return v.isString() && startsWithNumber(*v.asString()); };
+    if (!point.isDictionary() || !isNumberText(point["Lat"]) || !isNumberText(point["Lng"]))
         return std::nullopt;
     if (!CLLocationCoordinate2DIsValid(coordinateOf(point))) return std::nullopt;
     Value out = point;
     for (const char* key : {"Name", "Address"})
-        if (!point[key].isString()) out.set(key, Value(std::string()));
+        if (point[key].isNull()) out.set(key, Value(std::string()));
     return out;
 }
 
