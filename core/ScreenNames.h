@@ -73,7 +73,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::BankTransferViewController, true},
     {screen::LoadCheckViewController, false},
     {screen::LoadCenterViewController, false},
-    {screen::LocationsViewController, false},
+    {screen::LocationsViewController, true},
     {screen::FundTransferHistoryViewController, true},
     {screen::CardToCardTransferViewController, true},
     {screen::MyBankAccountsViewController, false},

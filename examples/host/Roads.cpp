@@ -5,6 +5,7 @@
 #include "examples/host/roads/MyCardsRoad.h"
 #include "examples/host/roads/CardToCardRoad.h"
 #include "examples/host/roads/HistoryRoad.h"
+#include "examples/host/roads/LocationsRoad.h"
 #include "examples/host/roads/NewCardRoad.h"
 #include "examples/host/roads/TransferRoad.h"
 #include "examples/host/roads/TransferSteps.h"
@@ -33,6 +34,9 @@ const std::vector<Road>& roads() {
              showFrameworkRoot(stack, DataModel::sharedInstance()->fundsTransferHistoryNavView());
          },
          [](Walkthrough& walk) { return walkHistory(walk); }},
+        {"locations", "HOST_LOCATIONS_BUTTON",
+         [](const UINavigationControllerPtr& stack) { openLocations(stack); },
+         [](Walkthrough& walk) { return walkLocations(walk); }},
     };
     return all;
 }
