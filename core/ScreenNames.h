@@ -56,6 +56,9 @@ FV_SCREEN(BalancePreviewViewController);
 // Card-to-card transfers: the recipients.
 FV_SCREEN(RecipientListViewController);
 FV_SCREEN(AddRecipientViewController);
+// Bank accounts and funding
+FV_SCREEN(MicroPaymentsVerificationViewController);
+FV_SCREEN(AccountAddingConfirmationViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -69,15 +72,15 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::MyCardsViewController, true},
     {screen::CardControlViewController, true},
     {screen::TransactionsViewController, true},
-    {screen::DirectDepositViewController, false},
+    {screen::DirectDepositViewController, true},
     {screen::BankTransferViewController, true},
-    {screen::LoadCheckViewController, false},
-    {screen::LoadCenterViewController, false},
+    {screen::LoadCheckViewController, true},
+    {screen::LoadCenterViewController, true},
     {screen::LocationsViewController, true},
     {screen::FundTransferHistoryViewController, true},
     {screen::CardToCardTransferViewController, true},
-    {screen::MyBankAccountsViewController, false},
-    {screen::AddBankAccountViewController, false},
+    {screen::MyBankAccountsViewController, true},
+    {screen::AddBankAccountViewController, true},
     {screen::VerificationPhoneEmailViewController, true},
     {screen::CardToBankTransferViewController, true},
     {screen::BankAccountsListViewController, true},
@@ -105,6 +108,9 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::BalancePreviewViewController, true},
     {screen::RecipientListViewController, true},
     {screen::AddRecipientViewController, true},
+    // Bank accounts and funding
+    {screen::MicroPaymentsVerificationViewController, true},
+    {screen::AccountAddingConfirmationViewController, true},
 };
 
 }  // namespace fv
