@@ -96,8 +96,8 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::BackIDCardPreviewViewController, false},
     {screen::UserPictureCaptureViewController, false},
     {screen::UserPicturePreviewViewController, false},
-    {screen::CardholderAgreementViewController, false},
-    {screen::SuccessAndVerifiedViewController, false},
+    {screen::CardholderAgreementViewController, true},
+    {screen::SuccessAndVerifiedViewController, true},
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
 };
