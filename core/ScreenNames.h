@@ -87,7 +87,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::OTPVerificationViewController, true},
     {screen::LinkAppAccountViewController, false},
     {screen::UserInfoFormViewController, true},
-    {screen::DobSSNFormViewController, false},
+    {screen::DobSSNFormViewController, true},
     {screen::AccountCreationViewController, false},
     {screen::VerifyIDCardStartViewController, false},
     {screen::FrontIDCardCameraViewController, false},
