@@ -88,7 +88,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::LinkAppAccountViewController, false},
     {screen::UserInfoFormViewController, true},
     {screen::DobSSNFormViewController, true},
-    {screen::AccountCreationViewController, false},
+    {screen::AccountCreationViewController, true},
     {screen::VerifyIDCardStartViewController, false},
     {screen::FrontIDCardCameraViewController, false},
     {screen::FrontIDCardPreviewViewController, false},
