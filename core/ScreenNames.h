@@ -85,7 +85,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::AccountAddedSuccessfullyViewController, true},
     {screen::UnVerifiedAccountAddedViewController, true},
     {screen::OTPVerificationViewController, true},
-    {screen::LinkAppAccountViewController, false},
+    {screen::LinkAppAccountViewController, true},
     {screen::UserInfoFormViewController, true},
     {screen::DobSSNFormViewController, true},
     {screen::AccountCreationViewController, true},
