@@ -89,7 +89,7 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::UserInfoFormViewController, true},
     {screen::DobSSNFormViewController, false},
     {screen::AccountCreationViewController, false},
-    {screen::VerifyIDCardStartViewController, false},
+    {screen::VerifyIDCardStartViewController, true},
     {screen::FrontIDCardCameraViewController, false},
     {screen::FrontIDCardPreviewViewController, false},
     {screen::BackIDCardCameraViewController, false},
