@@ -161,6 +161,20 @@ TEST_F(RecipientListTest, ATapInAFilteredListSelectsThatRowsRecipientAndGoesBack
     EXPECT_EQ(shownNames(again), kFileNames);
 }
 
+TEST_F(RecipientListTest, ARecipientWithoutANameShowsAnEmptyRowThatCanStillBeChosen) {
+    auto list = openList();
+    ASSERT_TRUE(list);
+    auto nameless = std::make_shared<RecipientModel>();
+    nameless->setNickname("Neighbour");
+    list->recipients = {nameless};
+    search(list, "");
+    EXPECT_EQ(shownNames(list), std::vector<std::string>{""});
+    ASSERT_TRUE(host.tap(row(list, 0)));
+    settle();
+    EXPECT_EQ(DataModel::sharedInstance()->selectedRecipient(), nameless);
+    EXPECT_EQ(transfer->lbl_selectedRecipient.get()->text(), "");
+}
+
 TEST_F(RecipientListTest, BackKeepsThePreviousSelection) {
     auto chosen = std::make_shared<RecipientModel>();
     chosen->setRecipient("Dana Whitfield");
