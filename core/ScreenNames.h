@@ -63,9 +63,9 @@ struct ScreenNameEntry {
 };
 
 inline constexpr ScreenNameEntry kScreenNames[] = {
-    {screen::MyCardsViewController, false},
+    {screen::MyCardsViewController, true},
     {screen::CardControlViewController, true},
-    {screen::TransactionsViewController, false},
+    {screen::TransactionsViewController, true},
     {screen::DirectDepositViewController, false},
     {screen::BankTransferViewController, true},
     {screen::LoadCheckViewController, false},

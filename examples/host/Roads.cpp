@@ -2,6 +2,7 @@
 
 #include "core/SDKManager.h"
 #include "examples/host/roads/LocationsRoad.h"
+#include "examples/host/roads/MyCardsRoad.h"
 #include "examples/host/roads/NewCardRoad.h"
 #include "examples/host/roads/TransferRoad.h"
 
@@ -15,8 +16,8 @@ const std::vector<Road>& roads() {
         {"newcard", "HOST_NEWCARD_BUTTON",
          [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->GetNewCard(stack); },
          [](Walkthrough& walk) { return walkNewCard(walk); }},
-        {"locations", "HOST_LOCATIONS_BUTTON",
-         [](const UINavigationControllerPtr& stack) { openLocations(stack); },
+        {"mycards", "HOST_MYCARDS_BUTTON", openMyCards, [](Walkthrough& walk) { return walkMyCards(walk); }},
+        {"locations", "HOST_LOCATIONS_BUTTON", openLocations,
          [](Walkthrough& walk) { return walkLocations(walk); }},
     };
     return all;

@@ -1,6 +1,6 @@
 // Draws the card wallet's images: the flags the wallets name by "country", the spending-category icons
-// the transactions name by "category_icon", and the card face's background, chip, scheme mark and issuer
-// mark, each at 1x, 2x and 3x. Run through
+// the transactions name by "category_icon", the card face's background, chip, scheme mark and issuer
+// mark, and the balance's triangle tip, each at 1x, 2x and 3x. Run through
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
 
@@ -311,6 +311,15 @@ void issuerMark(cairo_t* cr) {
     }
 }
 
+// A small triangle pointing up, drawn opaque so that a tint colours it.
+void triangleTip(cairo_t* cr) {
+    cairo_move_to(cr, 0, 12);
+    cairo_line_to(cr, 10, 0);
+    cairo_line_to(cr, 20, 12);
+    cairo_close_path(cr);
+    fill(cr, {0, 0, 0});
+}
+
 bool writeAtScales(const std::string& dir, const std::string& name, double w, double h,
                    const std::function<void(cairo_t*)>& draw) {
     for (int scale = 1; scale <= 3; ++scale) {
@@ -365,5 +374,6 @@ int main(int argc, char** argv) {
     if (!writeAtScales(dir, "card_background", kCardWidth, kCardHeight, cardBackground)) return 1;
     if (!writeAtScales(dir, "card_scheme_logo", kSchemeWidth, kSchemeHeight, schemeMark)) return 1;
     if (!writeAtScales(dir, "card_issuer_logo", kIssuerSize, kIssuerSize, issuerMark)) return 1;
+    if (!writeAtScales(dir, "icon_triangle_tip", 20, 12, triangleTip)) return 1;
     return 0;
 }

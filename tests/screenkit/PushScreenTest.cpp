@@ -52,9 +52,10 @@ TEST_P(RefusedPushTest, IsAFaultAndOpensNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedPushTest,
-    ::testing::Values(RefusedPush{"notBuilt", screen::MyCardsViewController, {}, "no such screen is built"},
-                      RefusedPush{"unknownSetting", screen::CardToBankTransferSuccessViewController,
-                                  ScreenSetup().value("cameFrom", Value("X")), "takes no \"cameFrom\""}),
+    ::testing::Values(
+        RefusedPush{"notBuilt", screen::LoadCenterViewController, {}, "no such screen is built"},
+        RefusedPush{"unknownSetting", screen::CardToBankTransferSuccessViewController,
+                    ScreenSetup().value("cameFrom", Value("X")), "takes no \"cameFrom\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PushScreenTest, AScreenAlreadyPoppedOpensNothing) {
