@@ -34,8 +34,7 @@ const std::vector<Road>& roads() {
              showFrameworkRoot(stack, DataModel::sharedInstance()->fundsTransferHistoryNavView());
          },
          [](Walkthrough& walk) { return walkHistory(walk); }},
-        {"locations", "HOST_LOCATIONS_BUTTON",
-         [](const UINavigationControllerPtr& stack) { openLocations(stack); },
+        {"locations", "HOST_LOCATIONS_BUTTON", openLocations,
          [](Walkthrough& walk) { return walkLocations(walk); }},
     };
     return all;
