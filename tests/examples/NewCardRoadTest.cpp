@@ -6,6 +6,7 @@
 #include "platform/testing/UserDriver.h"
 #include "screenkit/ProgressHUD.h"
 #include "tests/examples/HostTestFixture.h"
+#include "tests/support/ValueLeaves.h"
 
 namespace fv {
 namespace {
@@ -15,14 +16,6 @@ using NewCardRoad = HostTest;
 const std::vector<std::string> kSteps = {"newcard", "phone",     "email",   "code",     "boxes",
                                          "link",    "names",     "address", "dob",      "ssn",
                                          "account", "passwords", "gate",    "back-host"};
-
-std::size_t leaves(const Value& value) {
-    const Value::Dictionary* members = value.asDictionary();
-    if (!members) return 1;
-    std::size_t n = 0;
-    for (const auto& [key, member] : *members) n += leaves(member);
-    return n;
-}
 
 TEST_F(NewCardRoad, FillsTheWizardUpToTheCameraGateAndTheAgreementPostsItForTheVirtualCard) {
     const auto out = dir_ / "out";
@@ -96,7 +89,7 @@ TEST_F(NewCardRoad, FillsTheWizardUpToTheCameraGateAndTheAgreementPostsItForTheV
           "phone": "+15558675309", "kyc_data": {"ssn": "219099999"},
           "addresses": {"address": {"address1": "12 Quarry Lane", "address2": "Austin, TX",
             "address_type": "S", "city": "", "country": "", "postal_code": "", "state": ""}}}}}})"));
-    EXPECT_EQ(leaves(*received), 31u);
+    EXPECT_EQ(test::leafCount(*received), 31u);
     EXPECT_EQ(bodies[0].find("password"), std::string::npos);
     EXPECT_EQ(bodies[0].find(NewCardApplicant{}.password), std::string::npos);
 }
