@@ -4,6 +4,7 @@
 #include "core/CommonUtils.h"
 #include "core/DataModel.h"
 #include "core/ThemeManager.h"
+#include "onboarding/wizard/HandedOverFlag.h"
 #include "onboarding/wizard/MainButtonRule.h"
 #include "onboarding/wizard/WizardProgress.h"
 #include "platform/foundation/RunLoop.h"
@@ -13,29 +14,14 @@ namespace fv {
 
 FV_REGISTER_CLASS(AccountCreationViewController);
 
-namespace {
-
-// The previous screen hands the flag over as a value: a flag, or null for unset.
-bool setFlag(std::optional<bool>& flag, const Value& v) {
-    if (v.isNull()) {
-        flag.reset();
-        return true;
-    }
-    if (!v.isBool()) return false;
-    flag = v.boolValue();
-    return true;
-}
-
-}  // namespace
-
 void AccountCreationViewController::registerMembers(ClassBuilder<AccountCreationViewController>& b) {
     using Self = AccountCreationViewController;
     b.action("enableFinishBtn", &Self::enableFinishBtn);
     b.action("action_finish:", &Self::action_finish);
     b.action("action_back:", &Self::action_back);
     b.property(
-        "do_Have_SSN", [](Self& s) { return s.do_Have_SSN ? Value(*s.do_Have_SSN) : Value(); },
-        [](Self& s, const Value& v) { return setFlag(s.do_Have_SSN, v); });
+        "do_Have_SSN", [](Self& s) { return handedOverFlagValue(s.do_Have_SSN); },
+        [](Self& s, const Value& v) { return setHandedOverFlag(s.do_Have_SSN, v); });
 }
 
 AccountCreationViewController::~AccountCreationViewController() = default;

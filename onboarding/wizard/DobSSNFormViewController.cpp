@@ -1,8 +1,7 @@
 #include "onboarding/wizard/DobSSNFormViewController.h"
 
-#include <vector>
-
 #include "controls/UIScrollViewKeyboardAvoiding.h"
+#include "core/CardTextMask.h"
 #include "core/ThemeManager.h"
 #include "onboarding/wizard/MainButtonRule.h"
 #include "onboarding/wizard/WizardProgress.h"
@@ -21,19 +20,6 @@ FV_REGISTER_CLASS(DobSSNFormViewController);
 namespace {
 
 constexpr const char* kSSNMask = "YYY  -  YY  -  XXXX";
-constexpr const char* kHiddenDigit = "\u2731";
-
-// The text's characters, each as its own UTF-8 sequence.
-std::vector<std::string> characters(const std::string& text) {
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        out.push_back(text.substr(i, length));
-        i += length;
-    }
-    return out;
-}
 
 Date now() {
     return Date{RunLoop::main().wallTime()};
@@ -126,23 +112,7 @@ bool DobSSNFormViewController::textFieldShouldChangeCharactersInRange(UITextFiel
 }
 
 std::string DobSSNFormViewController::formatSSNInput(const std::string& input) {
-    std::vector<std::string> toPlace;
-    for (auto& c : characters(input))
-        if (c != " " && c != "-") toPlace.push_back(std::move(c));
-    std::string out;
-    std::size_t next = 0;
-    for (const char m : std::string_view(kSSNMask)) {
-        if (next == toPlace.size()) break;
-        if (m == 'X') {
-            out += toPlace[next++];
-        } else if (m == 'Y') {
-            out += kHiddenDigit;
-            ++next;
-        } else {
-            out += m;
-        }
-    }
-    return out;
+    return applyTextMask(input, kSSNMask);
 }
 
 bool DobSSNFormViewController::textFieldShouldReturn(UITextField*) {
