@@ -53,6 +53,9 @@ FV_SCREEN(CardholderAgreementViewController);
 FV_SCREEN(SuccessAndVerifiedViewController);
 FV_SCREEN(VirtualCardViewController);
 FV_SCREEN(BalancePreviewViewController);
+// Card-to-card transfers: the recipients.
+FV_SCREEN(RecipientListViewController);
+FV_SCREEN(AddRecipientViewController);
 // Bank accounts and funding
 FV_SCREEN(MicroPaymentsVerificationViewController);
 FV_SCREEN(AccountAddingConfirmationViewController);
@@ -66,16 +69,16 @@ struct ScreenNameEntry {
 };
 
 inline constexpr ScreenNameEntry kScreenNames[] = {
-    {screen::MyCardsViewController, false},
+    {screen::MyCardsViewController, true},
     {screen::CardControlViewController, true},
-    {screen::TransactionsViewController, false},
+    {screen::TransactionsViewController, true},
     {screen::DirectDepositViewController, true},
     {screen::BankTransferViewController, true},
     {screen::LoadCheckViewController, true},
     {screen::LoadCenterViewController, true},
-    {screen::LocationsViewController, false},
-    {screen::FundTransferHistoryViewController, false},
-    {screen::CardToCardTransferViewController, false},
+    {screen::LocationsViewController, true},
+    {screen::FundTransferHistoryViewController, true},
+    {screen::CardToCardTransferViewController, true},
     {screen::MyBankAccountsViewController, true},
     {screen::AddBankAccountViewController, true},
     {screen::VerificationPhoneEmailViewController, true},
@@ -88,21 +91,23 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::AccountAddedSuccessfullyViewController, true},
     {screen::UnVerifiedAccountAddedViewController, true},
     {screen::OTPVerificationViewController, true},
-    {screen::LinkAppAccountViewController, false},
+    {screen::LinkAppAccountViewController, true},
     {screen::UserInfoFormViewController, true},
-    {screen::DobSSNFormViewController, false},
-    {screen::AccountCreationViewController, false},
-    {screen::VerifyIDCardStartViewController, false},
-    {screen::FrontIDCardCameraViewController, false},
-    {screen::FrontIDCardPreviewViewController, false},
-    {screen::BackIDCardCameraViewController, false},
-    {screen::BackIDCardPreviewViewController, false},
+    {screen::DobSSNFormViewController, true},
+    {screen::AccountCreationViewController, true},
+    {screen::VerifyIDCardStartViewController, true},
+    {screen::FrontIDCardCameraViewController, true},
+    {screen::FrontIDCardPreviewViewController, true},
+    {screen::BackIDCardCameraViewController, true},
+    {screen::BackIDCardPreviewViewController, true},
     {screen::UserPictureCaptureViewController, false},
     {screen::UserPicturePreviewViewController, false},
-    {screen::CardholderAgreementViewController, false},
-    {screen::SuccessAndVerifiedViewController, false},
+    {screen::CardholderAgreementViewController, true},
+    {screen::SuccessAndVerifiedViewController, true},
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
+    {screen::RecipientListViewController, true},
+    {screen::AddRecipientViewController, true},
     // Bank accounts and funding
     {screen::MicroPaymentsVerificationViewController, true},
     {screen::AccountAddingConfirmationViewController, true},

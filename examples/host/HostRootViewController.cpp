@@ -49,7 +49,7 @@ void HostRootViewController::loadView() {
     root->addSubview(header);
     lbl_title.bind(std::static_pointer_cast<UILabel>(header->subviews()[0]));
 
-    auto message = makeLabel({{24, 212}, {width - 48, 72}}, "HOST_MESSAGE", UIFont::systemFontOfSize(16),
+    auto message = makeLabel({{24, 208}, {width - 48, 88}}, "HOST_MESSAGE", UIFont::systemFontOfSize(16),
                              hostColor(0x3A4468));
     message->setNumberOfLines(0);
     root->addSubview(message);
@@ -57,15 +57,22 @@ void HostRootViewController::loadView() {
 
     roadButtons_.clear();
     const auto& all = roads();
+    // One column while the buttons fit under the message, else two side by side.
+    const std::size_t columns = 304 + 64.0 * static_cast<CGFloat>(all.size()) <= screen.size.height ? 1 : 2;
+    const CGFloat gap = 12, buttonWidth = (width - 48 - gap * static_cast<CGFloat>(columns - 1)) / columns;
     for (std::size_t i = 0; i < all.size(); ++i) {
         auto button = UIButton::buttonWithType(UIButtonTypeCustom);
-        button->setFrame({{24, 304 + 64.0 * static_cast<CGFloat>(i)}, {width - 48, 52}});
-        button->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
+        const CGFloat x = 24 + (buttonWidth + gap) * static_cast<CGFloat>(i % columns);
+        button->setFrame({{x, 304 + 64.0 * static_cast<CGFloat>(i / columns)}, {buttonWidth, 52}});
+        button->setAutoresizingMask(columns == 1 ? UIViewAutoresizingFlexibleWidth
+                                                 : UIViewAutoresizingFlexibleWidth |
+                                                       UIViewAutoresizingFlexibleLeftMargin |
+                                                       UIViewAutoresizingFlexibleRightMargin);
         button->setBackgroundColor(hostColor(0xE4572E));
         button->layer()->cornerRadius = 10;
         button->setTitle(NSLocalizedString(all[i].titleKey, ""), UIControlStateNormal);
         button->setTitleColor(UIColor::whiteColor(), UIControlStateNormal);
-        button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(18));
+        button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(columns == 1 ? 18 : 16));
         button->setTag(static_cast<long>(i));
         button->addTarget(shared_from_this(), "roadPressed:", UIControlEventTouchUpInside);
         root->addSubview(button);

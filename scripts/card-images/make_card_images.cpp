@@ -1,8 +1,11 @@
 // Draws the card wallet's images: the flags the wallets name by "country", the spending-category icons
-// the transactions name by "category_icon", and the card face's background, chip, scheme mark and issuer
-// mark, each at 1x, 2x and 3x. Run through
+// the transactions name by "category_icon", the card face's background, chip, scheme mark and issuer
+// mark, and the triangle tip the balance and the transfer detail point with (tinted), each at 1x, 2x
+// and 3x. Run through
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
+
+#include "../drawing/write_at_scales.h"
 
 #include <cmath>
 #include <cstdio>
@@ -311,25 +314,13 @@ void issuerMark(cairo_t* cr) {
     }
 }
 
-bool writeAtScales(const std::string& dir, const std::string& name, double w, double h,
-                   const std::function<void(cairo_t*)>& draw) {
-    for (int scale = 1; scale <= 3; ++scale) {
-        cairo_surface_t* surface = cairo_image_surface_create(
-            CAIRO_FORMAT_ARGB32, static_cast<int>(w * scale), static_cast<int>(h * scale));
-        cairo_t* cr = cairo_create(surface);
-        cairo_scale(cr, scale, scale);
-        draw(cr);
-        cairo_destroy(cr);
-        const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
-        const std::string path = dir + "/" + name + suffix + ".png";
-        const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
-        cairo_surface_destroy(surface);
-        if (!ok) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return false;
-        }
-    }
-    return true;
+// A small triangle pointing up, drawn opaque so that a tint colours it.
+void triangleTip(cairo_t* cr) {
+    cairo_move_to(cr, 0, 12);
+    cairo_line_to(cr, 10, 0);
+    cairo_line_to(cr, 20, 12);
+    cairo_close_path(cr);
+    fill(cr, {0, 0, 0});
 }
 
 }  // namespace
@@ -365,5 +356,6 @@ int main(int argc, char** argv) {
     if (!writeAtScales(dir, "card_background", kCardWidth, kCardHeight, cardBackground)) return 1;
     if (!writeAtScales(dir, "card_scheme_logo", kSchemeWidth, kSchemeHeight, schemeMark)) return 1;
     if (!writeAtScales(dir, "card_issuer_logo", kIssuerSize, kIssuerSize, issuerMark)) return 1;
+    if (!writeAtScales(dir, "icon_triangle_tip", 20, 12, triangleTip)) return 1;
     return 0;
 }

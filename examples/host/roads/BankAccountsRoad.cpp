@@ -1,9 +1,11 @@
 #include "examples/host/roads/BankAccountsRoad.h"
 
+#include "core/DataModel.h"
 #include "core/SDKManager.h"
 #include "core/ScreenNames.h"
 #include "examples/host/DemoBankLinkVendor.h"
 #include "examples/host/Walkthrough.h"
+#include "examples/host/roads/TransferSteps.h"
 #include "platform/kits/BankLinkViewController.h"
 #include "platform/testing/UserDriver.h"
 #include "platform/ui/UITableView.h"
@@ -163,25 +165,17 @@ std::string hostGoesHome(const Walkthrough& walk) {
     return walk.awaitHost();
 }
 
+// The framework prepared afresh, then the first screen of the stack `pick` names on the host's stack.
 std::string hostShows(const Walkthrough& walk,
                       const std::function<UINavigationControllerPtr(const DataModel&)>& pick,
                       ScreenName screen) {
     if (auto problem = hostGoesHome(walk); !problem.empty()) return problem;
-    showFrameworkStack(walk.app().navigationController(), pick);
+    SDKManager::sharedInstance()->initAllView();
+    showFrameworkRoot(walk.app().navigationController(), pick(*DataModel::sharedInstance()));
     return walk.reach(screen);
 }
 
 }  // namespace
-
-void showFrameworkStack(const UINavigationControllerPtr& hostStack,
-                        const std::function<UINavigationControllerPtr(const DataModel&)>& pick) {
-    SDKManager::sharedInstance()->initAllView();
-    auto stack = pick(*DataModel::sharedInstance());
-    if (!hostStack || !stack || stack->viewControllers().empty()) return;
-    auto first = stack->viewControllers().front();
-    stack->setViewControllers({}, false);
-    hostStack->pushViewController(first, true);
-}
 
 bool walkBankAccounts(Walkthrough& walk) {
     const Walkthrough& w = walk;
