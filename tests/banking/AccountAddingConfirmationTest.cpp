@@ -146,6 +146,9 @@ TEST_F(VendorTest, AMatchSendsTheTwoRequestsAndOpensTheAccountAddedScreen) {
     EXPECT_EQ(JSON::parse(requests[1].body), Value(Value::Dictionary{{"client_id", defaults.clientId},
                                                                      {"secret", defaults.secret},
                                                                      {"access_token", kAccessToken}}));
+    // Compact JSON, members in key order, nothing else.
+    EXPECT_EQ(requests[0].body, "{\"client_id\":\"" + defaults.clientId + "\",\"public_token\":\"" +
+                                    kPublicToken + "\",\"secret\":\"" + defaults.secret + "\"}");
     for (const auto& request : requests) {
         EXPECT_EQ(request.method, "POST");
         EXPECT_EQ(request.get_header_value("Content-Type"), "application/json");
