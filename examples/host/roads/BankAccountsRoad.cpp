@@ -1,5 +1,8 @@
 #include "examples/host/roads/BankAccountsRoad.h"
 
+#include <chrono>
+#include <thread>
+
 #include "core/DataModel.h"
 #include "core/SDKManager.h"
 #include "core/ScreenNames.h"
@@ -148,6 +151,27 @@ std::string tapOnLinkScreen(bool link) {
     return UserDriver::tap(link ? screen->linkButton() : screen->cancelButton(), link ? "Link" : "Cancel");
 }
 
+// The vendor answers on other threads: wait in real time, whatever the loop's clock.
+bool awaitVendor(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (!UserDriver::waitFor(done, 0.05)) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::string linkAndVerify(const Walkthrough& walk) {
+    if (auto problem = tapOnLinkScreen(true); !problem.empty()) return problem;
+    const std::string added = screen::AccountAddedSuccessfullyViewController.className;
+    if (!awaitVendor([&] {
+            auto top = walk.topScreen();
+            return top && top->className() == added && !presented(walk);
+        }))
+        return "the vendor check did not end on the account-added screen";
+    return walk.reach(screen::AccountAddedSuccessfullyViewController);
+}
+
 std::string cancelLink(const Walkthrough& walk) {
     if (auto problem = tapOnLinkScreen(false); !problem.empty()) return problem;
     if (!UserDriver::waitFor([&] { return !presented(walk); })) return "the link screen stayed";
@@ -218,10 +242,7 @@ bool walkBankAccounts(Walkthrough& walk) {
          }},
         {"link", "Continue shows the vendor's link screen", [&] { return openLinkScreen(w); }},
         {"linked", "Link: the vendor's numbers agree and the account is added",
-         [&] {
-             if (auto problem = tapOnLinkScreen(true); !problem.empty()) return problem;
-             return w.reach(screen::AccountAddedSuccessfullyViewController);
-         }},
+         [&] { return linkAndVerify(w); }},
         {"home-linked", "its button returns to the host's first screen",
          [&] { return continueToHost(w, "btn_continue"); }},
         {"exit-link", "the vendor route again, up to the link screen",
