@@ -25,4 +25,13 @@ CardCarouselSnap snapCardCarousel(CGFloat x, CGFloat target, CGFloat contentWidt
     return snap;
 }
 
+std::optional<long> endCarouselDrag(UICollectionView& carousel, CGPoint& target, long cardCount) {
+    const CGFloat x = carousel.contentOffset().x;
+    const auto snap =
+        snapCardCarousel(x, target.x, carousel.contentSize().width, carousel.bounds().size.width, cardCount);
+    target.x = x;
+    carousel.setContentOffset(CGPointMake(snap.offset, 0), true);
+    return snap.index;
+}
+
 }  // namespace fv

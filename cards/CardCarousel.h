@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/graphics/Geometry.h"
+#include "platform/ui/UICollectionView.h"
 
 namespace fv {
 
@@ -28,5 +29,10 @@ struct CardCarouselSnap {
 // the last of `cardCount` cards.
 CardCarouselSnap snapCardCarousel(CGFloat x, CGFloat target, CGFloat contentWidth, CGFloat boundsWidth,
                                   long cardCount);
+
+// The end of a drag of `carousel`: it stops where the finger left (the proposed `target` becomes the
+// current offset, so it does not decelerate on its own) and scrolls, animated, to the card
+// snapCardCarousel picks; that card, or none without cards.
+std::optional<long> endCarouselDrag(UICollectionView& carousel, CGPoint& target, long cardCount);
 
 }  // namespace fv

@@ -253,13 +253,9 @@ void CardControlViewController::scrollViewWillEndDragging(UIScrollView& scrollVi
                                                           CGPoint* targetContentOffset) {
     auto carousel = collectionView.peek();
     if (&scrollView != carousel.get() || !targetContentOffset) return;
-    const CGFloat x = carousel->contentOffset().x;
-    const auto snap = snapCardCarousel(x, targetContentOffset->x, carousel->contentSize().width,
-                                       carousel->bounds().size.width, static_cast<long>(myCard_.count()));
-    targetContentOffset->x = x;
-    carousel->setContentOffset(CGPointMake(snap.offset, 0), true);
-    if (!snap.index) return;
-    currentCardSelectedIndex_ = *snap.index;
+    const auto card = endCarouselDrag(*carousel, *targetContentOffset, static_cast<long>(myCard_.count()));
+    if (!card) return;
+    currentCardSelectedIndex_ = *card;
     setViewWithCurrentCard();
 }
 

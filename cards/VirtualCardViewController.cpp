@@ -114,14 +114,10 @@ void VirtualCardViewController::scrollViewWillEndDragging(UIScrollView& scrollVi
                                                           CGPoint* targetContentOffset) {
     auto carousel = collectionView.peek();
     if (&scrollView != carousel.get() || !targetContentOffset) return;
-    const CGFloat x = carousel->contentOffset().x;
-    const auto snap =
-        snapCardCarousel(x, targetContentOffset->x, carousel->contentSize().width,
-                         carousel->bounds().size.width, collectionViewNumberOfItemsInSection(*carousel, 0));
-    targetContentOffset->x = x;
-    carousel->setContentOffset(CGPointMake(snap.offset, 0), true);
-    if (!snap.index) return;
-    currentCardSelectedIndex_ = *snap.index;
+    const auto card =
+        endCarouselDrag(*carousel, *targetContentOffset, collectionViewNumberOfItemsInSection(*carousel, 0));
+    if (!card) return;
+    currentCardSelectedIndex_ = *card;
     auto cell = carousel->cellForItemAtIndexPath(NSIndexPath::indexPathForItem(currentCardSelectedIndex_, 0));
     if (!cell) return;
     UIView::animateWithDuration(0.2, [cell] { cell->setTransform(CGAffineTransformIdentity); });

@@ -53,6 +53,12 @@ FV_SCREEN(CardholderAgreementViewController);
 FV_SCREEN(SuccessAndVerifiedViewController);
 FV_SCREEN(VirtualCardViewController);
 FV_SCREEN(BalancePreviewViewController);
+// Card-to-card transfers: the recipients.
+FV_SCREEN(RecipientListViewController);
+FV_SCREEN(AddRecipientViewController);
+// Bank accounts and funding
+FV_SCREEN(MicroPaymentsVerificationViewController);
+FV_SCREEN(AccountAddingConfirmationViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -63,18 +69,18 @@ struct ScreenNameEntry {
 };
 
 inline constexpr ScreenNameEntry kScreenNames[] = {
-    {screen::MyCardsViewController, false},
+    {screen::MyCardsViewController, true},
     {screen::CardControlViewController, true},
-    {screen::TransactionsViewController, false},
-    {screen::DirectDepositViewController, false},
+    {screen::TransactionsViewController, true},
+    {screen::DirectDepositViewController, true},
     {screen::BankTransferViewController, true},
-    {screen::LoadCheckViewController, false},
-    {screen::LoadCenterViewController, false},
-    {screen::LocationsViewController, false},
-    {screen::FundTransferHistoryViewController, false},
-    {screen::CardToCardTransferViewController, false},
-    {screen::MyBankAccountsViewController, false},
-    {screen::AddBankAccountViewController, false},
+    {screen::LoadCheckViewController, true},
+    {screen::LoadCenterViewController, true},
+    {screen::LocationsViewController, true},
+    {screen::FundTransferHistoryViewController, true},
+    {screen::CardToCardTransferViewController, true},
+    {screen::MyBankAccountsViewController, true},
+    {screen::AddBankAccountViewController, true},
     {screen::VerificationPhoneEmailViewController, true},
     {screen::CardToBankTransferViewController, true},
     {screen::BankAccountsListViewController, true},
@@ -100,6 +106,11 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::SuccessAndVerifiedViewController, true},
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
+    {screen::RecipientListViewController, true},
+    {screen::AddRecipientViewController, true},
+    // Bank accounts and funding
+    {screen::MicroPaymentsVerificationViewController, true},
+    {screen::AccountAddingConfirmationViewController, true},
 };
 
 }  // namespace fv

@@ -67,6 +67,21 @@ std::vector<Registered>& registry() {
     return entries;
 }
 
+// The file of the library an address lies in never changes while the process runs, and dladdr walks
+// every loaded object's symbols: each bundle lookup would pay for it again.
+std::optional<fs::path> libraryFolderOf(const void* anchor) {
+    static std::mutex mutex;
+    static std::map<const void*, std::optional<fs::path>> known;
+    std::lock_guard lock(mutex);
+    auto it = known.find(anchor);
+    if (it != known.end()) return it->second;
+    Dl_info info{};
+    std::optional<fs::path> folder;
+    if (dladdr(anchor, &info) && info.dli_fname) folder = fs::path(info.dli_fname).parent_path();
+    known.emplace(anchor, folder);
+    return folder;
+}
+
 std::optional<fs::path> folderOf(const NSBundle::Location& location) {
     if (!location.environmentVariable.empty()) {
         if (auto env = envOrEmpty(location.environmentVariable.c_str()); !env.empty()) {
@@ -75,11 +90,9 @@ std::optional<fs::path> folderOf(const NSBundle::Location& location) {
             return std::nullopt;
         }
     }
-    Dl_info info{};
-    if (location.anchor && dladdr(location.anchor, &info) && info.dli_fname) {
-        const fs::path libraryDir = fs::path(info.dli_fname).parent_path();
+    if (auto libraryDir = location.anchor ? libraryFolderOf(location.anchor) : std::nullopt) {
         for (const auto& folder : location.foldersFromLibrary)
-            if (isDirectory(libraryDir / folder)) return libraryDir / folder;
+            if (isDirectory(*libraryDir / folder)) return *libraryDir / folder;
     }
     return std::nullopt;
 }

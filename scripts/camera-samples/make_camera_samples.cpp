@@ -12,13 +12,11 @@
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
 
-#include "../common/cairo_drawing.h"
+#include "../drawing/rounded_rect.h"
 
 namespace {
 
-using drawing::kPi;
-using drawing::roundedRect;
-
+constexpr double kPi = 3.14159265358979323846;
 
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);

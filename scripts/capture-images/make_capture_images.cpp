@@ -6,14 +6,12 @@
 #include <cstdio>
 #include <string>
 
-#include "../common/cairo_drawing.h"
+#include "../drawing/rounded_rect.h"
+#include "../drawing/write_at_scales.h"
 
 namespace {
 
-using drawing::kPi;
-using drawing::roundedRect;
-using drawing::writeAtScales;
-
+constexpr double kPi = 3.14159265358979323846;
 constexpr double kIconSize = 120;
 constexpr double kShutterSize = 72;
 

@@ -1,22 +1,21 @@
 // Draws the card wallet's images: the flags the wallets name by "country", the spending-category icons
-// the transactions name by "category_icon", and the card face's background, chip, scheme mark and issuer
-// mark, each at 1x, 2x and 3x. Run through
+// the transactions name by "category_icon", the card face's background, chip, scheme mark and issuer
+// mark, and the triangle tip the balance and the transfer detail point with (tinted), each at 1x, 2x
+// and 3x. Run through
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
+
+#include "../drawing/rounded_rect.h"
+#include "../drawing/write_at_scales.h"
 
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <string>
 
-#include "../common/cairo_drawing.h"
-
 namespace {
 
-using drawing::kPi;
-using drawing::roundedRect;
-using drawing::writeAtScales;
-
+constexpr double kPi = 3.14159265358979323846;
 constexpr double kFlagWidth = 48, kFlagHeight = 32;
 constexpr double kIconSize = 40;
 constexpr double kCardWidth = 300, kCardHeight = 200;
@@ -307,6 +306,15 @@ void issuerMark(cairo_t* cr) {
     }
 }
 
+// A small triangle pointing up, drawn opaque so that a tint colours it.
+void triangleTip(cairo_t* cr) {
+    cairo_move_to(cr, 0, 12);
+    cairo_line_to(cr, 10, 0);
+    cairo_line_to(cr, 20, 12);
+    cairo_close_path(cr);
+    fill(cr, {0, 0, 0});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -340,5 +348,6 @@ int main(int argc, char** argv) {
     if (!writeAtScales(dir, "card_background", kCardWidth, kCardHeight, cardBackground)) return 1;
     if (!writeAtScales(dir, "card_scheme_logo", kSchemeWidth, kSchemeHeight, schemeMark)) return 1;
     if (!writeAtScales(dir, "card_issuer_logo", kIssuerSize, kIssuerSize, issuerMark)) return 1;
+    if (!writeAtScales(dir, "icon_triangle_tip", 20, 12, triangleTip)) return 1;
     return 0;
 }

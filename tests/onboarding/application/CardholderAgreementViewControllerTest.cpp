@@ -136,7 +136,7 @@ TEST_F(AgreementTest, WhileThePostIsInFlightTheOverlayTakesEveryTouch) {
     // A reply held back longer than the client waits: the overlay stays until the client gives up.
     backend.setOutcome(DemoBackend::Outcome::TimeOut);
     backend.setTimeOutHold(10);
-    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(3.0);
+    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(4.0);
     auto screen = openAgreement();
     ASSERT_TRUE(screen);
     ASSERT_TRUE(host.tap(screen->Btn_continue.get()));

@@ -1,0 +1,7 @@
+#include "cards/TransactionsViewModel.h"
+
+namespace fv {
+
+FV_REGISTER_CLASS(TransactionsViewModel);
+
+}  // namespace fv
