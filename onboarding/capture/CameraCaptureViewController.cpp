@@ -140,6 +140,8 @@ void CameraCaptureViewController::cropImage() {
         log("The overlay's window covers none of the photo; the whole photo goes on");
         cropped = photo;
     }
+    // The whole photo is not kept beneath the wizard's later screens: only the preview holds its crop.
+    img_tempImgView->setImage(nullptr);
     showPreview(cropped);
 }
 

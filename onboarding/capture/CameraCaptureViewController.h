@@ -7,7 +7,8 @@
 //
 // A capture that fails (no sample buffer, no JPEG, no image) leaves the screen as it was and opens
 // nothing; a tap while a capture is under way does nothing. A crop with no area (no overlay drawn yet,
-// a window off the photo) hands on the whole photo. The photo goes only to the preview.
+// a window off the photo) hands on the whole photo. The photo goes only to the preview; the screen
+// keeps no copy once it has cropped.
 #include <memory>
 
 #include "onboarding/wizard/WizardViewController.h"
