@@ -14,9 +14,6 @@ FV_REGISTER_CLASS(FundTransferHistoryViewController);
 
 namespace {
 
-constexpr double kSlideDuration = 0.25;
-constexpr double kDimDuration = 0.15;
-
 std::optional<std::string> textOf(const Value& value) {
     return value.asString();
 }
@@ -160,23 +157,11 @@ void FundTransferHistoryViewController::tableViewDidSelectRowAtIndexPath(UITable
 // ---- pop-up ----
 
 void FundTransferHistoryViewController::OpenBottomPopup() {
-    auto root = view();
-    root->layoutIfNeeded();
-    view_DetailViewBottomConstraint->setConstant(kDetailOpen);
-    UIView::animateWithDuration(kSlideDuration, [root] { root->layoutIfNeeded(); });
-    view_darkView->setHidden(false);
-    auto dim = view_darkView.get();
-    UIView::animateWithDuration(kDimDuration, [dim] { dim->setAlpha(kDimAlpha); });
+    kDetailPopup.open(view(), *view_DetailViewBottomConstraint, view_darkView.get());
 }
 
 void FundTransferHistoryViewController::closeBtnTapped(NSObject*) {
-    auto root = view();
-    root->layoutIfNeeded();
-    view_DetailViewBottomConstraint->setConstant(kDetailClosed);
-    UIView::animateWithDuration(kSlideDuration, [root] { root->layoutIfNeeded(); });
-    auto dim = view_darkView.get();
-    UIView::animateWithDuration(
-        kDimDuration, [dim] { dim->setAlpha(0); }, [dim](bool) { dim->setHidden(true); });
+    kDetailPopup.close(view(), *view_DetailViewBottomConstraint, view_darkView.get());
 }
 
 void FundTransferHistoryViewController::sideMenuTapped(NSObject*) {

@@ -17,6 +17,7 @@
 #include "platform/ui/UISegmentedControl.h"
 #include "platform/ui/UITableView.h"
 #include "screenkit/BaseViewController.h"
+#include "screenkit/BottomDetailPopup.h"
 #include "transfers/TransferHistoryData.h"
 
 namespace fv {
@@ -38,6 +39,7 @@ class FundTransferHistoryViewController : public BaseViewController,
     static constexpr CGFloat kDetailClosed = -270;
     static constexpr CGFloat kDetailOpen = 0;
     static constexpr CGFloat kDimAlpha = 0.7;
+    static constexpr BottomDetailPopup kDetailPopup{kDetailClosed, kDetailOpen, 0.25, 0.15, kDimAlpha};
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

@@ -137,9 +137,11 @@ void CameraCaptureViewController::cropImage() {
     const CGRect area = cropRectForFrame(*img_tempImgView, overlayWindow());
     auto cropped = croppedImageWithFrame(photo, area, 0, clipsToCircle());
     if (!cropped) {
-        log("The overlay's window covers none of the photo; the whole photo goes on");
+        log("The overlay's window gives no crop; the whole photo goes on");
         cropped = photo;
     }
+    // The whole photo is not kept beneath the wizard's later screens: only the preview holds its crop.
+    img_tempImgView->setImage(nullptr);
     showPreview(cropped);
 }
 

@@ -6,8 +6,9 @@
 // the idle timer goes off on every appearance and back to what it was when the screen goes.
 //
 // A capture that fails (no sample buffer, no JPEG, no image) leaves the screen as it was and opens
-// nothing; a tap while a capture is under way does nothing. A crop with no area (no overlay drawn yet,
-// a window off the photo) hands on the whole photo. The photo goes only to the preview.
+// nothing; a tap while a capture is under way does nothing. A window with no area or not finite (no
+// overlay drawn yet) hands on the whole photo. The photo goes only to the preview; the screen
+// keeps no copy once it has cropped.
 #include <memory>
 
 #include "onboarding/wizard/WizardViewController.h"

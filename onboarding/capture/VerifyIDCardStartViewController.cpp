@@ -1,11 +1,7 @@
 #include "onboarding/capture/VerifyIDCardStartViewController.h"
 
 #include "core/ThemeManager.h"
-#include "platform/camera/AVCaptureDevice.h"
-#include "platform/foundation/Bundle.h"
-#include "platform/foundation/RunLoop.h"
 #include "platform/kits/DeviceInfo.h"
-#include "platform/ui/UIApplication.h"
 
 namespace fv {
 
@@ -36,46 +32,11 @@ void VerifyIDCardStartViewController::formatView() {
 }
 
 void VerifyIDCardStartViewController::action_continue(UIButton*) {
-    auto self = sharedAs<VerifyIDCardStartViewController>();
-    switch (AVCaptureDevice::authorizationStatusForMediaType(AVMediaTypeVideo)) {
-        case AVAuthorizationStatusAuthorized:
-            RunLoop::main().post([self] { self->pushFrontCapture(); });
-            break;
-        case AVAuthorizationStatusNotDetermined:
-            // The answer comes on the camera's queue; the screen is touched only on the main one.
-            AVCaptureDevice::requestAccessForMediaType(AVMediaTypeVideo, [self](bool granted) {
-                RunLoop::main().post([self, granted] {
-                    if (granted)
-                        self->pushFrontCapture();
-                    else
-                        self->showCameraPermissionRequiredAlert();
-                });
-            });
-            break;
-        default:
-            showCameraPermissionRequiredAlert();
-            break;
-    }
-}
-
-void VerifyIDCardStartViewController::pushFrontCapture() {
-    pushScreen(screen::FrontIDCardCameraViewController);
+    runCameraPermissionGate(sharedAs<BaseViewController>(), screen::FrontIDCardCameraViewController);
 }
 
 void VerifyIDCardStartViewController::showCameraPermissionRequiredAlert() {
-    auto alert = AlertView();
-    if (!alert) return;
-    alert->addButton(NSLocalizedString("Open settings", ""), [] {
-        const std::string url = UIApplicationOpenSettingsURLString;
-        if (!url.empty()) UIApplication::sharedApplication()->openURL(url);
-    });
-    alert->addButton(NSLocalizedString("Not now", ""), [] {});
-    alert->setDismissOnOutsideTouch(false);
-    alert->showAlertWithTitle(
-        NSLocalizedString("Camera unavailable", ""),
-        NSLocalizedString("Please go to phone settings and set Camera swtich ON in the application setting",
-                          ""),
-        nullptr, std::nullopt, {});
+    showCameraUnavailableAlert(*this);
 }
 
 }  // namespace fv

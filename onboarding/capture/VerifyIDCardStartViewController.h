@@ -2,6 +2,7 @@
 // The ID-check start screen: the identity-document branch of the new-card wizard, for an applicant
 // without a social security number. It only introduces the photographs; Continue settles the camera
 // permission and opens the capture of the document's front. No back action: the only way is on.
+#include "onboarding/capture/CameraPermissionGate.h"
 #include "onboarding/wizard/WizardViewController.h"
 #include "platform/ui/NSLayoutConstraint.h"
 #include "platform/ui/UIImageView.h"
@@ -9,18 +10,16 @@
 
 namespace fv {
 
-class VerifyIDCardStartViewController : public WizardViewController {
+class VerifyIDCardStartViewController : public WizardViewController, public CameraPermissionAlerting {
     FV_CLASS(VerifyIDCardStartViewController, WizardViewController)
     static void registerMembers(ClassBuilder<VerifyIDCardStartViewController>& b);
     using WizardViewController::WizardViewController;
     ~VerifyIDCardStartViewController() override;
 
     void formatView() override;
-    // Every tap reads the permission afresh: authorised opens the front capture on the next turn of
-    // the main queue, not determined asks the user first, anything else shows the alert.
+    // The camera permission gate, on every tap, to the front capture.
     void action_continue(UIButton* sender);
-    // "Camera unavailable", with "Open settings" and "Not now"; a touch outside does not close it.
-    void showCameraPermissionRequiredAlert();
+    void showCameraPermissionRequiredAlert() override;
 
     FV_OUTLET(UIView, view_navbar);
     FV_OUTLET(UILabel, lbl_headerTitle);
@@ -33,9 +32,6 @@ class VerifyIDCardStartViewController : public WizardViewController {
     // The icon's size on the small phones of the device-size query's codes 1 and 2.
     static constexpr CGFloat kIconSizeCode1 = 70.0;
     static constexpr CGFloat kIconSizeCode2 = 100.0;
-
-  private:
-    void pushFrontCapture();
 };
 
 }  // namespace fv

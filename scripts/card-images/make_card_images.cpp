@@ -5,6 +5,7 @@
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
 
+#include "../drawing/rounded_rect.h"
 #include "../drawing/write_at_scales.h"
 
 #include <cmath>
@@ -39,15 +40,6 @@ void star(cairo_t* cr, double cx, double cy, double outer) {
         else
             cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
     }
-    cairo_close_path(cr);
-}
-
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
     cairo_close_path(cr);
 }
 

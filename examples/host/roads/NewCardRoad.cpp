@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
+#include <iterator>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -12,8 +14,8 @@
 #include "platform/foundation/DateFormatter.h"
 #include "platform/kits/DatePickerPopup.h"
 #include "platform/kits/DropList.h"
-#include "platform/kits/ThemedAlertView.h"
 #include "platform/testing/UserDriver.h"
+#include "platform/ui/UIImageView.h"
 
 namespace fv {
 
@@ -65,14 +67,6 @@ std::string enterCode(const Walkthrough& walk, const std::string& code) {
     const auto redeem = outlet(walk, "btn_redeemCode");
     if (!redeem || !redeem->valueForKey("enabled").boolValue()) return "Redeem stays disabled";
     return "";
-}
-
-// The screen's back control, found by the action it is wired to.
-std::string tapBack(const Walkthrough& walk) {
-    auto screen = walk.topScreen();
-    if (!screen) return "no screen is showing";
-    screen->view()->endEditing(true);
-    return UserDriver::tap(UserDriver::controlWiredTo(screen->view(), screen.get(), "action_back:"), "back");
 }
 
 // Taps `button`, then waits for `next` on top.
@@ -129,33 +123,84 @@ std::string typeSSN(const Walkthrough& walk, const std::string& digits) {
     return "";
 }
 
-// Finish with the camera refused at the prompt: the gate answers with its alert.
-std::string finishAtTheGate(const Walkthrough& walk) {
-    AVCaptureDevice::provider()->setPromptAnswer(false);
-    if (auto problem = tapButton(walk, "Btn_finish"); !problem.empty()) return problem;
-    // The prompt is answered on the camera's own thread: wait in real time, whatever the loop's clock.
+// Waits in real time for `done`, whatever the loop's clock: the camera answers prompts and captures
+// on its own thread.
+std::string awaitCamera(const std::function<bool()>& done, const std::string& what) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!UserDriver::waitFor([] { return ThemedAlertView::visibleAlert() != nullptr; }, 0.05)) {
-        if (std::chrono::steady_clock::now() > deadline) return "the camera alert does not show";
+    while (!UserDriver::waitFor(done, 0.05)) {
+        if (std::chrono::steady_clock::now() > deadline) return what;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    if (ThemedAlertView::visibleAlert()->title() != "Camera unavailable") return "another alert shows";
     return "";
 }
 
-// "Not now", then back, step by step, to the host's first screen.
-std::string backToHost(const Walkthrough& walk) {
-    auto alert = ThemedAlertView::visibleAlert();
-    if (!alert || !alert->tapButton("Not now")) return "no \"Not now\" to tap";
-    if (!UserDriver::waitFor([] { return !ThemedAlertView::visibleAlert(); })) return "the alert stays";
-    const auto root = walk.app().rootScreen();
-    for (int screens = 0; walk.topScreen() != root; ++screens) {
-        if (screens == 10) return "back does not lead to the host";
-        const auto from = walk.topScreen();
-        if (auto problem = tapBack(walk); !problem.empty()) return problem;
-        if (!UserDriver::waitFor([&] { return walk.topScreen() != from; })) return "back stays on the screen";
-    }
+// Waits, in real time, until `screen` is on top, then until it has appeared.
+std::string reachAfterCamera(const Walkthrough& walk, ScreenName screen) {
+    auto onTop = [&] {
+        auto top = walk.topScreen();
+        return top && top->className() == screen.className;
+    };
+    if (auto problem = awaitCamera(onTop, std::string(screen.className) + " does not open"); !problem.empty())
+        return problem;
+    return walk.reach(screen);
+}
+
+// The capture button of the camera screen on top, then the preview it opens with the photo.
+std::string takePhoto(const Walkthrough& walk, ScreenName preview) {
+    auto screen = walk.topScreen();
+    if (!screen) return "no screen is showing";
+    const auto shutter = UserDriver::controlWiredTo(screen->view(), screen.get(), "action_capture_image:");
+    if (auto problem = UserDriver::tap(shutter, "the capture button"); !problem.empty()) return problem;
+    if (auto problem = reachAfterCamera(walk, preview); !problem.empty()) return problem;
+    const auto photo =
+        std::dynamic_pointer_cast<UIImageView>(UserDriver::outlet(walk.topScreen(), "img_captured_image"));
+    if (!photo || !photo->image()) return "the preview shows no photo";
+    return "";
+}
+
+// Continue on the agreement posts the application; the demo backend's card opens the success screen.
+std::string postApplication(const Walkthrough& walk) {
+    const auto before = walk.app().demoBackend().receivedBodies().size();
+    if (auto problem = tapOn(walk, "Btn_continue", screen::SuccessAndVerifiedViewController);
+        !problem.empty())
+        return problem;
+    if (walk.app().demoBackend().receivedBodies().size() != before + 1)
+        return "no application reached the backend";
+    return "";
+}
+
+// The virtual card opens over the success screen, which stays beneath it.
+std::string openVirtualCard(const Walkthrough& walk) {
+    const auto success = walk.topScreen();
+    if (auto problem = tapOn(walk, "Btn_view_virtual_card", screen::VirtualCardViewController);
+        !problem.empty())
+        return problem;
+    const auto stack = walk.app().navigationController()->viewControllers();
+    if (stack.size() < 2 || stack[stack.size() - 2] != success)
+        return "the success screen is not beneath the card";
+    return "";
+}
+
+// The wizard has no way back from its end: the host takes its stack back to its first screen.
+std::string hostTakesItsStackBack(const Walkthrough& walk) {
+    walk.app().navigationController()->popToRootViewControllerAnimated(true);
     return walk.awaitHost();
+}
+
+// The end both roads share, from the selfie camera: the selfie, the agreement, the post, the card.
+std::vector<Walkthrough::Step> selfieToCard(const Walkthrough& w, const std::string& suffix) {
+    return {
+        {"selfie" + suffix, "the capture button takes the selfie, cut to the circle, for approval",
+         [&w] { return takePhoto(w, screen::UserPicturePreviewViewController); }},
+        {"agreement" + suffix, "Continue opens the cardholder agreement; the selfie is only shown",
+         [&w] { return tapOn(w, "Btn_continue", screen::CardholderAgreementViewController); }},
+        {"post" + suffix, "Continue posts the application; the demo backend issues a card",
+         [&w] { return postApplication(w); }},
+        {"virtual-card" + suffix, "the success screen opens the virtual card",
+         [&w] { return openVirtualCard(w); }},
+        {"host" + suffix, "the host takes its stack back to its first screen",
+         [&w] { return hostTakesItsStackBack(w); }},
+    };
 }
 
 }  // namespace
@@ -164,37 +209,63 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
     const Walkthrough& w = walk;
     const std::string masked = "(" + applicant.phoneDigits.substr(0, 3) + ") " +
                                applicant.phoneDigits.substr(3, 3) + "-" + applicant.phoneDigits.substr(6);
-    // One list, in the order a user meets the screens. The road stops at the camera permission gate and
-    // comes back to the host from there.
-    return walk.run({
+    // The camera sees the framework's sample photos (a document at the back, a face at the front) and
+    // the applicant allows it when asked.
+    AVCaptureDevice::provider()->setPromptAnswer(true);
+
+    // The forms from the code step on, which both roads fill alike; `suffix` names their pictures.
+    const auto forms = [&](const std::string& suffix) -> std::vector<Walkthrough::Step> {
+        return {
+            {"code" + suffix, "Next opens the one-time-code step, which says where the code went",
+             [&] { return tapOn(w, "Btn_next", screen::OTPVerificationViewController); }},
+            {"boxes" + suffix, "the six code boxes are filled and Redeem is enabled",
+             [&] { return enterCode(w, applicant.code); }},
+            {"link" + suffix, "Redeem verifies and offers to link an app account",
+             [&] { return tapOn(w, "btn_redeemCode", screen::LinkAppAccountViewController); }},
+            {"names" + suffix, "Skip opens the name and address step; the names are typed",
+             [&] {
+                 if (auto problem = tapOn(w, "Btn_skip", screen::UserInfoFormViewController);
+                     !problem.empty())
+                     return problem;
+                 return typeAll(w, {{"tf_firstName", applicant.firstName},
+                                    {"tf_lastName", applicant.lastName},
+                                    {"tf_homeAddress", applicant.homeAddress}});
+             }},
+            {"address" + suffix, "the city is begun and picked from the suggestions",
+             [&] { return pickCity(w, applicant.cityAndState); }},
+            {"dob" + suffix,
+             "Next opens the date of birth and SSN step; the date field opens the date dialog",
+             [&] {
+                 if (auto problem = tapOn(w, "Btn_next", screen::DobSSNFormViewController); !problem.empty())
+                     return problem;
+                 return UserDriver::tap(outlet(w, "tf_dob"), "tf_dob");
+             }},
+        };
+    };
+    const auto passwords = [&](const std::string& suffix) -> Walkthrough::Step {
+        return {"passwords" + suffix, "the password is typed twice and shows as bullets", [&] {
+                    for (const char* field : {"tf_password", "tf_retype_password"})
+                        if (auto problem = UserDriver::type(outlet(w, field), applicant.password, field);
+                            !problem.empty())
+                            return problem;
+                    return std::string();
+                }};
+    };
+
+    // With an SSN: the forms, the camera permission, the selfie, the agreement and the card.
+    std::vector<Walkthrough::Step> steps = {
         {"newcard", "\"Get a new card\" opens the wizard's first step (SDKManager GetNewCard)",
          [&] { return w.openRoad("newcard", screen::VerificationPhoneEmailViewController); }},
         {"phone", "the phone number is typed digit by digit into its mask",
          [&] { return typeInto(w, "tf_phoneNumber", applicant.phoneDigits, masked); }},
         {"email", "the e-mail address is typed",
          [&] { return typeInto(w, "tf_emailAddress", applicant.email, applicant.email); }},
-        {"code", "Next opens the one-time-code step, which says where the code went",
-         [&] { return tapOn(w, "Btn_next", screen::OTPVerificationViewController); }},
-        {"boxes", "the six code boxes are filled and Redeem is enabled",
-         [&] { return enterCode(w, applicant.code); }},
-        {"link", "Redeem verifies and offers to link an app account",
-         [&] { return tapOn(w, "btn_redeemCode", screen::LinkAppAccountViewController); }},
-        {"names", "Skip opens the name and address step; the names are typed",
-         [&] {
-             if (auto problem = tapOn(w, "Btn_skip", screen::UserInfoFormViewController); !problem.empty())
-                 return problem;
-             return typeAll(w, {{"tf_firstName", applicant.firstName},
-                                {"tf_lastName", applicant.lastName},
-                                {"tf_homeAddress", applicant.homeAddress}});
-         }},
-        {"address", "the city is begun and picked from the suggestions",
-         [&] { return pickCity(w, applicant.cityAndState); }},
-        {"dob", "Next opens the date of birth and SSN step; the date field opens the date dialog",
-         [&] {
-             if (auto problem = tapOn(w, "Btn_next", screen::DobSSNFormViewController); !problem.empty())
-                 return problem;
-             return UserDriver::tap(outlet(w, "tf_dob"), "tf_dob");
-         }},
+    };
+    const auto add = [&steps](std::vector<Walkthrough::Step> more) {
+        steps.insert(steps.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    };
+    add(forms(""));
+    add({
         {"ssn", "the date is picked and the SSN typed; only its last four digits show",
          [&] {
              if (auto problem = pickDateOfBirth(w, applicant.dateOfBirth); !problem.empty()) return problem;
@@ -207,19 +278,52 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
              const std::string shown = textOf(w, "tf_emailAddress");
              return shown == applicant.email ? std::string() : "the e-mail field reads \"" + shown + "\"";
          }},
-        {"passwords", "the password is typed twice and shows as bullets",
+        passwords(""),
+        {"gate", "Finish asks for the camera; allowed, the selfie camera shows the face under its circle",
          [&] {
-             for (const char* field : {"tf_password", "tf_retype_password"})
-                 if (auto problem = UserDriver::type(outlet(w, field), applicant.password, field);
-                     !problem.empty())
-                     return problem;
-             return std::string();
+             if (auto problem = tapButton(w, "Btn_finish"); !problem.empty()) return problem;
+             return reachAfterCamera(w, screen::UserPictureCaptureViewController);
          }},
-        {"gate", "Finish asks for the camera; refused, the \"Camera unavailable\" alert offers the settings",
-         [&] { return finishAtTheGate(w); }},
-        {"back-host", "\"Not now\", then back through the wizard to the host's first screen",
-         [&] { return backToHost(w); }},
     });
+    add(selfieToCard(w, ""));
+
+    // Without an SSN: the wizard again (its first step as the applicant left it), then the identity
+    // document, front and back, before the selfie.
+    add({
+        {"newcard-id", "\"Get a new card\" again: the first step keeps what was typed",
+         [&] { return w.openRoad("newcard", screen::VerificationPhoneEmailViewController); }},
+    });
+    add(forms("-id"));
+    add({
+        {"no-ssn", "the date is picked; \"I don't have an SSN\" opens the e-mail and password step",
+         [&] {
+             if (auto problem = pickDateOfBirth(w, applicant.dateOfBirth); !problem.empty()) return problem;
+             const auto form = w.topScreen();
+             const auto noSSN =
+                 UserDriver::controlWiredTo(form->view(), form.get(), "action_do_not_have_ssn:");
+             if (auto problem = UserDriver::tap(noSSN, "I don't have an SSN"); !problem.empty())
+                 return problem;
+             return w.reach(screen::AccountCreationViewController);
+         }},
+        passwords("-id"),
+        {"id-check", "Finish opens the ID check, which asks for photos of the identity document",
+         [&] { return tapOn(w, "Btn_finish", screen::VerifyIDCardStartViewController); }},
+        {"front", "Continue opens the back camera on the document under the card window",
+         [&] {
+             if (auto problem = tapButton(w, "Btn_continue"); !problem.empty()) return problem;
+             return reachAfterCamera(w, screen::FrontIDCardCameraViewController);
+         }},
+        {"front-preview", "the capture button photographs the front, cropped to the window, for approval",
+         [&] { return takePhoto(w, screen::FrontIDCardPreviewViewController); }},
+        {"back", "Continue opens the camera for the document's back",
+         [&] { return tapOn(w, "Btn_continue", screen::BackIDCardCameraViewController); }},
+        {"back-preview", "the capture button photographs the back for approval",
+         [&] { return takePhoto(w, screen::BackIDCardPreviewViewController); }},
+        {"selfie-camera-id", "Continue opens the selfie camera",
+         [&] { return tapOn(w, "Btn_continue", screen::UserPictureCaptureViewController); }},
+    });
+    add(selfieToCard(w, "-id"));
+    return walk.run(steps);
 }
 
 }  // namespace fv

@@ -3,11 +3,8 @@
 // user finds it, a capture played out through the camera's queue, and a known photo to crop.
 #include <gtest/gtest.h>
 
-#include <cairo.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -17,21 +14,15 @@
 #include "platform/graphics/GraphicsContext.h"
 #include "platform/testing/UserDriver.h"
 #include "platform/ui/UIApplication.h"
+#include "platform/ui/UIViewRendering.h"
 #include "tests/onboarding/support/WizardTestSupport.h"
+#include "tests/support/Pixels.h"
 
 namespace fv::wizard_test {
 
 inline constexpr std::uint32_t kRed = 0xffff0000, kGreen = 0xff00ff00, kBlue = 0xff0000ff;
 
-// A pixel as 0xAARRGGBB.
-inline std::uint32_t pixelAt(const UIImage& image, int x, int y) {
-    cairo_surface_t* s = image.cairoSurface();
-    cairo_surface_flush(s);
-    std::uint32_t v;
-    std::memcpy(&v, cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s) + 4 * x, 4);
-    if (cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24) v |= 0xff000000;
-    return v;
-}
+using test::pixelAt;
 
 // Whether two opaque colours are within JPEG's error of each other.
 inline bool nearColour(std::uint32_t a, std::uint32_t b, int tolerance = 40) {

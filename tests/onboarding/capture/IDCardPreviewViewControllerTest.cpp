@@ -60,6 +60,7 @@ TEST_P(IDCardPreviewTest, ShowsThePhotoCroppedToTheWindowByPixel) {
         EXPECT_TRUE(nearColour(pixelAt(*photo, x, y), kGreen))
             << x << "," << y << " " << std::hex << pixelAt(*photo, x, y);
     EXPECT_FALSE(photo->hasAlpha()) << "a document crop is opaque";
+    EXPECT_FALSE(camera_->img_tempImgView->image()) << "the whole photo is not kept";
 }
 
 class IDCardWholePhotoTest : public IDCardPreviewTest {};
