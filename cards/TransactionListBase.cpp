@@ -25,15 +25,7 @@ void tintImageView(UIImageView& view, const UIColorPtr& color) {
 }
 
 void TransactionListBase::setupDetailPopup() {
-    view_DetailViewBottomConstraint->setConstant(kPopupHiddenConstant);
-    view_darkView->setHidden(true);
-    view_darkView->setAlpha(0);
-    auto layer = view_transactionDetail->layer();
-    layer->masksToBounds = false;
-    layer->shadowColor = UIColor::blackColor();
-    layer->shadowOffset = CGSizeMake(0, 0);
-    layer->shadowRadius = 3.0;
-    layer->shadowOpacity = 1.0;
+    kDetailPopup.prepare(*view_DetailViewBottomConstraint, *view_darkView, *view_transactionDetail);
     auto tap = std::make_shared<UITapGestureRecognizer>();
     tap->setNumberOfTapsRequired(1);
     tap->addTarget(this, "closeBtnTapped:");

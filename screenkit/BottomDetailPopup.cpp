@@ -1,5 +1,8 @@
 #include "screenkit/BottomDetailPopup.h"
 
+#include "platform/graphics/UIColor.h"
+#include "platform/ui/CALayer.h"
+
 namespace fv {
 
 namespace {
@@ -11,6 +14,18 @@ void slide(const UIViewPtr& root, NSLayoutConstraint& bottom, CGFloat constant, 
 }
 
 }  // namespace
+
+void BottomDetailPopup::prepare(NSLayoutConstraint& bottom, UIView& dimming, UIView& popup) const {
+    bottom.setConstant(hiddenConstant);
+    dimming.setHidden(true);
+    dimming.setAlpha(0);
+    auto layer = popup.layer();
+    layer->masksToBounds = false;
+    layer->shadowColor = UIColor::blackColor();
+    layer->shadowOffset = CGSizeMake(0, 0);
+    layer->shadowRadius = 3;
+    layer->shadowOpacity = 1;
+}
 
 void BottomDetailPopup::open(const UIViewPtr& root, NSLayoutConstraint& bottom,
                              const UIViewPtr& dimming) const {

@@ -14,6 +14,8 @@ struct BottomDetailPopup {
     double dimmingDuration = 0.15;
     CGFloat dimmingAlpha = 0.7;
 
+    // Hidden below the edge, the dimming view hidden and clear, the pop-up's soft shadow all round.
+    void prepare(NSLayoutConstraint& bottom, UIView& dimming, UIView& popup) const;
     void open(const UIViewPtr& root, NSLayoutConstraint& bottom, const UIViewPtr& dimming) const;
     void close(const UIViewPtr& root, NSLayoutConstraint& bottom, const UIViewPtr& dimming) const;
 };

@@ -50,15 +50,7 @@ void FundTransferHistoryViewController::setDefaultSelection() {
     typesSegmentCtrl->setTintColor(theme->main_color());
     typesSegmentCtrl->setSelectedSegmentIndex(0);
 
-    view_DetailViewBottomConstraint->setConstant(kDetailClosed);
-    view_darkView->setHidden(true);
-    view_darkView->setAlpha(0);
-    auto layer = view_transactionDetail->layer();
-    layer->masksToBounds = false;
-    layer->shadowColor = UIColor::blackColor();
-    layer->shadowOffset = CGSizeMake(0, 0);
-    layer->shadowRadius = 3;
-    layer->shadowOpacity = 1;
+    kDetailPopup.prepare(*view_DetailViewBottomConstraint, *view_darkView, *view_transactionDetail);
     lbl_bottomView_Title->setTextColor(theme->main_color());
     // The tint only shows on a template image, as the tip is meant to be drawn.
     if (auto tip = img_icon_triangleTip->image();
