@@ -43,56 +43,116 @@ struct BoxDivisor {
     std::uint64_t multiplier;
 };
 
-// Running-sum box blur of one row of alpha values; out-of-range samples count as transparent.
+// Division by box widths up to 129 for sums kept in 16 bits, as a multiply-high and a shift; exact
+// for every sum a line can reach (255 times the width), and eight to a vector instruction.
+struct ShortBoxDivisor {
+    static constexpr int kWidestWindow = 129;
+    explicit ShortBoxDivisor(int window) {
+        while ((2 << shift) <= window) ++shift;  // 2^shift <= window < 2^(shift + 1)
+        multiplier = static_cast<std::uint16_t>(
+            ((std::uint32_t{1} << (16 + shift)) + static_cast<std::uint32_t>(window) - 1) /
+            static_cast<std::uint32_t>(window));
+    }
+    unsigned char operator()(std::uint16_t sum) const {
+        return static_cast<unsigned char>(((std::uint32_t{sum} * multiplier) >> 16) >> shift);
+    }
+    std::uint16_t multiplier = 0;
+    int shift = 0;
+};
+
+// Running-sum box blur of one row of alpha values; out-of-range samples count as transparent. The
+// loop is split where the window's edges enter and leave the row, so that the middle has no tests.
 void blurRow(unsigned char* p, int n, int r, const BoxDivisor& divide, std::vector<unsigned char>& line) {
     std::copy(p, p + n, line.begin());
+    const unsigned char* in = line.data();
     std::uint32_t sum = 0;
-    for (int i = 0; i <= std::min(r, n - 1); ++i) sum += line[static_cast<std::size_t>(i)];
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i <= std::min(r, n - 1); ++i) sum += in[i];
+    const int enter = std::max(0, n - r - 1), leave = std::min(r, n);
+    int i = 0;
+    for (; i < std::min(enter, leave); ++i) {
         p[i] = divide(sum);
-        if (i + r + 1 < n) sum += line[static_cast<std::size_t>(i + r + 1)];
-        if (i - r >= 0) sum -= line[static_cast<std::size_t>(i - r)];
+        sum += in[i + r + 1];
+    }
+    for (; i < leave; ++i) p[i] = divide(sum);
+    for (; i < enter; ++i) {
+        p[i] = divide(sum);
+        sum += in[i + r + 1];
+        sum -= in[i - r];
+    }
+    for (; i < n; ++i) {
+        p[i] = divide(sum);
+        sum -= in[i - r];
+    }
+}
+
+// One row of the column pass: the divided sums out, then the window a row down. The rows and the sums
+// never overlap, which lets the compiler work on many columns at once.
+template <typename Sum, typename Divide>
+void columnStep(unsigned char* __restrict out, Sum* __restrict sums, const unsigned char* __restrict enter,
+                const unsigned char* __restrict leave, int w, const Divide& divide) {
+    if (enter && leave) {
+        for (int x = 0; x < w; ++x) {
+            out[x] = divide(sums[x]);
+            sums[x] = static_cast<Sum>(sums[x] + enter[x] - leave[x]);
+        }
+    } else if (enter) {
+        for (int x = 0; x < w; ++x) {
+            out[x] = divide(sums[x]);
+            sums[x] = static_cast<Sum>(sums[x] + enter[x]);
+        }
+    } else if (leave) {
+        for (int x = 0; x < w; ++x) {
+            out[x] = divide(sums[x]);
+            sums[x] = static_cast<Sum>(sums[x] - leave[x]);
+        }
+    } else {
+        for (int x = 0; x < w; ++x) out[x] = divide(sums[x]);
     }
 }
 
 // The same down the columns, a whole row at a time so that memory is read in order.
-void blurColumns(unsigned char* data, int w, int h, int stride, int r, const BoxDivisor& divide,
-                 std::vector<unsigned char>& copy, std::vector<std::uint32_t>& sums) {
-    const auto row = [&](unsigned char* base, int y) { return base + static_cast<std::ptrdiff_t>(y) * stride; };
+template <typename Sum, typename Divide>
+void blurColumns(unsigned char* data, int w, int h, int stride, int r, const Divide& divide,
+                 std::vector<unsigned char>& copy, std::vector<Sum>& sums) {
+    const auto row = [&](unsigned char* base, int y) {
+        return base + static_cast<std::ptrdiff_t>(y) * stride;
+    };
     std::copy(data, row(data, h), copy.begin());
-    std::fill(sums.begin(), sums.begin() + w, 0);
+    Sum* __restrict s = sums.data();
+    std::fill(s, s + w, Sum{0});
     for (int y = 0; y <= std::min(r, h - 1); ++y) {
-        const unsigned char* in = row(copy.data(), y);
-        for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += in[x];
+        const unsigned char* __restrict in = row(copy.data(), y);
+        for (int x = 0; x < w; ++x) s[x] = static_cast<Sum>(s[x] + in[x]);
     }
-    for (int y = 0; y < h; ++y) {
-        unsigned char* out = row(data, y);
-        for (int x = 0; x < w; ++x) out[x] = divide(sums[static_cast<std::size_t>(x)]);
-        if (y + r + 1 < h) {
-            const unsigned char* in = row(copy.data(), y + r + 1);
-            for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += in[x];
-        }
-        if (y - r >= 0) {
-            const unsigned char* in = row(copy.data(), y - r);
-            for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] -= in[x];
-        }
-    }
+    for (int y = 0; y < h; ++y)
+        columnStep(row(data, y), s, y + r + 1 < h ? row(copy.data(), y + r + 1) : nullptr,
+                   y - r >= 0 ? row(copy.data(), y - r) : nullptr, w, divide);
 }
 
 // Three box passes approximate a Gaussian of about the given radius.
+template <typename Sum, typename Divide>
+void blurPasses(unsigned char* data, int w, int h, int stride, int radius, const Divide& divideColumns) {
+    const BoxDivisor divide(2 * radius + 1);
+    std::vector<unsigned char> line(static_cast<std::size_t>(w));
+    std::vector<unsigned char> copy(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
+    std::vector<Sum> sums(static_cast<std::size_t>(w));
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int y = 0; y < h; ++y)
+            blurRow(data + static_cast<std::ptrdiff_t>(y) * stride, w, radius, divide, line);
+        blurColumns(data, w, h, stride, radius, divideColumns, copy, sums);
+    }
+}
+
 void blurAlpha(cairo_surface_t* surface, int radius) {
     cairo_surface_flush(surface);
     unsigned char* data = cairo_image_surface_get_data(surface);
     const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
     const int stride = cairo_image_surface_get_stride(surface);
-    const BoxDivisor divide(2 * radius + 1);
-    std::vector<unsigned char> line(static_cast<std::size_t>(w));
-    std::vector<unsigned char> copy(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
-    std::vector<std::uint32_t> sums(static_cast<std::size_t>(w));
-    for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y) blurRow(data + static_cast<std::ptrdiff_t>(y) * stride, w, radius, divide, line);
-        blurColumns(data, w, h, stride, radius, divide, copy, sums);
-    }
+    const int window = 2 * radius + 1;
+    if (window <= ShortBoxDivisor::kWidestWindow)
+        blurPasses<std::uint16_t>(data, w, h, stride, radius, ShortBoxDivisor(window));
+    else
+        blurPasses<std::uint32_t>(data, w, h, stride, radius, BoxDivisor(window));
     cairo_surface_mark_dirty(surface);
 }
 
@@ -297,8 +357,8 @@ constexpr int kMaxBlurRadius = 2000;
 // Paints `shape` (drawn opaque on the context it is given) as a blurred mask in the shadow colour,
 // offset and clipped like the context's own drawing. `userBounds` is what the shape covers; `key`
 // describes the shape in user space, for `cache` (which may be none).
-void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds, const std::function<void(cairo_t*)>& shape,
-                 ShadowCache* cache, std::vector<double> key) {
+void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
+                 const std::function<void(cairo_t*)>& shape, ShadowCache* cache, std::vector<double> key) {
     double x0, y0, x1, y1;
     deviceBounds(cr, userBounds, x0, y0, x1, y1);
     double ox = s.offset.width, oy = s.offset.height;
@@ -308,8 +368,8 @@ void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds, const std:
     const double blur = s.blur * std::sqrt(std::abs(m.xx * m.yy - m.xy * m.yx));
     // Three box passes of width w have the variance of a Gaussian with sigma^2 = (w^2 - 1) / 4; the
     // blur is taken as twice sigma.
-    const int radius = std::clamp(static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)), 0,
-                                  kMaxBlurRadius);
+    const int radius =
+        std::clamp(static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)), 0, kMaxBlurRadius);
     double cx0, cy0, cx1, cy1;
     cairo_clip_extents(cr, &cx0, &cy0, &cx1, &cy1);
     deviceBounds(cr, CGRectMake(cx0, cy0, cx1 - cx0, cy1 - cy0), cx0, cy0, cx1, cy1);
@@ -422,9 +482,10 @@ void CGContext::drawPath(CGPathDrawingMode mode) {
             key.insert(key.end(), dash.begin(), dash.end());
             appendPath(key, path);
         }
-        paintShadow(cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
-                    CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); }, st.shadowCache,
-                    std::move(key));
+        paintShadow(
+            cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
+            CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); }, st.shadowCache,
+            std::move(key));
     }
     cairo_save(cr_);
     cairo_set_operator(cr_, cairoOperator(st.blend));
