@@ -1,10 +1,9 @@
 #include "banking/BankAccountListBase.h"
 
 #include "core/FrameworkResources.h"
-#include "core/ThemeManager.h"
 #include "platform/foundation/Predicate.h"
-#include "platform/graphics/UIFont.h"
-#include "platform/ui/UINib.h"
+#include "screenkit/DequeueCell.h"
+#include "screenkit/UISearchBarTheme.h"
 
 namespace fv {
 
@@ -25,16 +24,8 @@ std::optional<CGFloat> BankAccountListBase::tableViewHeightForRowAtIndexPath(UIT
 
 UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableView& tableView,
                                                                        const NSIndexPath& indexPath) {
-    const char* identifier = BankAccountListTableViewCell::kReuseIdentifier;
-    auto cell = std::dynamic_pointer_cast<BankAccountListTableViewCell>(
-        tableView.dequeueReusableCellWithIdentifier(identifier));
-    if (!cell) {
-        if (auto nib = UINib::nibWithNibName(BankAccountListTableViewCell::kNibName, frameworkBundle())) {
-            tableView.registerNib(nib, identifier);
-            cell = std::dynamic_pointer_cast<BankAccountListTableViewCell>(
-                tableView.dequeueReusableCellWithIdentifier(identifier));
-        }
-    }
+    auto cell = dequeueCellRegisteringNib<BankAccountListTableViewCell>(
+        tableView, BankAccountListTableViewCell::kReuseIdentifier, BankAccountListTableViewCell::kNibName);
     if (!cell || indexPath.row < 0 || indexPath.row >= static_cast<long>(filteredBankAccounts.size()) ||
         !filteredBankAccounts[indexPath.row])
         return UITableViewCell::create();
@@ -49,33 +40,15 @@ UITableViewCellPtr BankAccountListBase::tableViewCellForRowAtIndexPath(UITableVi
 // ---- search ----
 
 void BankAccountListBase::formatSearchBar() {
-    auto field = std::dynamic_pointer_cast<UITextField>(searchBar->objectForKey("searchField"));
-    if (!field) return;
-    field->setFont(namedOrSystemFont("SFProDisplay-Regular", 16));
-    if (auto magnifier = std::dynamic_pointer_cast<UIImageView>(field->leftView())) {
-        if (auto image = magnifier->image())
-            magnifier->setImage(image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
-        magnifier->setTintColor(ThemeManager::sharedInstance()->main_color());
-    }
-    styleClearButton();
-}
-
-void BankAccountListBase::styleClearButton() {
-    auto field = std::dynamic_pointer_cast<UITextField>(searchBar->objectForKey("searchField"));
-    auto clear = field ? std::dynamic_pointer_cast<UIButton>(field->objectForKey("clearButton")) : nullptr;
-    if (!clear) return;
-    auto image = clear->imageView()->image();
-    clear->setImage(image ? image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate) : nullptr,
-                    UIControlStateNormal);
-    clear->setTintColor(ThemeManager::sharedInstance()->main_color());
+    applySearchBarTheme(*searchBar);
 }
 
 void BankAccountListBase::searchBarTextDidBeginEditing(UISearchBar*) {
-    styleClearButton();
+    applySearchBarClearButtonTheme(*searchBar);
 }
 
 void BankAccountListBase::searchBarTextDidChange(UISearchBar*, const std::string& searchText) {
-    styleClearButton();
+    applySearchBarClearButtonTheme(*searchBar);
     if (searchText.empty()) {
         filteredBankAccounts = bankAccounts;
     } else {

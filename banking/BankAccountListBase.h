@@ -53,9 +53,6 @@ class BankAccountListBase : public BaseViewController,
     virtual BankAccountRowStyle rowStyle() = 0;
     // Anything a screen adds to a row before it is filled (swipe buttons, delegate).
     virtual void prepareRow(BankAccountListTableViewCell& cell) { (void)cell; }
-
-  private:
-    void styleClearButton();
 };
 
 }  // namespace fv

@@ -146,23 +146,11 @@ void TransactionListBase::fillPopup(long section, long row) {
 }
 
 void TransactionListBase::OpenBottomPopup() {
-    auto root = view();
-    root->layoutIfNeeded();
-    view_DetailViewBottomConstraint->setConstant(kPopupShownConstant);
-    UIView::animateWithDuration(kPopupSlideDuration, [root] { root->layoutIfNeeded(); });
-    auto dimming = view_darkView.get();
-    dimming->setHidden(false);
-    UIView::animateWithDuration(kDimmingDuration, [dimming] { dimming->setAlpha(kDimmingAlpha); });
+    kDetailPopup.open(view(), *view_DetailViewBottomConstraint, view_darkView.get());
 }
 
 void TransactionListBase::closeBtnTapped(NSObject*) {
-    auto root = view();
-    root->layoutIfNeeded();
-    view_DetailViewBottomConstraint->setConstant(kPopupHiddenConstant);
-    UIView::animateWithDuration(kPopupSlideDuration, [root] { root->layoutIfNeeded(); });
-    auto dimming = view_darkView.get();
-    UIView::animateWithDuration(
-        kDimmingDuration, [dimming] { dimming->setAlpha(0); }, [dimming](bool) { dimming->setHidden(true); });
+    kDetailPopup.close(view(), *view_DetailViewBottomConstraint, view_darkView.get());
 }
 
 }  // namespace fv

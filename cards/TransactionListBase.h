@@ -12,6 +12,7 @@
 #include "platform/ui/UILabel.h"
 #include "platform/ui/UITableView.h"
 #include "screenkit/BaseViewController.h"
+#include "screenkit/BottomDetailPopup.h"
 
 namespace fv {
 
@@ -29,6 +30,8 @@ class TransactionListBase : public BaseViewController,
     static constexpr double kPopupSlideDuration = 0.25;
     static constexpr double kDimmingDuration = 0.15;
     static constexpr CGFloat kDimmingAlpha = 0.7;
+    static constexpr BottomDetailPopup kDetailPopup{kPopupHiddenConstant, kPopupShownConstant,
+                                                    kPopupSlideDuration, kDimmingDuration, kDimmingAlpha};
     static constexpr CGFloat kHeaderHeight = 30;
     static constexpr CGFloat kRowHeight = 70;
     // The colour of a credit's amount; a debit's is the system red.

@@ -20,7 +20,9 @@ std::vector<std::string> characters(const std::string& s) {
     return out;
 }
 
-std::string applyMask(const std::string& number, const std::string& mask) {
+}  // namespace
+
+std::string applyTextMask(const std::string& number, const std::string& mask) {
     std::vector<std::string> digits;
     for (auto& c : characters(number)) {
         if (c != " " && c != "-") digits.push_back(std::move(c));
@@ -41,18 +43,16 @@ std::string applyMask(const std::string& number, const std::string& mask) {
     return out;
 }
 
-}  // namespace
-
 std::string formattedCardNumber(const std::string& number, bool shouldHide) {
-    return applyMask(number, shouldHide ? "YYYY YYYY YYYY XXXX" : "XXXX   XXXX   XXXX   XXXX");
+    return applyTextMask(number, shouldHide ? "YYYY YYYY YYYY XXXX" : "XXXX   XXXX   XXXX   XXXX");
 }
 
 std::string formattedCVV(const std::string& number, bool shouldHide) {
-    return applyMask(number, shouldHide ? "YYY" : "XXX");
+    return applyTextMask(number, shouldHide ? "YYY" : "XXX");
 }
 
 std::string formattedEXP(const std::string& number, bool shouldHide) {
-    return applyMask(number, shouldHide ? "YY/YY" : "XX/XX");
+    return applyTextMask(number, shouldHide ? "YY/YY" : "XX/XX");
 }
 
 }  // namespace fv

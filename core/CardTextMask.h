@@ -13,4 +13,9 @@ std::string formattedCVV(const std::string& number, bool shouldHide);
 // Takes four characters, month then year. Shown: "MM/YY"; hidden: "✱✱/✱✱".
 std::string formattedEXP(const std::string& number, bool shouldHide);
 
+// The walk behind the three above, for any mask: blanks and "-" are removed from `text`, then "X"
+// places its next character, "Y" shows "✱" in its place and any other mask character stands as it
+// is; the walk stops where the text runs out.
+std::string applyTextMask(const std::string& text, const std::string& mask);
+
 }  // namespace fv

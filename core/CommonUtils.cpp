@@ -8,6 +8,7 @@
 #include "platform/foundation/Regex.h"
 #include "platform/foundation/Text.h"
 #include "platform/graphics/UIFont.h"
+#include "platform/ui/TextEditing.h"
 #include "platform/ui/UITextField.h"
 
 namespace fv {
@@ -16,6 +17,15 @@ namespace {
 
 constexpr const char* kEmailPattern = "^[A-Z0-9a-z\\._%+-]+@([A-Za-z0-9-]+\\.)+[A-Za-z]{2,4}$";
 constexpr std::size_t kCardNumberDigits = 16;
+
+// The first 16 digits of `text`, grouped, with the caret after them.
+CardNumberEdit firstSixteenDigits(const std::string& text) {
+    std::string digits;
+    for (char c : text)
+        if (c >= '0' && c <= '9' && digits.size() < kCardNumberDigits) digits += c;
+    auto edit = CommonUtils::reformatCardNumber(digits, digits.size());
+    return edit.value_or(CardNumberEdit{});
+}
 
 }  // namespace
 
@@ -50,9 +60,14 @@ void CommonUtils::reformatAsCardNumber(UITextField* textField) {
     if (edit) {
         textField->setText(edit->text);
         textField->setSelectedTextRange(NSMakeRange(edit->caret, 0));
-    } else {
+    } else if (hasRestorePoint_) {
         textField->setText(previousTextFieldContent_);
-        textField->setSelectedTextRange(previousSelection_);
+        textField->setSelectedTextRange(
+            textedit::clampedSelection(previousTextFieldContent_, previousSelection_));
+    } else {
+        const auto cut = firstSixteenDigits(textField->text().value_or(""));
+        textField->setText(cut.text);
+        textField->setSelectedTextRange(NSMakeRange(cut.caret, 0));
     }
 }
 

@@ -34,14 +34,21 @@ class CommonUtils {
     // The whole text, untrimmed, matches ^[A-Z0-9a-z._%+-]+@([A-Za-z0-9-]+\.)+[A-Za-z]{2,4}$.
     bool validateEmailWithString(const std::string& email) const;
 
-    // The restore point of a card-number field, written by its owner before every change.
+    // The restore point of a card-number field, written by its owner before every change: the text and
+    // the selection as plain offsets (UTF-16 units), which restoring clamps to that text. None is set
+    // until a field writes its text.
     const std::string& previousTextFieldContent() const { return previousTextFieldContent_; }
-    void setPreviousTextFieldContent(const std::string& text) { previousTextFieldContent_ = text; }
+    void setPreviousTextFieldContent(const std::string& text) {
+        previousTextFieldContent_ = text;
+        hasRestorePoint_ = true;
+    }
     NSRange previousSelection() const { return previousSelection_; }
     void setPreviousSelection(NSRange selection) { previousSelection_ = selection; }
+    bool hasRestorePoint() const { return hasRestorePoint_; }
 
     // Editing-changed action of a card-number field: regroups its text as below and sets a collapsed
-    // caret; with more than 16 digits the field goes back to the restore point instead.
+    // caret. With more than 16 digits the field goes back to the restore point instead; without one
+    // it keeps its first 16 digits, grouped, rather than losing them all.
     void reformatAsCardNumber(UITextField* textField);
 
     // Keeps only the digits 0-9 and groups them in fours with one blank between groups, moving the
@@ -52,6 +59,7 @@ class CommonUtils {
   private:
     std::string previousTextFieldContent_;
     NSRange previousSelection_;
+    bool hasRestorePoint_ = false;
 };
 
 }  // namespace fv

@@ -53,6 +53,12 @@ FV_SCREEN(CardholderAgreementViewController);
 FV_SCREEN(SuccessAndVerifiedViewController);
 FV_SCREEN(VirtualCardViewController);
 FV_SCREEN(BalancePreviewViewController);
+// Card-to-card transfers: the recipients.
+FV_SCREEN(RecipientListViewController);
+FV_SCREEN(AddRecipientViewController);
+// Bank accounts and funding
+FV_SCREEN(MicroPaymentsVerificationViewController);
+FV_SCREEN(AccountAddingConfirmationViewController);
 }  // namespace screen
 
 #undef FV_SCREEN
@@ -66,15 +72,15 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::MyCardsViewController, true},
     {screen::CardControlViewController, true},
     {screen::TransactionsViewController, true},
-    {screen::DirectDepositViewController, false},
+    {screen::DirectDepositViewController, true},
     {screen::BankTransferViewController, true},
-    {screen::LoadCheckViewController, false},
-    {screen::LoadCenterViewController, false},
-    {screen::LocationsViewController, false},
-    {screen::FundTransferHistoryViewController, false},
-    {screen::CardToCardTransferViewController, false},
-    {screen::MyBankAccountsViewController, false},
-    {screen::AddBankAccountViewController, false},
+    {screen::LoadCheckViewController, true},
+    {screen::LoadCenterViewController, true},
+    {screen::LocationsViewController, true},
+    {screen::FundTransferHistoryViewController, true},
+    {screen::CardToCardTransferViewController, true},
+    {screen::MyBankAccountsViewController, true},
+    {screen::AddBankAccountViewController, true},
     {screen::VerificationPhoneEmailViewController, true},
     {screen::CardToBankTransferViewController, true},
     {screen::BankAccountsListViewController, true},
@@ -85,21 +91,26 @@ inline constexpr ScreenNameEntry kScreenNames[] = {
     {screen::AccountAddedSuccessfullyViewController, true},
     {screen::UnVerifiedAccountAddedViewController, true},
     {screen::OTPVerificationViewController, true},
-    {screen::LinkAppAccountViewController, false},
+    {screen::LinkAppAccountViewController, true},
     {screen::UserInfoFormViewController, true},
-    {screen::DobSSNFormViewController, false},
-    {screen::AccountCreationViewController, false},
-    {screen::VerifyIDCardStartViewController, false},
-    {screen::FrontIDCardCameraViewController, false},
-    {screen::FrontIDCardPreviewViewController, false},
-    {screen::BackIDCardCameraViewController, false},
-    {screen::BackIDCardPreviewViewController, false},
-    {screen::UserPictureCaptureViewController, false},
-    {screen::UserPicturePreviewViewController, false},
-    {screen::CardholderAgreementViewController, false},
-    {screen::SuccessAndVerifiedViewController, false},
+    {screen::DobSSNFormViewController, true},
+    {screen::AccountCreationViewController, true},
+    {screen::VerifyIDCardStartViewController, true},
+    {screen::FrontIDCardCameraViewController, true},
+    {screen::FrontIDCardPreviewViewController, true},
+    {screen::BackIDCardCameraViewController, true},
+    {screen::BackIDCardPreviewViewController, true},
+    {screen::UserPictureCaptureViewController, true},
+    {screen::UserPicturePreviewViewController, true},
+    {screen::CardholderAgreementViewController, true},
+    {screen::SuccessAndVerifiedViewController, true},
     {screen::VirtualCardViewController, true},
     {screen::BalancePreviewViewController, true},
+    {screen::RecipientListViewController, true},
+    {screen::AddRecipientViewController, true},
+    // Bank accounts and funding
+    {screen::MicroPaymentsVerificationViewController, true},
+    {screen::AccountAddingConfirmationViewController, true},
 };
 
 }  // namespace fv

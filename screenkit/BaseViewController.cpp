@@ -2,10 +2,12 @@
 
 #include "core/ScreenRegistry.h"
 #include "core/ThemeManager.h"
+#include "platform/foundation/Bundle.h"
 #include "platform/foundation/Fault.h"
 #include "platform/foundation/Locale.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/UIApplication.h"
+#include "platform/ui/UIToolbar.h"
 #include "screenkit/BannerMessages.h"
 #include "screenkit/ProgressHUD.h"
 
@@ -90,6 +92,14 @@ void BaseViewController::applyThemeBand(UIView& band) {
 
 void BaseViewController::popScreen() {
     if (auto nav = navigationController()) nav->popViewControllerAnimated(true);
+}
+
+void BaseViewController::addDoneToolbar(UITextField& field) {
+    auto toolbar = UIToolbar::create(CGRectMake(0, 0, view()->frame().size.width, 50));
+    auto done = UIBarButtonItem::create(NSLocalizedString("Done", ""), UIBarButtonItemStyleDone,
+                                        shared_from_this(), "textFieldShouldReturn:");
+    toolbar->setItems({UIBarButtonItem::flexibleSpace(), done});
+    field.setInputAccessoryView(toolbar);
 }
 
 ThemedAlertViewPtr BaseViewController::AlertView() {

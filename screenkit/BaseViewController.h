@@ -63,6 +63,9 @@ class BaseViewController : public UIViewController,
     void applyThemeBand(UIView& band);
     // Back: pops this screen, animated.
     void popScreen();
+    // The form keyboard's toolbar on `field`: as wide as the screen's view and 50 high, a flexible
+    // space, then the localized "Done" calling this screen's textFieldShouldReturn:.
+    void addDoneToolbar(UITextField& field);
 
   private:
     std::weak_ptr<UITextField> currentTextField_;

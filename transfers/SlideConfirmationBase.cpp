@@ -2,7 +2,7 @@
 
 #include "controls/AttributedAmountString.h"
 #include "core/ThemeManager.h"
-#include "transfers/CardToBankTransferViewController.h"
+#include "transfers/TransferFormBase.h"
 
 namespace fv {
 

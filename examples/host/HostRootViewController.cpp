@@ -39,33 +39,39 @@ void HostRootViewController::loadView() {
     root->setBackgroundColor(hostColor(0xF4F6FA));
     root->setAutoresizingMask(UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleHeight);
 
-    auto header = UIView::create({{0, 0}, {width, 180}});
+    auto header = UIView::create({{0, 0}, {width, 156}});
     header->setBackgroundColor(hostColor(0x1F2A56));
     header->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
-    header->addSubview(makeLabel({{24, 64}, {width - 48, 40}}, "HOST_TITLE", UIFont::boldSystemFontOfSize(30),
+    header->addSubview(makeLabel({{24, 52}, {width - 48, 40}}, "HOST_TITLE", UIFont::boldSystemFontOfSize(30),
                                  UIColor::whiteColor()));
-    header->addSubview(makeLabel({{24, 110}, {width - 48, 24}}, "HOST_SUBTITLE", UIFont::systemFontOfSize(17),
+    header->addSubview(makeLabel({{24, 98}, {width - 48, 24}}, "HOST_SUBTITLE", UIFont::systemFontOfSize(17),
                                  hostColor(0xFFFFFF, 0.75)));
     root->addSubview(header);
     lbl_title.bind(std::static_pointer_cast<UILabel>(header->subviews()[0]));
 
-    auto message = makeLabel({{24, 212}, {width - 48, 72}}, "HOST_MESSAGE", UIFont::systemFontOfSize(16),
+    auto message = makeLabel({{24, 176}, {width - 48, 48}}, "HOST_MESSAGE", UIFont::systemFontOfSize(16),
                              hostColor(0x3A4468));
     message->setNumberOfLines(0);
     root->addSubview(message);
     lbl_message.bind(message);
 
+    // Two buttons a row, so that every road fits on the smallest phone.
     roadButtons_.clear();
     const auto& all = roads();
+    const CGFloat gap = 12;
+    const CGFloat buttonWidth = (width - 48 - gap) / 2;
     for (std::size_t i = 0; i < all.size(); ++i) {
         auto button = UIButton::buttonWithType(UIButtonTypeCustom);
-        button->setFrame({{24, 304 + 64.0 * static_cast<CGFloat>(i)}, {width - 48, 52}});
-        button->setAutoresizingMask(UIViewAutoresizingFlexibleWidth);
+        const CGFloat column = static_cast<CGFloat>(i % 2), row = static_cast<CGFloat>(i / 2);
+        button->setFrame({{24 + column * (buttonWidth + gap), 248 + 64 * row}, {buttonWidth, 52}});
+        button->setAutoresizingMask(
+            column == 0 ? UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleRightMargin
+                        : UIViewAutoresizingFlexibleWidth | UIViewAutoresizingFlexibleLeftMargin);
         button->setBackgroundColor(hostColor(0xE4572E));
         button->layer()->cornerRadius = 10;
         button->setTitle(NSLocalizedString(all[i].titleKey, ""), UIControlStateNormal);
         button->setTitleColor(UIColor::whiteColor(), UIControlStateNormal);
-        button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(18));
+        button->titleLabel()->setFont(UIFont::boldSystemFontOfSize(16));
         button->setTag(static_cast<long>(i));
         button->addTarget(shared_from_this(), "roadPressed:", UIControlEventTouchUpInside);
         root->addSubview(button);

@@ -1,9 +1,14 @@
 #include "examples/host/Roads.h"
 
+#include "core/DataModel.h"
 #include "core/SDKManager.h"
 #include "examples/host/roads/MyCardsRoad.h"
+#include "examples/host/roads/CardToCardRoad.h"
+#include "examples/host/roads/HistoryRoad.h"
+#include "examples/host/roads/LocationsRoad.h"
 #include "examples/host/roads/NewCardRoad.h"
 #include "examples/host/roads/TransferRoad.h"
+#include "examples/host/roads/TransferSteps.h"
 
 namespace fv {
 
@@ -16,6 +21,21 @@ const std::vector<Road>& roads() {
          [](const UINavigationControllerPtr& stack) { SDKManager::sharedInstance()->GetNewCard(stack); },
          [](Walkthrough& walk) { return walkNewCard(walk); }},
         {"mycards", "HOST_MYCARDS_BUTTON", openMyCards, [](Walkthrough& walk) { return walkMyCards(walk); }},
+        // Card-to-card transfers and the transfer history: destinations the host shows from DataModel.
+        {"cardtocard", "HOST_CARDTOCARD_BUTTON",
+         [](const UINavigationControllerPtr& stack) {
+             SDKManager::sharedInstance()->initAllView();
+             showFrameworkRoot(stack, DataModel::sharedInstance()->cardToCardTransNavView());
+         },
+         [](Walkthrough& walk) { return walkCardToCard(walk); }},
+        {"history", "HOST_HISTORY_BUTTON",
+         [](const UINavigationControllerPtr& stack) {
+             SDKManager::sharedInstance()->initAllView();
+             showFrameworkRoot(stack, DataModel::sharedInstance()->fundsTransferHistoryNavView());
+         },
+         [](Walkthrough& walk) { return walkHistory(walk); }},
+        {"locations", "HOST_LOCATIONS_BUTTON", openLocations,
+         [](Walkthrough& walk) { return walkLocations(walk); }},
     };
     return all;
 }

@@ -2,6 +2,7 @@
 
 #include "controls/UIScrollViewKeyboardAvoiding.h"
 #include "core/ThemeManager.h"
+#include "onboarding/wizard/HandedOverFlag.h"
 #include "onboarding/wizard/MainButtonRule.h"
 #include "onboarding/wizard/WizardProgress.h"
 #include "platform/foundation/Bundle.h"
@@ -13,27 +14,11 @@ FV_REGISTER_CLASS(OTPVerificationViewController);
 
 namespace {
 
-// The previous screen hands the flags over as values: a flag, or null for unset; anything else is
-// refused.
-bool setFlag(std::optional<bool>& flag, const Value& v) {
-    if (v.isNull()) {
-        flag.reset();
-        return true;
-    }
-    if (!v.isBool()) return false;
-    flag = v.boolValue();
-    return true;
-}
-
 bool setText(std::optional<std::string>& text, const Value& v) {
     auto converted = fromValue<std::optional<std::string>>(v);
     if (!converted) return false;
     text = *converted;
     return true;
-}
-
-Value valueOf(const std::optional<bool>& flag) {
-    return flag ? Value(*flag) : Value();
 }
 
 }  // namespace
@@ -45,11 +30,11 @@ void OTPVerificationViewController::registerMembers(ClassBuilder<OTPVerification
     b.action("action_redeem:", &Self::action_redeem);
     b.action("action_back:", &Self::action_back);
     b.property(
-        "isSentOnMessage", [](Self& s) { return valueOf(s.isSentOnMessage); },
-        [](Self& s, const Value& v) { return setFlag(s.isSentOnMessage, v); });
+        "isSentOnMessage", [](Self& s) { return handedOverFlagValue(s.isSentOnMessage); },
+        [](Self& s, const Value& v) { return setHandedOverFlag(s.isSentOnMessage, v); });
     b.property(
-        "isSentOnEmail", [](Self& s) { return valueOf(s.isSentOnEmail); },
-        [](Self& s, const Value& v) { return setFlag(s.isSentOnEmail, v); });
+        "isSentOnEmail", [](Self& s) { return handedOverFlagValue(s.isSentOnEmail); },
+        [](Self& s, const Value& v) { return setHandedOverFlag(s.isSentOnEmail, v); });
     b.property(
         "numberText", [](Self& s) { return toValue(s.numberText); },
         [](Self& s, const Value& v) { return setText(s.numberText, v); });

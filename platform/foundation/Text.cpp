@@ -1,6 +1,7 @@
 #include "platform/foundation/Text.h"
 
 #include <unicode/locid.h>
+#include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utf16.h>
@@ -106,6 +107,16 @@ std::vector<std::string> componentsSeparatedByString(std::string_view s, std::st
     }
     parts.emplace_back(s.substr(start));
     return parts;
+}
+
+bool isEqualToString(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status) || !nfc) return false;
+    const icu::UnicodeString left = nfc->normalize(detail::toUnicode(a), status);
+    const icu::UnicodeString right = nfc->normalize(detail::toUnicode(b), status);
+    return U_SUCCESS(status) && left == right;
 }
 
 }  // namespace fv::text

@@ -36,4 +36,8 @@ std::string trim(std::string_view s);
 // Pieces between occurrences of `separator`, empty pieces kept; the whole text when it is empty.
 std::vector<std::string> componentsSeparatedByString(std::string_view s, std::string_view separator);
 
+// Equal as Unicode texts: canonically equivalent sequences ("é" composed or as "e" and its accent)
+// count as equal; case and blanks count.
+bool isEqualToString(std::string_view a, std::string_view b);
+
 }  // namespace fv::text

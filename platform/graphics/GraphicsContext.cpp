@@ -202,6 +202,20 @@ void CGContext::restoreGState() {
     saved_.pop_back();
 }
 
+void CGContext::beginTransparencyLayer() {
+    saveGState();
+    cairo_push_group(cr_);
+    ++transparencyLayers_;
+}
+
+void CGContext::endTransparencyLayer() {
+    if (transparencyLayers_ == 0) return;
+    --transparencyLayers_;
+    cairo_pop_group_to_source(cr_);
+    cairo_paint(cr_);
+    restoreGState();
+}
+
 void CGContext::translateCTM(CGFloat tx, CGFloat ty) {
     cairo_translate(cr_, tx, ty);
 }

@@ -45,6 +45,12 @@ class CGContext {
     void saveGState();
     void restoreGState();
 
+    // Drawing up to the matching end goes to a transparent layer of its own, then is composited over
+    // what was there: clearing inside it clears only the layer, as in a view's own backing store.
+    // The state is saved at the begin and restored at the end; an end without a begin does nothing.
+    void beginTransparencyLayer();
+    void endTransparencyLayer();
+
     void translateCTM(CGFloat tx, CGFloat ty);
     void scaleCTM(CGFloat sx, CGFloat sy);
     void rotateCTM(CGFloat angle);
@@ -124,6 +130,7 @@ class CGContext {
     cairo_t* cr_;
     State state_;
     std::vector<State> saved_;
+    int transparencyLayers_ = 0;
 };
 
 using CGContextRef = std::shared_ptr<CGContext>;

@@ -1,5 +1,8 @@
 #include "platform/location/MKAnnotationView.h"
 
+#include <algorithm>
+#include <numbers>
+
 #include "platform/location/MKMapView.h"
 #include "platform/location/MKUserLocation.h"
 
@@ -10,7 +13,10 @@ FV_REGISTER_CLASS(MKAnnotationView);
 namespace {
 
 constexpr CGSize kPinSize{24, 36};
-constexpr CGSize kUserDotSize{14, 14};
+// The user's view leaves room around its 14-point dot for the heading beam.
+constexpr CGSize kUserViewSize{44, 44};
+constexpr CGFloat kUserDotDiameter = 14;
+constexpr double kBeamHalfWidth = 25 * std::numbers::pi / 180;
 
 }  // namespace
 
@@ -50,7 +56,7 @@ bool MKAnnotationView::marksUser() const {
 
 CGSize MKAnnotationView::sizeThatFits(CGSize) const {
     if (image_ && !image_->isEmpty()) return image_->size();
-    return marksUser() ? kUserDotSize : kPinSize;
+    return marksUser() ? kUserViewSize : kPinSize;
 }
 
 void MKAnnotationView::drawRect(CGRect) {
@@ -62,10 +68,7 @@ void MKAnnotationView::drawRect(CGRect) {
         return;
     }
     if (marksUser()) {
-        context->setFillColor(UIColor::whiteColor());
-        context->fillEllipseInRect(b);
-        context->setFillColor(UIColor::colorWithRed(0.0, 0.48, 1.0, 1));
-        context->fillEllipseInRect(CGRectInset(b, 3, 3));
+        drawUser(*context, b);
         return;
     }
     // A round head over a point at the bottom centre, where the annotation lies.
@@ -80,6 +83,29 @@ void MKAnnotationView::drawRect(CGRect) {
     context->fillPath();
     context->setFillColor(UIColor::whiteColor());
     context->fillEllipseInRect({head.x - r * 0.4, head.y - r * 0.4, r * 0.8, r * 0.8});
+}
+
+void MKAnnotationView::drawUser(CGContext& context, CGRect b) const {
+    const CGPoint centre{CGRectGetMidX(b), CGRectGetMidY(b)};
+    const auto user = std::dynamic_pointer_cast<MKUserLocation>(annotation_);
+    if (const auto& heading = user->heading();
+        heading && heading->headingAccuracy() >= 0 && heading->trueHeading() >= 0) {
+        // Degrees clockwise from north, where north is up; on screen angles start at +x.
+        const double towards = heading->trueHeading() * std::numbers::pi / 180 - std::numbers::pi / 2;
+        context.beginPath();
+        context.moveToPoint(centre);
+        context.addArc(centre, std::min(b.size.width, b.size.height) / 2, towards - kBeamHalfWidth,
+                       towards + kBeamHalfWidth, true);
+        context.closePath();
+        context.setFillColor(UIColor::colorWithRed(0.0, 0.48, 1.0, 0.35));
+        context.fillPath();
+    }
+    const CGRect dot{centre.x - kUserDotDiameter / 2, centre.y - kUserDotDiameter / 2, kUserDotDiameter,
+                     kUserDotDiameter};
+    context.setFillColor(UIColor::whiteColor());
+    context.fillEllipseInRect(dot);
+    context.setFillColor(UIColor::colorWithRed(0.0, 0.48, 1.0, 1));
+    context.fillEllipseInRect(CGRectInset(dot, 3, 3));
 }
 
 void MKAnnotationView::touchesEnded(const UITouchSet&, UIEvent*) {

@@ -31,7 +31,8 @@ class MKAnnotationView : public UIView {
     bool isSelected() const { return selected_; }
     virtual void setSelected(bool selected, bool animated = false);
 
-    // The image's size, else the drawn pin's (a 14-point dot for the user's location).
+    // The image's size, else the drawn pin's (for the user's location, room for a 14-point dot and
+    // its heading beam).
     CGSize sizeThatFits(CGSize size) const override;
     void drawRect(CGRect rect) override;
     void touchesEnded(const UITouchSet& touches, UIEvent* event) override;
@@ -40,6 +41,8 @@ class MKAnnotationView : public UIView {
 
   private:
     bool marksUser() const;
+    // The blue dot, under a beam along the user's heading when one is known.
+    void drawUser(CGContext& context, CGRect bounds) const;
 
     MKAnnotationPtr annotation_;
     std::string reuseIdentifier_;

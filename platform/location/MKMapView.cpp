@@ -22,6 +22,9 @@ class UserLocationTracker : public CLLocationManagerDelegate {
                                            const std::vector<CLLocation>& locations) override {
         if (auto map = map_.lock()) map->userLocationDidUpdate(locations.back());
     }
+    void locationManagerDidUpdateHeading(CLLocationManager&, const CLHeading& heading) override {
+        if (auto map = map_.lock()) map->userHeadingDidUpdate(heading);
+    }
 
   private:
     std::weak_ptr<MKMapView> map_;
@@ -78,7 +81,9 @@ MKMapView::MKMapView() : userLocation_(std::make_shared<MKUserLocation>()) {
 }
 
 MKMapView::~MKMapView() {
-    if (locationManager_) locationManager_->stopUpdatingLocation();
+    if (!locationManager_) return;
+    locationManager_->stopUpdatingLocation();
+    locationManager_->stopUpdatingHeading();
 }
 
 // ---- the user ----
@@ -94,10 +99,15 @@ void MKMapView::setShowsUserLocation(bool shows) {
             locationManager_->setDelegate(tracker_);
         }
         locationManager_->startUpdatingLocation();
+        if (CLLocationManager::headingAvailable()) locationManager_->startUpdatingHeading();
     } else {
-        if (locationManager_) locationManager_->stopUpdatingLocation();
+        if (locationManager_) {
+            locationManager_->stopUpdatingLocation();
+            locationManager_->stopUpdatingHeading();
+        }
         dropView(userLocation_);
         userLocation_->setLocation(std::nullopt);
+        userLocation_->setHeading(std::nullopt);
         if (selected_ == userLocation_) selected_.reset();
     }
     setNeedsLayout();
@@ -129,6 +139,14 @@ void MKMapView::userLocationDidUpdate(const CLLocation& location) {
         }
     }
     setNeedsLayout();
+    if (auto d = delegate()) d->mapViewDidUpdateUserLocation(*this, userLocation_);
+}
+
+void MKMapView::userHeadingDidUpdate(const CLHeading& heading) {
+    if (!showsUserLocation_) return;
+    userLocation_->setHeading(heading);
+    if (!userLocation_->location()) return;
+    if (auto view = viewForAnnotation(userLocation_)) view->setNeedsDisplay();
     if (auto d = delegate()) d->mapViewDidUpdateUserLocation(*this, userLocation_);
 }
 

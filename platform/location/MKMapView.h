@@ -3,7 +3,8 @@
 // edges, and a view per annotation at its place, so that screenshots show where things are. The
 // region given is shown whole, centred, with equal metres per point both ways. The user's own
 // location comes from a location manager of the map's own while `showsUserLocation` is on; it is
-// unknown until the first fix, then an annotation that cannot be removed. Main thread only.
+// unknown until the first fix, then an annotation that cannot be removed; on a device with a compass
+// the map follows the heading too. Main thread only.
 #include <memory>
 #include <optional>
 #include <string>
@@ -108,8 +109,10 @@ class MKMapView : public UIView {
 
     // From an annotation view the user tapped.
     void annotationViewTapped(MKAnnotationView& view);
-    // From the map's location manager.
+    // From the map's location manager. A heading is kept on the user's annotation, whose view shows
+    // it as a beam; the delegate hears it as an update of the user's location once that is known.
     void userLocationDidUpdate(const CLLocation& location);
+    void userHeadingDidUpdate(const CLHeading& heading);
 
     MKMapView();
     ~MKMapView() override;

@@ -1,8 +1,12 @@
 // Draws the card wallet's images: the flags the wallets name by "country", the spending-category icons
 // the transactions name by "category_icon", the card face's background, chip, scheme mark and issuer
-// mark, and the balance's triangle tip, each at 1x, 2x and 3x. Run through
+// mark, and the triangle tip the balance and the transfer detail point with (tinted), each at 1x, 2x
+// and 3x. Run through
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
+
+#include "../drawing/rounded_rect.h"
+#include "../drawing/write_at_scales.h"
 
 #include <cmath>
 #include <cstdio>
@@ -36,15 +40,6 @@ void star(cairo_t* cr, double cx, double cy, double outer) {
         else
             cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
     }
-    cairo_close_path(cr);
-}
-
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
     cairo_close_path(cr);
 }
 
@@ -318,27 +313,6 @@ void triangleTip(cairo_t* cr) {
     cairo_line_to(cr, 20, 12);
     cairo_close_path(cr);
     fill(cr, {0, 0, 0});
-}
-
-bool writeAtScales(const std::string& dir, const std::string& name, double w, double h,
-                   const std::function<void(cairo_t*)>& draw) {
-    for (int scale = 1; scale <= 3; ++scale) {
-        cairo_surface_t* surface = cairo_image_surface_create(
-            CAIRO_FORMAT_ARGB32, static_cast<int>(w * scale), static_cast<int>(h * scale));
-        cairo_t* cr = cairo_create(surface);
-        cairo_scale(cr, scale, scale);
-        draw(cr);
-        cairo_destroy(cr);
-        const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
-        const std::string path = dir + "/" + name + suffix + ".png";
-        const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
-        cairo_surface_destroy(surface);
-        if (!ok) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace

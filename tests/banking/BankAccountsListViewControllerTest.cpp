@@ -13,11 +13,11 @@
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
 #include "screenkit/BannerMessages.h"
+#include "tests/banking/support/BundleWithFile.h"
 
 namespace fv {
 namespace {
 
-namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 // The header's back button, in window coordinates.
@@ -25,36 +25,12 @@ constexpr CGPoint kBackButton{26, 42};
 
 const Names kVerifiedInFileOrder{"Everyday Checking", "Rainy Day Fund", "College Fund"};
 
-// A framework bundle like the real one but with its own "bankAccounts.plist" (none for no records),
-// in force while alive.
-class BundleWithAccounts {
+// The picker's own "bankAccounts.plist" (none for no file), in force while alive.
+class BundleWithAccounts : public test::BundleWithFile {
   public:
-    explicit BundleWithAccounts(const std::optional<Value::Array>& records) {
-        dir_ = fs::temp_directory_path() /
-               ("fv_banking_" + std::to_string(::getpid()) + "_" + std::to_string(count_++));
-        fs::create_directories(dir_);
-        for (const auto& entry : fs::directory_iterator(FV_SOURCE_DIR "/resources")) {
-            if (entry.path().filename() != "bankAccounts.plist")
-                fs::create_symlink(entry.path(), dir_ / entry.path().filename());
-        }
-        if (records) PropertyList::writeFile((dir_ / "bankAccounts.plist").string(), Value(*records));
-        const char* old = std::getenv("FERNVAULT_BUNDLE_PATH");
-        if (old) saved_ = old;
-        ::setenv("FERNVAULT_BUNDLE_PATH", dir_.c_str(), 1);
-    }
-    ~BundleWithAccounts() {
-        if (saved_)
-            ::setenv("FERNVAULT_BUNDLE_PATH", saved_->c_str(), 1);
-        else
-            ::unsetenv("FERNVAULT_BUNDLE_PATH");
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
-  private:
-    static inline int count_ = 0;
-    fs::path dir_;
-    std::optional<std::string> saved_;
+    explicit BundleWithAccounts(const std::optional<Value::Array>& records)
+        : BundleWithFile("bankAccounts.plist",
+                         records ? std::optional<Value>(Value(*records)) : std::nullopt) {}
 };
 
 Value record(const std::string& nick, const std::string& bank, const std::string& status,

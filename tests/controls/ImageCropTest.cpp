@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cairo.h>
-
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 #include "controls/UIImageCrop.h"
@@ -12,20 +9,14 @@
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UIViewRendering.h"
+#include "tests/support/Pixels.h"
 
 namespace fv {
 namespace {
 
 constexpr std::uint32_t kRed = 0xffff0000, kGreen = 0xff00ff00, kBlue = 0xff0000ff, kYellow = 0xffffff00;
 
-std::uint32_t pixelAt(const UIImage& image, int x, int y) {
-    cairo_surface_t* s = image.cairoSurface();
-    cairo_surface_flush(s);
-    std::uint32_t v;
-    std::memcpy(&v, cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s) + 4 * x, 4);
-    if (cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24) v |= 0xff000000;
-    return v;
-}
+using test::pixelAt;
 
 UIColorPtr colorOf(std::uint32_t argb) {
     return UIColor::colorWithRed(((argb >> 16) & 0xff) / 255.0, ((argb >> 8) & 0xff) / 255.0,

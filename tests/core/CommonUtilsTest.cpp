@@ -93,6 +93,32 @@ TEST(CardNumberReformat, FieldTakesTheGroupedTextOrItsRestorePoint) {
     utils->reformatAsCardNumber(nullptr);
 }
 
+TEST(CardNumberReformat, RestoringClampsTheStoredSelectionToTheRestoredText) {
+    auto utils = std::make_shared<CommonUtils>();
+    utils->setPreviousTextFieldContent("4111");
+    utils->setPreviousSelection(NSMakeRange(3, 40));  // written for a longer text
+    const auto field = UITextField::create(CGRectMake(0, 0, 200, 40));
+    field->setText("12345678901234567");
+    utils->reformatAsCardNumber(field.get());
+    EXPECT_EQ(field->text(), "4111");
+    EXPECT_EQ(field->selectedTextRange(), NSMakeRange(3, 1));
+
+    utils->setPreviousSelection(NSMakeRange(NSNotFound, 0));
+    field->setText("12345678901234567");
+    utils->reformatAsCardNumber(field.get());
+    EXPECT_EQ(field->selectedTextRange(), NSMakeRange(4, 0));
+}
+
+TEST(CardNumberReformat, WithoutARestorePointTheFirstSixteenDigitsStay) {
+    auto utils = std::make_shared<CommonUtils>();
+    ASSERT_FALSE(utils->hasRestorePoint());
+    const auto field = UITextField::create(CGRectMake(0, 0, 200, 40));
+    field->setText("4111-1111-1111-1111-2222");
+    utils->reformatAsCardNumber(field.get());
+    EXPECT_EQ(field->text(), "4111 1111 1111 1111");
+    EXPECT_EQ(field->selectedTextRange(), NSMakeRange(19, 0));
+}
+
 TEST(CommonUtilsFonts, MissingFontFileDoesNothing) {
     LogCapture capture;
     CommonUtils::sharedInstance()->dynamicallyLoadFontNamed("No-Such-Font-Anywhere");

@@ -16,6 +16,7 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/testing/LoopbackServer.h"
 #include "platform/testing/TestHost.h"
+#include "tests/support/ValueLeaves.h"
 
 namespace fv {
 namespace {
@@ -158,14 +159,6 @@ const char* kExpectedBody = R"({"create_cardholder": {
       "addresses": {"address": {"address1": "12 Quarry Lane", "address2": "Springfield, IL",
         "address_type": "S", "city": "", "country": "", "postal_code": "", "state": ""}}}}}})";
 
-std::size_t leaves(const Value& value) {
-    const Value::Dictionary* members = value.asDictionary();
-    if (!members) return 1;
-    std::size_t n = 0;
-    for (const auto& [key, member] : *members) n += leaves(member);
-    return n;
-}
-
 TEST_F(CardholderAgreementViewModelTest, PostsTheWholeRequestAsJSONAndTheSameBodyAgainAfterAFailure) {
     fillApplicant();
     backend.setOutcome(DemoBackend::Outcome::ServerError);
@@ -181,7 +174,7 @@ TEST_F(CardholderAgreementViewModelTest, PostsTheWholeRequestAsJSONAndTheSameBod
     const auto received = JSON::parse(bodies[0]);
     ASSERT_TRUE(received.has_value()) << bodies[0];
     EXPECT_EQ(*received, *JSON::parse(kExpectedBody));
-    EXPECT_EQ(leaves(*received), 31u);
+    EXPECT_EQ(test::leafCount(*received), 31u);
     EXPECT_EQ(bodies[0].find("password"), std::string::npos);
 }
 

@@ -1,8 +1,21 @@
 #include "examples/host/roads/NewCardRoad.h"
 
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <iterator>
+#include <thread>
+#include <utility>
+#include <vector>
+
 #include "core/ScreenNames.h"
 #include "examples/host/Walkthrough.h"
+#include "platform/camera/AVCaptureDevice.h"
+#include "platform/foundation/DateFormatter.h"
+#include "platform/kits/DatePickerPopup.h"
+#include "platform/kits/DropList.h"
 #include "platform/testing/UserDriver.h"
+#include "platform/ui/UIImageView.h"
 
 namespace fv {
 
@@ -26,10 +39,22 @@ std::string typeInto(const Walkthrough& walk, const std::string& field, const st
     return "";
 }
 
-// The keyboard closed first, as a user would, so that the tap reaches the button.
+// The keyboard closed first, as a user would, and the form left to settle where the keyboard had
+// pushed it, so that the touch lifts where it went down.
 std::string tapButton(const Walkthrough& walk, const std::string& button) {
+    const auto view = outlet(walk, button);
     if (auto screen = walk.topScreen()) screen->view()->endEditing(true);
-    return UserDriver::tap(outlet(walk, button), button);
+    if (view) {
+        CGRect last = view->convertRectToView(view->bounds(), nullptr);
+        int still = 0;
+        UserDriver::waitFor([&] {
+            const CGRect now = view->convertRectToView(view->bounds(), nullptr);
+            still = now == last ? still + 1 : 0;
+            last = now;
+            return still >= 3;
+        });
+    }
+    return UserDriver::tap(view, button);
 }
 
 std::string enterCode(const Walkthrough& walk, const std::string& code) {
@@ -44,12 +69,138 @@ std::string enterCode(const Walkthrough& walk, const std::string& code) {
     return "";
 }
 
-// The screen's back control, found by the action it is wired to.
-std::string tapBack(const Walkthrough& walk) {
+// Taps `button`, then waits for `next` on top.
+std::string tapOn(const Walkthrough& walk, const std::string& button, ScreenName next) {
+    if (auto problem = tapButton(walk, button); !problem.empty()) return problem;
+    return walk.reach(next);
+}
+
+// The fields typed in order, each checked as it then reads.
+std::string typeAll(const Walkthrough& walk, const std::vector<std::pair<std::string, std::string>>& fields) {
+    for (const auto& [field, keys] : fields)
+        if (auto problem = typeInto(walk, field, keys, keys); !problem.empty()) return problem;
+    return "";
+}
+
+// The first word of the city typed, then its row tapped in the suggestion list.
+std::string pickCity(const Walkthrough& walk, const std::string& city) {
+    const std::string start = city.substr(0, city.find(' '));
+    if (auto problem = typeInto(walk, "tf_areaAddress", start, start); !problem.empty()) return problem;
+    auto list = DropList::visibleList();
+    if (!list) return "no suggestions show for \"" + start + "\"";
+    const auto rows = list->rows();
+    const auto row = std::find(rows.begin(), rows.end(), city);
+    if (row == rows.end()) return "\"" + city + "\" is not among the suggestions";
+    if (!list->select(static_cast<long>(row - rows.begin()))) return "the suggestion cannot be tapped";
+    if (const std::string shown = textOf(walk, "tf_areaAddress"); shown != city)
+        return "tf_areaAddress reads \"" + shown + "\"";
+    return "";
+}
+
+// The date field opens the dialog; the wheels are set to the day and Done is tapped.
+std::string pickDateOfBirth(const Walkthrough& walk, const std::string& day) {
+    NSDateFormatter format;
+    format.setDateFormat("yyyy-MM-dd HH:mm");
+    const auto date = format.dateFromString(day + " 12:00");
+    if (!date) return "the date of birth " + day + " is no day";
+    auto popup = DatePickerPopup::visiblePopup();
+    if (!popup) return "the date dialog is not showing";
+    if (!popup->pick(*date)) return "the date dialog takes no date";
+    if (!UserDriver::waitFor([] { return !DatePickerPopup::visiblePopup(); })) return "the date dialog stays";
+    if (textOf(walk, "tf_dob").empty()) return "the date field stays empty";
+    return "";
+}
+
+// The SSN field shows the last four digits only.
+std::string typeSSN(const Walkthrough& walk, const std::string& digits) {
+    if (auto problem = UserDriver::type(outlet(walk, "tf_ssn"), digits, "tf_ssn"); !problem.empty())
+        return problem;
+    const std::string shown = textOf(walk, "tf_ssn");
+    if (digits.size() < 4 || shown.size() < 4 ||
+        shown.substr(shown.size() - 4) != digits.substr(digits.size() - 4) ||
+        shown.find(digits.substr(0, 5)) != std::string::npos)
+        return "the SSN field reads \"" + shown + "\"";
+    return "";
+}
+
+// Waits in real time for `done`, whatever the loop's clock: the camera answers prompts and captures
+// on its own thread.
+std::string awaitCamera(const std::function<bool()>& done, const std::string& what) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!UserDriver::waitFor(done, 0.05)) {
+        if (std::chrono::steady_clock::now() > deadline) return what;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return "";
+}
+
+// Waits, in real time, until `screen` is on top, then until it has appeared.
+std::string reachAfterCamera(const Walkthrough& walk, ScreenName screen) {
+    auto onTop = [&] {
+        auto top = walk.topScreen();
+        return top && top->className() == screen.className;
+    };
+    if (auto problem = awaitCamera(onTop, std::string(screen.className) + " does not open"); !problem.empty())
+        return problem;
+    return walk.reach(screen);
+}
+
+// The capture button of the camera screen on top, then the preview it opens with the photo.
+std::string takePhoto(const Walkthrough& walk, ScreenName preview) {
     auto screen = walk.topScreen();
     if (!screen) return "no screen is showing";
-    screen->view()->endEditing(true);
-    return UserDriver::tap(UserDriver::controlWiredTo(screen->view(), screen.get(), "action_back:"), "back");
+    const auto shutter = UserDriver::controlWiredTo(screen->view(), screen.get(), "action_capture_image:");
+    if (auto problem = UserDriver::tap(shutter, "the capture button"); !problem.empty()) return problem;
+    if (auto problem = reachAfterCamera(walk, preview); !problem.empty()) return problem;
+    const auto photo =
+        std::dynamic_pointer_cast<UIImageView>(UserDriver::outlet(walk.topScreen(), "img_captured_image"));
+    if (!photo || !photo->image()) return "the preview shows no photo";
+    return "";
+}
+
+// Continue on the agreement posts the application; the demo backend's card opens the success screen.
+std::string postApplication(const Walkthrough& walk) {
+    const auto before = walk.app().demoBackend().receivedBodies().size();
+    if (auto problem = tapOn(walk, "Btn_continue", screen::SuccessAndVerifiedViewController);
+        !problem.empty())
+        return problem;
+    if (walk.app().demoBackend().receivedBodies().size() != before + 1)
+        return "no application reached the backend";
+    return "";
+}
+
+// The virtual card opens over the success screen, which stays beneath it.
+std::string openVirtualCard(const Walkthrough& walk) {
+    const auto success = walk.topScreen();
+    if (auto problem = tapOn(walk, "Btn_view_virtual_card", screen::VirtualCardViewController);
+        !problem.empty())
+        return problem;
+    const auto stack = walk.app().navigationController()->viewControllers();
+    if (stack.size() < 2 || stack[stack.size() - 2] != success)
+        return "the success screen is not beneath the card";
+    return "";
+}
+
+// The wizard has no way back from its end: the host takes its stack back to its first screen.
+std::string hostTakesItsStackBack(const Walkthrough& walk) {
+    walk.app().navigationController()->popToRootViewControllerAnimated(true);
+    return walk.awaitHost();
+}
+
+// The end both roads share, from the selfie camera: the selfie, the agreement, the post, the card.
+std::vector<Walkthrough::Step> selfieToCard(const Walkthrough& w, const std::string& suffix) {
+    return {
+        {"selfie" + suffix, "the capture button takes the selfie, cut to the circle, for approval",
+         [&w] { return takePhoto(w, screen::UserPicturePreviewViewController); }},
+        {"agreement" + suffix, "Continue opens the cardholder agreement; the selfie is only shown",
+         [&w] { return tapOn(w, "Btn_continue", screen::CardholderAgreementViewController); }},
+        {"post" + suffix, "Continue posts the application; the demo backend issues a card",
+         [&w] { return postApplication(w); }},
+        {"virtual-card" + suffix, "the success screen opens the virtual card",
+         [&w] { return openVirtualCard(w); }},
+        {"host" + suffix, "the host takes its stack back to its first screen",
+         [&w] { return hostTakesItsStackBack(w); }},
+    };
 }
 
 }  // namespace
@@ -58,33 +209,121 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
     const Walkthrough& w = walk;
     const std::string masked = "(" + applicant.phoneDigits.substr(0, 3) + ") " +
                                applicant.phoneDigits.substr(3, 3) + "-" + applicant.phoneDigits.substr(6);
-    // One list, in the order a user meets the screens. The two back steps end the road at the host;
-    // the wizard's further steps (Redeem onwards) take their place after "boxes".
-    return walk.run({
+    // The camera sees the framework's sample photos (a document at the back, a face at the front) and
+    // the applicant allows it when asked.
+    AVCaptureDevice::provider()->setPromptAnswer(true);
+
+    // The forms from the code step on, which both roads fill alike; `suffix` names their pictures.
+    const auto forms = [&](const std::string& suffix) -> std::vector<Walkthrough::Step> {
+        return {
+            {"code" + suffix, "Next opens the one-time-code step, which says where the code went",
+             [&] { return tapOn(w, "Btn_next", screen::OTPVerificationViewController); }},
+            {"boxes" + suffix, "the six code boxes are filled and Redeem is enabled",
+             [&] { return enterCode(w, applicant.code); }},
+            {"link" + suffix, "Redeem verifies and offers to link an app account",
+             [&] { return tapOn(w, "btn_redeemCode", screen::LinkAppAccountViewController); }},
+            {"names" + suffix, "Skip opens the name and address step; the names are typed",
+             [&] {
+                 if (auto problem = tapOn(w, "Btn_skip", screen::UserInfoFormViewController);
+                     !problem.empty())
+                     return problem;
+                 return typeAll(w, {{"tf_firstName", applicant.firstName},
+                                    {"tf_lastName", applicant.lastName},
+                                    {"tf_homeAddress", applicant.homeAddress}});
+             }},
+            {"address" + suffix, "the city is begun and picked from the suggestions",
+             [&] { return pickCity(w, applicant.cityAndState); }},
+            {"dob" + suffix,
+             "Next opens the date of birth and SSN step; the date field opens the date dialog",
+             [&] {
+                 if (auto problem = tapOn(w, "Btn_next", screen::DobSSNFormViewController); !problem.empty())
+                     return problem;
+                 return UserDriver::tap(outlet(w, "tf_dob"), "tf_dob");
+             }},
+        };
+    };
+    const auto passwords = [&](const std::string& suffix) -> Walkthrough::Step {
+        return {"passwords" + suffix, "the password is typed twice and shows as bullets", [&] {
+                    for (const char* field : {"tf_password", "tf_retype_password"})
+                        if (auto problem = UserDriver::type(outlet(w, field), applicant.password, field);
+                            !problem.empty())
+                            return problem;
+                    return std::string();
+                }};
+    };
+
+    // With an SSN: the forms, the camera permission, the selfie, the agreement and the card.
+    std::vector<Walkthrough::Step> steps = {
         {"newcard", "\"Get a new card\" opens the wizard's first step (SDKManager GetNewCard)",
          [&] { return w.openRoad("newcard", screen::VerificationPhoneEmailViewController); }},
         {"phone", "the phone number is typed digit by digit into its mask",
          [&] { return typeInto(w, "tf_phoneNumber", applicant.phoneDigits, masked); }},
         {"email", "the e-mail address is typed",
          [&] { return typeInto(w, "tf_emailAddress", applicant.email, applicant.email); }},
-        {"code", "Next opens the one-time-code step, which says where the code went",
+    };
+    const auto add = [&steps](std::vector<Walkthrough::Step> more) {
+        steps.insert(steps.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+    };
+    add(forms(""));
+    add({
+        {"ssn", "the date is picked and the SSN typed; only its last four digits show",
          [&] {
-             if (auto problem = tapButton(w, "Btn_next"); !problem.empty()) return problem;
-             return w.reach(screen::OTPVerificationViewController);
+             if (auto problem = pickDateOfBirth(w, applicant.dateOfBirth); !problem.empty()) return problem;
+             return typeSSN(w, applicant.ssnDigits);
          }},
-        {"boxes", "the six code boxes are filled and Redeem is enabled",
-         [&] { return enterCode(w, applicant.code); }},
-        {"back-phone", "back returns to the first step, its texts kept",
+        {"account", "Next opens the e-mail and password step with the first step's address",
          [&] {
-             if (auto problem = tapBack(w); !problem.empty()) return problem;
-             return w.reach(screen::VerificationPhoneEmailViewController);
+             if (auto problem = tapOn(w, "Btn_next", screen::AccountCreationViewController); !problem.empty())
+                 return problem;
+             const std::string shown = textOf(w, "tf_emailAddress");
+             return shown == applicant.email ? std::string() : "the e-mail field reads \"" + shown + "\"";
          }},
-        {"back-host", "back returns to the host's first screen",
+        passwords(""),
+        {"gate", "Finish asks for the camera; allowed, the selfie camera shows the face under its circle",
          [&] {
-             if (auto problem = tapBack(w); !problem.empty()) return problem;
-             return w.awaitHost();
+             if (auto problem = tapButton(w, "Btn_finish"); !problem.empty()) return problem;
+             return reachAfterCamera(w, screen::UserPictureCaptureViewController);
          }},
     });
+    add(selfieToCard(w, ""));
+
+    // Without an SSN: the wizard again (its first step as the applicant left it), then the identity
+    // document, front and back, before the selfie.
+    add({
+        {"newcard-id", "\"Get a new card\" again: the first step keeps what was typed",
+         [&] { return w.openRoad("newcard", screen::VerificationPhoneEmailViewController); }},
+    });
+    add(forms("-id"));
+    add({
+        {"no-ssn", "the date is picked; \"I don't have an SSN\" opens the e-mail and password step",
+         [&] {
+             if (auto problem = pickDateOfBirth(w, applicant.dateOfBirth); !problem.empty()) return problem;
+             const auto form = w.topScreen();
+             const auto noSSN =
+                 UserDriver::controlWiredTo(form->view(), form.get(), "action_do_not_have_ssn:");
+             if (auto problem = UserDriver::tap(noSSN, "I don't have an SSN"); !problem.empty())
+                 return problem;
+             return w.reach(screen::AccountCreationViewController);
+         }},
+        passwords("-id"),
+        {"id-check", "Finish opens the ID check, which asks for photos of the identity document",
+         [&] { return tapOn(w, "Btn_finish", screen::VerifyIDCardStartViewController); }},
+        {"front", "Continue opens the back camera on the document under the card window",
+         [&] {
+             if (auto problem = tapButton(w, "Btn_continue"); !problem.empty()) return problem;
+             return reachAfterCamera(w, screen::FrontIDCardCameraViewController);
+         }},
+        {"front-preview", "the capture button photographs the front, cropped to the window, for approval",
+         [&] { return takePhoto(w, screen::FrontIDCardPreviewViewController); }},
+        {"back", "Continue opens the camera for the document's back",
+         [&] { return tapOn(w, "Btn_continue", screen::BackIDCardCameraViewController); }},
+        {"back-preview", "the capture button photographs the back for approval",
+         [&] { return takePhoto(w, screen::BackIDCardPreviewViewController); }},
+        {"selfie-camera-id", "Continue opens the selfie camera",
+         [&] { return tapOn(w, "Btn_continue", screen::UserPictureCaptureViewController); }},
+    });
+    add(selfieToCard(w, "-id"));
+    return walk.run(steps);
 }
 
 }  // namespace fv

@@ -82,5 +82,13 @@ TEST(TextTest, ComponentsKeepEmptyPieces) {
     EXPECT_EQ(componentsSeparatedByString("1\u00e92\u00e93", "\u00e9"), (V{"1", "2", "3"}));
 }
 
+TEST(TextTest, EqualityTakesCanonicalEquivalentsAsEqualButNotCaseOrBlanks) {
+    EXPECT_TRUE(isEqualToString("caf\u00e9", "cafe\u0301"));
+    EXPECT_TRUE(isEqualToString("", ""));
+    EXPECT_FALSE(isEqualToString("Secret", "secret"));
+    EXPECT_FALSE(isEqualToString("secret", "secret "));
+    EXPECT_FALSE(isEqualToString("\ufb01", "fi")) << "compatibility forms differ";
+}
+
 }  // namespace
 }  // namespace fv::text

@@ -147,6 +147,26 @@ TEST(UIGraphics, RectFillWithClearColourPunchesAHole) {
     EXPECT_EQ(pixel(*image, 31, 31) >> 24, 204u);
 }
 
+TEST(UIGraphics, ClearingInsideATransparencyLayerKeepsWhatLiesBeneath) {
+    UIGraphicsBeginImageContextWithOptions({20, 20}, true, 1);
+    auto context = UIGraphicsGetCurrentContext();
+    UIColor::colorWithRed(1, 0, 0, 1)->set();
+    UIRectFill({{0, 0}, {20, 20}});
+    context->beginTransparencyLayer();
+    UIColor::colorWithRed(0, 0, 0, 1)->set();
+    UIRectFill({{0, 0}, {20, 20}});
+    UIColor::clearColor()->set();
+    UIRectFill({{5, 5}, {10, 10}});
+    context->setAlpha(0.5);
+    context->endTransparencyLayer();
+    context->endTransparencyLayer();  // unbalanced: nothing
+    EXPECT_EQ(context->alpha(), 1);
+    UIImagePtr image = UIGraphicsGetImageFromCurrentImageContext();
+    UIGraphicsEndImageContext();
+    EXPECT_EQ(pixel(*image, 10, 10), 0xffff0000u);  // the red beneath shows through the hole
+    EXPECT_EQ(pixel(*image, 2, 2), 0xff000000u);
+}
+
 TEST(UIGraphics, NestedContextsRestoreTheOuterOne) {
     UIGraphicsBeginImageContextWithOptions({2, 2}, false, 1);
     CGContextRef outer = UIGraphicsGetCurrentContext();

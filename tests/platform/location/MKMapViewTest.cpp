@@ -3,6 +3,7 @@
 #include "platform/location/MKMapView.h"
 #include "platform/location/MKPointAnnotation.h"
 #include "platform/ui/UINib.h"
+#include "platform/ui/UIViewRendering.h"
 
 namespace fv {
 namespace {
@@ -84,6 +85,30 @@ TEST_F(MapViewTest, UserAnnotationComesWithTheFixAndCannotBeRemoved) {
 
     map->setShowsUserLocation(false);
     EXPECT_TRUE(map->annotations().empty());
+}
+
+TEST_F(MapViewTest, HeadingsReachTheUsersAnnotationAndTurnItsBeam) {
+    giveUserAFix({51.51, -0.08});
+    host.runUntilIdle();
+    auto view = map->viewForAnnotation(map->userLocation());
+    ASSERT_TRUE(view);
+    EXPECT_EQ(view->bounds().size, CGSizeMake(44, 44));
+    const auto plain = renderView(*view);
+
+    device()->deliverHeading(CLHeading(90, 5));
+    host.runUntilIdle();
+    ASSERT_TRUE(map->userLocation()->heading());
+    EXPECT_EQ(map->userLocation()->heading()->trueHeading(), 90);
+    EXPECT_EQ(delegate->events, (std::vector<std::string>{"user 1", "user 1"}));
+    const auto east = renderView(*view);
+    device()->deliverHeading(CLHeading(270, 5));
+    host.runUntilIdle();
+    const auto west = renderView(*view);
+    EXPECT_FALSE(east->isEqual(*plain));
+    EXPECT_FALSE(east->isEqual(*west));
+
+    map->setShowsUserLocation(false);
+    EXPECT_FALSE(map->userLocation()->heading());
 }
 
 TEST_F(MapViewTest, FollowingCentresOnTheUser) {

@@ -1,0 +1,127 @@
+#include "banking/MyBankAccountsViewController.h"
+
+#include "controls/NSArraySwipeUtilityButtons.h"
+#include "controls/UIColorHex.h"
+#include "core/DataModel.h"
+#include "core/FrameworkResources.h"
+#include "core/ThemeManager.h"
+#include "platform/foundation/Log.h"
+
+namespace fv {
+
+namespace {
+// The origin tag that makes the card-to-bank transfer screen's back button pop back here.
+constexpr const char* kCameFromMyBankAccounts = "MY_BANK_ACCOUNTS";
+}  // namespace
+
+FV_REGISTER_CLASS(MyBankAccountsViewController);
+
+void MyBankAccountsViewController::registerMembers(ClassBuilder<MyBankAccountsViewController>& b) {
+    using Self = MyBankAccountsViewController;
+    b.action("backPressed:", &Self::backPressed);
+    b.action("addNewBankAccountPressed:", &Self::addNewBankAccountPressed);
+    b.action("VerifyAccountPressedWithSender:", &Self::VerifyAccountPressedWithSender);
+}
+
+MyBankAccountsViewController::~MyBankAccountsViewController() = default;
+
+void MyBankAccountsViewController::viewDidLoad() {
+    BankAccountListBase::viewDidLoad();
+    formatView();
+    loadBankAccounts();
+    tbl_bankAccs->reloadData();
+}
+
+void MyBankAccountsViewController::loadBankAccounts() {
+    auto records = readFrameworkArray("bankAccounts");
+    if (!records) {
+        // Without its list the screen stays empty; Add still works.
+        log("bankAccounts.plist could not be read");
+        records = Value(Value::Array{});
+    }
+    bankAccounts = bankAccountModel->setupBankAccount(*records);
+    filteredBankAccounts = bankAccounts;
+}
+
+void MyBankAccountsViewController::formatView() {
+    tbl_bankAccs->setTableFooterView(UIView::create());
+    Btn_AddNewBankAccount->setBackgroundColor(UIColor::clearColor());
+    lbl_headerTitle->setTextColor(UIColor::whiteColor());
+    view_navbar->setBackgroundColor(ThemeManager::sharedInstance()->header_color());
+    formatSearchBar();
+}
+
+void MyBankAccountsViewController::viewWillAppear(bool animated) {
+    BankAccountListBase::viewWillAppear(animated);
+    applyLightStatusBar();
+}
+
+void MyBankAccountsViewController::endEditing() {
+    if (auto root = viewIfLoaded()) root->endEditing(true);
+}
+
+void MyBankAccountsViewController::backPressed(UIButton*) {
+    endEditing();
+}
+
+void MyBankAccountsViewController::addNewBankAccountPressed(UIButton*) {
+    endEditing();
+    pushScreen(screen::AddBankAccountViewController);
+}
+
+void MyBankAccountsViewController::VerifyAccountPressedWithSender(UIButton*) {
+    pushScreen(screen::MicroPaymentsVerificationViewController);
+}
+
+void MyBankAccountsViewController::tableViewDidSelectRowAtIndexPath(UITableView& tableView,
+                                                                    const NSIndexPath& indexPath) {
+    tableView.deselectRowAtIndexPath(indexPath, true);
+    if (indexPath.row < 0 || indexPath.row >= static_cast<long>(filteredBankAccounts.size())) return;
+    BankAccountModelPtr account = filteredBankAccounts[indexPath.row];
+    if (!account) return;
+    const std::string& status = account->status();
+    if (status == "Verified") {
+        DataModel::sharedInstance()->setSelectedBankAccount(account);
+        pushScreen(screen::CardToBankTransferViewController,
+                   ScreenSetup().value("cameFrom", Value(kCameFromMyBankAccounts)));
+    } else if (status == "In-Process") {
+        pushScreen(screen::MicroPaymentsVerificationViewController);
+    } else if (status == "Un-Verified") {
+        CreateNotification(NSLocalizedString("Un-Verified Account", ""),
+                           NSLocalizedString("This account verification is not yet completed.", ""),
+                           BannerMessageTypeWarning);
+    }
+}
+
+SwipeUtilityButtons MyBankAccountsViewController::rightButtons() {
+    SwipeUtilityButtons buttons;
+    // The host draws these two icons; they come from its main bundle, not the framework's.
+    const auto hostBundle = NSBundle::mainBundle();
+    swipe_addUtilityButtonWithColor(buttons, ThemeManager::sharedInstance()->main_color(),
+                                    UIImage::imageNamed("icon_edit", hostBundle));
+    swipe_addUtilityButtonWithColor(buttons, colorWithCSS("E00001"),
+                                    UIImage::imageNamed("icon_delete", hostBundle));
+    return buttons;
+}
+
+void MyBankAccountsViewController::swipeableTableViewCellDidTriggerRightUtilityButtonWithIndex(
+    SwipeTableViewCell& cell, std::int64_t) {
+    cell.hideUtilityButtonsAnimated(true);
+    endEditing();
+}
+
+bool MyBankAccountsViewController::swipeableTableViewCellShouldHideUtilityButtonsOnSwipe(
+    SwipeTableViewCell&) {
+    return true;
+}
+
+BankAccountRowStyle MyBankAccountsViewController::rowStyle() {
+    return {"Logged", "SFProDisplay-Light", "VerifyAccountPressedWithSender:", weak_from_this()};
+}
+
+void MyBankAccountsViewController::prepareRow(BankAccountListTableViewCell& cell) {
+    cell.setDelegate(std::dynamic_pointer_cast<SwipeTableViewCellDelegate>(shared_from_this()));
+    cell.setRightUtilityButtons(rightButtons(), kSwipeButtonWidth);
+}
+
+}  // namespace fv
