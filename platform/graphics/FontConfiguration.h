@@ -7,7 +7,8 @@
 // (anti-aliasing, slight hinting, no bitmap faces, synthetic bold and oblique) and which installed
 // families stand in for characters a face lacks. So it builds a small configuration of its own with
 // those, draws exactly as the system's configuration would with the fonts it installs, and makes it
-// fontconfig's current one so that every other user shares it.
+// fontconfig's current one so that every other user shares it (it replaces a configuration the process
+// made current before the platform's first font).
 //
 // A process run with FONTCONFIG_FILE or FONTCONFIG_PATH set has chosen its configuration, and gets
 // that one; so does a system whose folders hold no font at all for the platform's configuration.
