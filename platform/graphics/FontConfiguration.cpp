@@ -1,5 +1,7 @@
 #include "platform/graphics/FontConfiguration.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdlib>
 
 namespace fv {

@@ -12,7 +12,7 @@
 //
 // A process run with FONTCONFIG_FILE or FONTCONFIG_PATH set has chosen its configuration, and gets
 // that one; so does a system whose folders hold no font at all for the platform's configuration.
-#include <fontconfig/fontconfig.h>
+typedef struct _FcConfig FcConfig;
 
 namespace fv {
 

@@ -1,3 +1,4 @@
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 #include <pango/pangocairo.h>
 #include <unistd.h>
