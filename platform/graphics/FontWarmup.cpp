@@ -4,8 +4,7 @@
 #include <mutex>
 #include <thread>
 
-#include <cairo.h>
-#include <pango/pangocairo.h>
+#include <glib-object.h>
 
 #include "platform/graphics/FontSupport.h"
 #include "platform/graphics/UIFont.h"
@@ -25,28 +24,13 @@ std::thread*& worker() {
     return t;
 }
 
-// Lays out and draws a line in the system faces onto a scrap surface: this loads fontconfig, the
-// shared font map, the faces and cairo's glyph caches that every later frame shares.
+// Builds what all text shares: fontconfig's configuration, the index of faces by name and the font
+// map. Faces at a size are left to the first frame: the worker cannot know which ones a screen draws
+// with, and text measured while the worker holds the font lock waits for it.
 void warm() {
-    const UIFontPtr faces[] = {UIFont::systemFontOfSize(17), UIFont::boldSystemFontOfSize(17)};
+    UIFont::systemFontOfSize(17);
     std::lock_guard lock(detail::pangoLock());
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
-    cairo_t* cr = cairo_create(surface);
-    PangoContext* context = detail::newPangoContext();
-    PangoLayout* layout = pango_layout_new(context);
-    pango_layout_set_text(layout, "Fernvault 0123456789 $.,", -1);
-    for (const UIFontPtr& font : faces) {
-        PangoFontDescription* desc = detail::newFontDescription(*font);
-        pango_layout_set_font_description(layout, desc);
-        pango_font_description_free(desc);
-        int width = 0, height = 0;
-        pango_layout_get_size(layout, &width, &height);
-        pango_cairo_show_layout(cr, layout);
-    }
-    g_object_unref(layout);
-    g_object_unref(context);
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
+    g_object_unref(detail::newPangoContext());
 }
 
 }  // namespace

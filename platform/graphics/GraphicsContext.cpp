@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/graphics/BoxBlur.h"
 #include "platform/graphics/ShadowCache.h"
 
 namespace fv {
@@ -30,70 +31,6 @@ void setSourceColor(cairo_t* cr, const UIColorPtr& color, CGFloat alpha) {
         return;
     }
     cairo_set_source_rgba(cr, color->red(), color->green(), color->blue(), color->alpha() * alpha);
-}
-
-// Division by the box width as a multiply and a shift: exact for every sum a line can reach.
-struct BoxDivisor {
-    explicit BoxDivisor(int window)
-        : multiplier(((std::uint64_t{1} << 32) + static_cast<std::uint64_t>(window) - 1) /
-                     static_cast<std::uint64_t>(window)) {}
-    unsigned char operator()(std::uint32_t sum) const {
-        return static_cast<unsigned char>((sum * multiplier) >> 32);
-    }
-    std::uint64_t multiplier;
-};
-
-// Running-sum box blur of one row of alpha values; out-of-range samples count as transparent.
-void blurRow(unsigned char* p, int n, int r, const BoxDivisor& divide, std::vector<unsigned char>& line) {
-    std::copy(p, p + n, line.begin());
-    std::uint32_t sum = 0;
-    for (int i = 0; i <= std::min(r, n - 1); ++i) sum += line[static_cast<std::size_t>(i)];
-    for (int i = 0; i < n; ++i) {
-        p[i] = divide(sum);
-        if (i + r + 1 < n) sum += line[static_cast<std::size_t>(i + r + 1)];
-        if (i - r >= 0) sum -= line[static_cast<std::size_t>(i - r)];
-    }
-}
-
-// The same down the columns, a whole row at a time so that memory is read in order.
-void blurColumns(unsigned char* data, int w, int h, int stride, int r, const BoxDivisor& divide,
-                 std::vector<unsigned char>& copy, std::vector<std::uint32_t>& sums) {
-    const auto row = [&](unsigned char* base, int y) { return base + static_cast<std::ptrdiff_t>(y) * stride; };
-    std::copy(data, row(data, h), copy.begin());
-    std::fill(sums.begin(), sums.begin() + w, 0);
-    for (int y = 0; y <= std::min(r, h - 1); ++y) {
-        const unsigned char* in = row(copy.data(), y);
-        for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += in[x];
-    }
-    for (int y = 0; y < h; ++y) {
-        unsigned char* out = row(data, y);
-        for (int x = 0; x < w; ++x) out[x] = divide(sums[static_cast<std::size_t>(x)]);
-        if (y + r + 1 < h) {
-            const unsigned char* in = row(copy.data(), y + r + 1);
-            for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] += in[x];
-        }
-        if (y - r >= 0) {
-            const unsigned char* in = row(copy.data(), y - r);
-            for (int x = 0; x < w; ++x) sums[static_cast<std::size_t>(x)] -= in[x];
-        }
-    }
-}
-
-// Three box passes approximate a Gaussian of about the given radius.
-void blurAlpha(cairo_surface_t* surface, int radius) {
-    cairo_surface_flush(surface);
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    const int w = cairo_image_surface_get_width(surface), h = cairo_image_surface_get_height(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    const BoxDivisor divide(2 * radius + 1);
-    std::vector<unsigned char> line(static_cast<std::size_t>(w));
-    std::vector<unsigned char> copy(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
-    std::vector<std::uint32_t> sums(static_cast<std::size_t>(w));
-    for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y) blurRow(data + static_cast<std::ptrdiff_t>(y) * stride, w, radius, divide, line);
-        blurColumns(data, w, h, stride, radius, divide, copy, sums);
-    }
-    cairo_surface_mark_dirty(surface);
 }
 
 // Device-space bounding box of a user-space rect.
@@ -311,8 +248,8 @@ constexpr int kMaxBlurRadius = 2000;
 // Paints `shape` (drawn opaque on the context it is given) as a blurred mask in the shadow colour,
 // offset and clipped like the context's own drawing. `userBounds` is what the shape covers; `key`
 // describes the shape in user space, for `cache` (which may be none).
-void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds, const std::function<void(cairo_t*)>& shape,
-                 ShadowCache* cache, std::vector<double> key) {
+void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds,
+                 const std::function<void(cairo_t*)>& shape, ShadowCache* cache, std::vector<double> key) {
     double x0, y0, x1, y1;
     deviceBounds(cr, userBounds, x0, y0, x1, y1);
     double ox = s.offset.width, oy = s.offset.height;
@@ -322,8 +259,8 @@ void paintShadow(cairo_t* cr, const ShadowSpec& s, CGRect userBounds, const std:
     const double blur = s.blur * std::sqrt(std::abs(m.xx * m.yy - m.xy * m.yx));
     // Three box passes of width w have the variance of a Gaussian with sigma^2 = (w^2 - 1) / 4; the
     // blur is taken as twice sigma.
-    const int radius = std::clamp(static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)), 0,
-                                  kMaxBlurRadius);
+    const int radius =
+        std::clamp(static_cast<int>(std::lround((std::sqrt(blur * blur + 1) - 1) / 2)), 0, kMaxBlurRadius);
     double cx0, cy0, cx1, cy1;
     cairo_clip_extents(cr, &cx0, &cy0, &cx1, &cy1);
     deviceBounds(cr, CGRectMake(cx0, cy0, cx1 - cx0, cy1 - cy0), cx0, cy0, cx1, cy1);
@@ -436,9 +373,10 @@ void CGContext::drawPath(CGPathDrawingMode mode) {
             key.insert(key.end(), dash.begin(), dash.end());
             appendPath(key, path);
         }
-        paintShadow(cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
-                    CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); }, st.shadowCache,
-                    std::move(key));
+        paintShadow(
+            cr_, {st.shadowOffset, st.shadowBlur, st.shadowColor, st.alpha},
+            CGRectMake(x0, y0, x1 - x0, y1 - y0), [&](cairo_t* t) { shape(t, true); }, st.shadowCache,
+            std::move(key));
     }
     cairo_save(cr_);
     cairo_set_operator(cr_, cairoOperator(st.blend));

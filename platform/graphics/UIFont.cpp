@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
+#include <pango/pangofc-fontmap.h>
 
 #include <algorithm>
 #include <cctype>
@@ -9,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "platform/graphics/FontConfiguration.h"
 #include "platform/graphics/FontSupport.h"
 
 namespace fv {
@@ -53,7 +55,7 @@ void buildIndex(Registry& r) {
     FcPattern* pattern = FcPatternCreate();
     FcObjectSet* objects =
         FcObjectSetBuild(FC_POSTSCRIPT_NAME, FC_FAMILY, FC_FILE, FC_WEIGHT, FC_SLANT, nullptr);
-    FcFontSet* set = FcFontList(nullptr, pattern, objects);
+    FcFontSet* set = FcFontList(FontConfiguration::shared(), pattern, objects);
     for (int i = 0; set && i < set->nfont; ++i) {
         const FcPattern* p = set->fonts[i];
         Face face;
@@ -179,7 +181,8 @@ std::optional<std::string> UIFont::registerFontFile(const std::string& path) {
         FcFreeTypeQueryAll(reinterpret_cast<const FcChar8*>(canonical.c_str()), -1, nullptr, nullptr, probe);
     FcFontSetDestroy(probe);
     if (faces == 0) return "not a font file: " + path;
-    if (!FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(canonical.c_str()))) {
+    if (!FcConfigAppFontAddFile(FontConfiguration::shared(),
+                                reinterpret_cast<const FcChar8*>(canonical.c_str()))) {
         return "font file could not be registered: " + path;
     }
     r.registeredFiles.insert(canonical);
@@ -261,6 +264,7 @@ PangoFontMap* sharedFontMap() {
     PangoFontMap*& map = fontMapSlot();
     if (!map) {
         map = pango_cairo_font_map_new();
+        pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map), FontConfiguration::shared());
         pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(map), 72);
     }
     return map;
