@@ -1,8 +1,10 @@
 #include "examples/host/Walkthrough.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 
 #include "core/ScreenNames.h"
 #include "examples/host/Roads.h"
@@ -96,7 +98,8 @@ bool Walkthrough::step(const Step& step) {
         return false;
     }
     if (picture.empty()) {
-        print(std::string(number) + " " + step.name + ": FAILED: cannot write the picture into " + outputDir_);
+        print(std::string(number) + " " + step.name + ": FAILED: cannot write the picture into " +
+              outputDir_);
         return false;
     }
     print(std::string(number) + " " + step.name + ": " + step.description + " -> " + picture);
@@ -120,7 +123,9 @@ bool Walkthrough::run(const std::vector<Step>& steps) {
 bool Walkthrough::finishPictures() {
     const auto failed = writer_.finish();
     for (const auto& path : failed) print("FAILED: cannot write the picture " + path);
-    std::erase_if(pictures_, [&](const std::string& p) { return std::find(failed.begin(), failed.end(), p) != failed.end(); });
+    std::erase_if(pictures_, [&](const std::string& p) {
+        return std::find(failed.begin(), failed.end(), p) != failed.end();
+    });
     return failed.empty();
 }
 
@@ -131,6 +136,24 @@ UIViewControllerPtr Walkthrough::topScreen() const {
 std::string Walkthrough::reach(ScreenName screen) const {
     if (waitFor([&] { return hasAppeared(topScreen(), screen); })) return "";
     return std::string("expected ") + screen.className + " on top";
+}
+
+bool Walkthrough::awaitInRealTime(const std::function<bool()>& done, double seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!UserDriver::waitFor(done, 0.05)) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+std::string Walkthrough::reachInRealTime(ScreenName screen) const {
+    if (!awaitInRealTime([&] {
+            auto top = topScreen();
+            return top && top->className() == screen.className;
+        }))
+        return std::string(screen.className) + " does not open";
+    return reach(screen);
 }
 
 std::string Walkthrough::awaitHost() const {
@@ -147,8 +170,7 @@ std::string Walkthrough::awaitHost() const {
 std::string Walkthrough::openRoad(const std::string& road, ScreenName screen) const {
     auto button = app_.rootScreen()->buttonForRoad(road);
     if (!button) return "the host has no button for the road " + road;
-    if (auto problem = tap(button, "the host's " + road + " button"); !problem.empty())
-        return problem;
+    if (auto problem = tap(button, "the host's " + road + " button"); !problem.empty()) return problem;
     return reach(screen);
 }
 

@@ -2,9 +2,9 @@
 // A scripted user: walks a road through the framework's screens by touches and keystrokes on the
 // host's window, saving the screen (the window and the banners, pop-ups and alerts above it) as a
 // PNG after every step (<output>/01-host.png, 02-...) and printing one line per step. With no output
-// folder the screen is still rendered after every step, but nothing is written. It drives the screens through the same user driver as the tests
-// (platform/testing/UserDriver.h): a tap must reach the view it means, views are found by outlet and
-// by the action they are wired to.
+// folder the screen is still rendered after every step, but nothing is written. It drives the screens through
+// the same user driver as the tests (platform/testing/UserDriver.h): a tap must reach the view it means,
+// views are found by outlet and by the action they are wired to.
 //
 // Each road's steps live in examples/host/roads/<Name>Road.cpp and are run by run(); the helpers below
 // are what every road needs.
@@ -43,6 +43,11 @@ class Walkthrough {
     UIViewControllerPtr topScreen() const;
     // Waits until `screen` is on top and has appeared.
     std::string reach(ScreenName screen) const;
+    // Waits in real time, whatever the loop's clock, for what other threads answer (the camera, the
+    // demo backend, the bank-link vendor); false when `done` has not come within `seconds`.
+    static bool awaitInRealTime(const std::function<bool()>& done, double seconds = 15);
+    // Waits in real time until `screen` is on top, then until it has appeared.
+    std::string reachInRealTime(ScreenName screen) const;
     // Waits until the host's first screen is on top, alone.
     std::string awaitHost() const;
     // Taps the host's button for the road `road` and waits for `screen`.

@@ -72,8 +72,11 @@ void AVCaptureSession::startRunning() {
     frame_.reset();
 }
 
+// A stopped session shows nothing, so its decoded frame need not stay: a screen left below others
+// would otherwise hold a full camera picture.
 void AVCaptureSession::stopRunning() {
     running_ = false;
+    frame_.reset();
 }
 
 UIImagePtr AVCaptureSession::currentFrame() const {

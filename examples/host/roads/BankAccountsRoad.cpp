@@ -1,8 +1,5 @@
 #include "examples/host/roads/BankAccountsRoad.h"
 
-#include <chrono>
-#include <thread>
-
 #include "core/DataModel.h"
 #include "core/SDKManager.h"
 #include "core/ScreenNames.h"
@@ -151,20 +148,10 @@ std::string tapOnLinkScreen(bool link) {
     return UserDriver::tap(link ? screen->linkButton() : screen->cancelButton(), link ? "Link" : "Cancel");
 }
 
-// The vendor answers on other threads: wait in real time, whatever the loop's clock.
-bool awaitVendor(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-    while (!UserDriver::waitFor(done, 0.05)) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
 std::string linkAndVerify(const Walkthrough& walk) {
     if (auto problem = tapOnLinkScreen(true); !problem.empty()) return problem;
     const std::string added = screen::AccountAddedSuccessfullyViewController.className;
-    if (!awaitVendor([&] {
+    if (!Walkthrough::awaitInRealTime([&] {
             auto top = walk.topScreen();
             return top && top->className() == added && !presented(walk);
         }))

@@ -1,10 +1,8 @@
 #include "examples/host/roads/NewCardRoad.h"
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <iterator>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -123,35 +121,13 @@ std::string typeSSN(const Walkthrough& walk, const std::string& digits) {
     return "";
 }
 
-// Waits in real time for `done`, whatever the loop's clock: the camera answers prompts and captures
-// on its own thread.
-std::string awaitCamera(const std::function<bool()>& done, const std::string& what) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!UserDriver::waitFor(done, 0.05)) {
-        if (std::chrono::steady_clock::now() > deadline) return what;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return "";
-}
-
-// Waits, in real time, until `screen` is on top, then until it has appeared.
-std::string reachAfterCamera(const Walkthrough& walk, ScreenName screen) {
-    auto onTop = [&] {
-        auto top = walk.topScreen();
-        return top && top->className() == screen.className;
-    };
-    if (auto problem = awaitCamera(onTop, std::string(screen.className) + " does not open"); !problem.empty())
-        return problem;
-    return walk.reach(screen);
-}
-
 // The capture button of the camera screen on top, then the preview it opens with the photo.
 std::string takePhoto(const Walkthrough& walk, ScreenName preview) {
     auto screen = walk.topScreen();
     if (!screen) return "no screen is showing";
     const auto shutter = UserDriver::controlWiredTo(screen->view(), screen.get(), "action_capture_image:");
     if (auto problem = UserDriver::tap(shutter, "the capture button"); !problem.empty()) return problem;
-    if (auto problem = reachAfterCamera(walk, preview); !problem.empty()) return problem;
+    if (auto problem = walk.reachInRealTime(preview); !problem.empty()) return problem;
     const auto photo =
         std::dynamic_pointer_cast<UIImageView>(UserDriver::outlet(walk.topScreen(), "img_captured_image"));
     if (!photo || !photo->image()) return "the preview shows no photo";
@@ -161,8 +137,9 @@ std::string takePhoto(const Walkthrough& walk, ScreenName preview) {
 // Continue on the agreement posts the application; the demo backend's card opens the success screen.
 std::string postApplication(const Walkthrough& walk) {
     const auto before = walk.app().demoBackend().receivedBodies().size();
-    if (auto problem = tapOn(walk, "Btn_continue", screen::SuccessAndVerifiedViewController);
-        !problem.empty())
+    // The backend answers on its own thread.
+    if (auto problem = tapButton(walk, "Btn_continue"); !problem.empty()) return problem;
+    if (auto problem = walk.reachInRealTime(screen::SuccessAndVerifiedViewController); !problem.empty())
         return problem;
     if (walk.app().demoBackend().receivedBodies().size() != before + 1)
         return "no application reached the backend";
@@ -282,7 +259,7 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
         {"gate", "Finish asks for the camera; allowed, the selfie camera shows the face under its circle",
          [&] {
              if (auto problem = tapButton(w, "Btn_finish"); !problem.empty()) return problem;
-             return reachAfterCamera(w, screen::UserPictureCaptureViewController);
+             return w.reachInRealTime(screen::UserPictureCaptureViewController);
          }},
     });
     add(selfieToCard(w, ""));
@@ -311,7 +288,7 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
         {"front", "Continue opens the back camera on the document under the card window",
          [&] {
              if (auto problem = tapButton(w, "Btn_continue"); !problem.empty()) return problem;
-             return reachAfterCamera(w, screen::FrontIDCardCameraViewController);
+             return w.reachInRealTime(screen::FrontIDCardCameraViewController);
          }},
         {"front-preview", "the capture button photographs the front, cropped to the window, for approval",
          [&] { return takePhoto(w, screen::FrontIDCardPreviewViewController); }},
