@@ -22,10 +22,10 @@ struct Posted {
 Posted post(const Value& body) {
     auto posted = std::make_shared<Posted>();
     ServiceManager::sharedInstance()->PostService(body, SERVICE_URL + SERVICE_ACTION_CREATE_CARD,
-                                                 [posted](const auto& result, const auto&, const auto&) {
-                                                     posted->done = true;
-                                                     posted->result = result;
-                                                 });
+                                                  [posted](const auto& result, const auto&, const auto&) {
+                                                      posted->done = true;
+                                                      posted->result = result;
+                                                  });
     EXPECT_TRUE(RunLoop::main().pumpUntil([&] { return posted->done; }, 10.0));
     return *posted;
 }

@@ -51,6 +51,12 @@ class HostTest : public ::testing::Test {
         return options;
     }
 
+    // No console line holds any of `secrets`.
+    static void expectConsoleNeverShows(const LogCapture& console, const std::vector<std::string>& secrets) {
+        for (const auto& line : console.lines())
+            for (const auto& secret : secrets) EXPECT_EQ(line.find(secret), std::string::npos) << line;
+    }
+
     // The walk wrote <out>/01-host.png, 02-<steps[0]>.png, ... (full-size pictures of the window) and
     // printed one numbered line naming each.
     static void expectPicturesOfSteps(const Walkthrough& walk, const LogCapture& console,
@@ -59,7 +65,8 @@ class HostTest : public ::testing::Test {
         ASSERT_EQ(walk.pictures().size(), steps.size());
         std::vector<std::string> stepLines;
         for (const auto& line : console.lines())
-            if (line.size() > 3 && std::isdigit(static_cast<unsigned char>(line[0]))) stepLines.push_back(line);
+            if (line.size() > 3 && std::isdigit(static_cast<unsigned char>(line[0])))
+                stepLines.push_back(line);
         ASSERT_EQ(stepLines.size(), steps.size());
         for (std::size_t i = 0; i < steps.size(); ++i) {
             char name[64];

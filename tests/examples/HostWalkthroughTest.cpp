@@ -45,9 +45,10 @@ TEST_F(HostWalkthrough, StopsAtAStepThatDoesNotReachWhatItExpects) {
     HostApplication app(fast());
     Walkthrough walk(app, "");
     LogCapture console;
-    EXPECT_FALSE(walk.run({{"nowhere", "a road the host has no button for",
-                            [&] { return walk.openRoad("no such road", screen::CardToBankTransferViewController); }},
-                           {"never", "not reached", [] { return std::string(); }}}));
+    EXPECT_FALSE(
+        walk.run({{"nowhere", "a road the host has no button for",
+                   [&] { return walk.openRoad("no such road", screen::CardToBankTransferViewController); }},
+                  {"never", "not reached", [] { return std::string(); }}}));
     EXPECT_TRUE(console.contains("02 nowhere: FAILED: the host has no button for the road no such road"));
     EXPECT_FALSE(console.contains("never"));
 }

@@ -33,8 +33,9 @@ TEST_F(TransferRoad, TransfersToTheFirstVerifiedAccountAndComesBackToTheHost) {
     ASSERT_NE(chosen, nullptr);
     EXPECT_EQ(chosen->accountNumber(), firstVerified);
 
-    expectPicturesOfSteps(walk, console, out,
-                          {"transfer", "picker", "account", "amount", "confirmation", "slide", "success", "back"});
+    expectPicturesOfSteps(
+        walk, console, out,
+        {"transfer", "picker", "account", "amount", "confirmation", "slide", "success", "back"});
 }
 
 }  // namespace
