@@ -34,4 +34,20 @@ std::optional<long> endCarouselDrag(UICollectionView& carousel, CGPoint& target,
     return snap.index;
 }
 
+std::optional<CGSize> CardCarouselLayout::collectionViewLayoutSizeForItemAtIndexPath(UICollectionView&,
+                                                                                     UICollectionViewLayout&,
+                                                                                     const NSIndexPath&) {
+    return CGSizeMake(kCardCarouselItemWidth, kCardCarouselItemHeight);
+}
+
+std::optional<UIEdgeInsets> CardCarouselLayout::collectionViewLayoutInsetForSectionAtIndex(
+    UICollectionView& carousel, UICollectionViewLayout&, long) {
+    return cardCarouselInsets(carousel.frame().size.width);
+}
+
+std::optional<CGFloat> CardCarouselLayout::collectionViewLayoutMinimumLineSpacingForSectionAtIndex(
+    UICollectionView&, UICollectionViewLayout&, long) {
+    return kCardCarouselLineSpacing;
+}
+
 }  // namespace fv

@@ -6,6 +6,7 @@
 
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/UICollectionView.h"
+#include "platform/ui/UICollectionViewFlowLayout.h"
 
 namespace fv {
 
@@ -34,5 +35,19 @@ CardCarouselSnap snapCardCarousel(CGFloat x, CGFloat target, CGFloat contentWidt
 // current offset, so it does not decelerate on its own) and scrolls, animated, to the card
 // snapCardCarousel picks; that card, or none without cards.
 std::optional<long> endCarouselDrag(UICollectionView& carousel, CGPoint& target, long cardCount);
+
+// The flow-layout answers of a screen whose only collection is a card carousel: the card's size, the
+// centring insets and the spacing.
+class CardCarouselLayout : public UICollectionViewDelegateFlowLayout {
+  public:
+    std::optional<CGSize> collectionViewLayoutSizeForItemAtIndexPath(UICollectionView& collectionView,
+                                                                     UICollectionViewLayout& layout,
+                                                                     const NSIndexPath& indexPath) override;
+    std::optional<UIEdgeInsets> collectionViewLayoutInsetForSectionAtIndex(UICollectionView& collectionView,
+                                                                           UICollectionViewLayout& layout,
+                                                                           long section) override;
+    std::optional<CGFloat> collectionViewLayoutMinimumLineSpacingForSectionAtIndex(
+        UICollectionView& collectionView, UICollectionViewLayout& layout, long section) override;
+};
 
 }  // namespace fv

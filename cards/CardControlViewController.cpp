@@ -231,21 +231,6 @@ UICollectionViewCellPtr CardControlViewController::collectionViewCellForItemAtIn
     return cell;
 }
 
-std::optional<CGSize> CardControlViewController::collectionViewLayoutSizeForItemAtIndexPath(
-    UICollectionView&, UICollectionViewLayout&, const NSIndexPath&) {
-    return CGSizeMake(kCardCarouselItemWidth, kCardCarouselItemHeight);
-}
-
-std::optional<UIEdgeInsets> CardControlViewController::collectionViewLayoutInsetForSectionAtIndex(
-    UICollectionView& carousel, UICollectionViewLayout&, long) {
-    return cardCarouselInsets(carousel.frame().size.width);
-}
-
-std::optional<CGFloat> CardControlViewController::collectionViewLayoutMinimumLineSpacingForSectionAtIndex(
-    UICollectionView&, UICollectionViewLayout&, long) {
-    return kCardCarouselLineSpacing;
-}
-
 void CardControlViewController::collectionViewDidSelectItemAtIndexPath(UICollectionView&,
                                                                        const NSIndexPath&) {}
 

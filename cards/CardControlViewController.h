@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "cards/CardCarousel.h"
 #include "cards/CardControlSettings.h"
 #include "cards/CardSettings.h"
 #include "platform/foundation/Value.h"
@@ -26,7 +27,7 @@ namespace fv {
 
 class CardControlViewController : public BaseViewController,
                                   public UICollectionViewDataSource,
-                                  public UICollectionViewDelegateFlowLayout {
+                                  public CardCarouselLayout {
     FV_CLASS(CardControlViewController, BaseViewController)
     static void registerMembers(ClassBuilder<CardControlViewController>& b);
     // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
@@ -58,14 +59,6 @@ class CardControlViewController : public BaseViewController,
     // Every face shows the selected card.
     UICollectionViewCellPtr collectionViewCellForItemAtIndexPath(UICollectionView& collectionView,
                                                                  const NSIndexPath& indexPath) override;
-    std::optional<CGSize> collectionViewLayoutSizeForItemAtIndexPath(UICollectionView& collectionView,
-                                                                     UICollectionViewLayout& layout,
-                                                                     const NSIndexPath& indexPath) override;
-    std::optional<UIEdgeInsets> collectionViewLayoutInsetForSectionAtIndex(UICollectionView& collectionView,
-                                                                           UICollectionViewLayout& layout,
-                                                                           long section) override;
-    std::optional<CGFloat> collectionViewLayoutMinimumLineSpacingForSectionAtIndex(
-        UICollectionView& collectionView, UICollectionViewLayout& layout, long section) override;
     void collectionViewDidSelectItemAtIndexPath(UICollectionView& collectionView,
                                                 const NSIndexPath& indexPath) override;
     // Snaps the carousel to a card and selects it.

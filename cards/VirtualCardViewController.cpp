@@ -92,21 +92,6 @@ UICollectionViewCellPtr VirtualCardViewController::collectionViewCellForItemAtIn
     return cell;
 }
 
-std::optional<CGSize> VirtualCardViewController::collectionViewLayoutSizeForItemAtIndexPath(
-    UICollectionView&, UICollectionViewLayout&, const NSIndexPath&) {
-    return CGSizeMake(kCardCarouselItemWidth, kCardCarouselItemHeight);
-}
-
-std::optional<UIEdgeInsets> VirtualCardViewController::collectionViewLayoutInsetForSectionAtIndex(
-    UICollectionView& carousel, UICollectionViewLayout&, long) {
-    return cardCarouselInsets(carousel.frame().size.width);
-}
-
-std::optional<CGFloat> VirtualCardViewController::collectionViewLayoutMinimumLineSpacingForSectionAtIndex(
-    UICollectionView&, UICollectionViewLayout&, long) {
-    return kCardCarouselLineSpacing;
-}
-
 void VirtualCardViewController::collectionViewDidSelectItemAtIndexPath(UICollectionView&,
                                                                        const NSIndexPath&) {}
 

@@ -4,6 +4,7 @@
 // them again. Back pops to the screen that opened it; Continue does nothing.
 #include <memory>
 
+#include "cards/CardCarousel.h"
 #include "cards/VirtualCardViewModel.h"
 #include "platform/ui/UICollectionView.h"
 #include "platform/ui/UICollectionViewFlowLayout.h"
@@ -16,7 +17,7 @@ namespace fv {
 class VirtualCardViewController : public BaseViewController,
                                   public VirtualCardViewModelDelegate,
                                   public UICollectionViewDataSource,
-                                  public UICollectionViewDelegateFlowLayout {
+                                  public CardCarouselLayout {
     FV_CLASS(VirtualCardViewController, BaseViewController)
     static void registerMembers(ClassBuilder<VirtualCardViewController>& b);
     // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
@@ -38,14 +39,6 @@ class VirtualCardViewController : public BaseViewController,
     long collectionViewNumberOfItemsInSection(UICollectionView& collectionView, long section) override;
     UICollectionViewCellPtr collectionViewCellForItemAtIndexPath(UICollectionView& collectionView,
                                                                  const NSIndexPath& indexPath) override;
-    std::optional<CGSize> collectionViewLayoutSizeForItemAtIndexPath(UICollectionView& collectionView,
-                                                                     UICollectionViewLayout& layout,
-                                                                     const NSIndexPath& indexPath) override;
-    std::optional<UIEdgeInsets> collectionViewLayoutInsetForSectionAtIndex(UICollectionView& collectionView,
-                                                                           UICollectionViewLayout& layout,
-                                                                           long section) override;
-    std::optional<CGFloat> collectionViewLayoutMinimumLineSpacingForSectionAtIndex(
-        UICollectionView& collectionView, UICollectionViewLayout& layout, long section) override;
     void collectionViewDidSelectItemAtIndexPath(UICollectionView& collectionView,
                                                 const NSIndexPath& indexPath) override;
     void scrollViewWillEndDragging(UIScrollView& scrollView, CGPoint velocity,
