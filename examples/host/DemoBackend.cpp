@@ -8,10 +8,10 @@
 #include <ctime>
 #include <deque>
 #include <mutex>
-#include <thread>
 
 #include "core/ServiceAddresses.h"
 #include "core/ServiceConstants.h"
+#include "examples/host/ServerThread.h"
 #include "platform/foundation/JSON.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Value.h"
@@ -74,7 +74,7 @@ std::string jsonText(const Value& value) {
 
 struct DemoBackend::Impl {
     httplib::Server server;
-    std::thread thread;
+    ServerThread thread;
     int port = 0;
 
     mutable std::mutex mutex;
@@ -202,10 +202,7 @@ bool DemoBackend::start() {
         std::lock_guard lock(s.mutex);
         s.stopping = false;
     }
-    s.thread = std::thread([&s] { s.server.listen_after_bind(); });
-    // stop() is ignored until the server runs; a second or so is ample for a bound socket.
-    for (int i = 0; i < 2000 && !s.server.is_running(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    s.thread.start(s.server);
     ServiceAddresses::setBaseURL(OutsideService::Backend, baseURL());
     log("Demo backend: serving at " + baseURL());
     return true;
@@ -213,7 +210,7 @@ bool DemoBackend::start() {
 
 void DemoBackend::stop() {
     Impl& s = *impl_;
-    if (!s.thread.joinable()) return;
+    if (!s.thread.isRunning()) return;
     {
         std::lock_guard lock(s.mutex);
         s.stopping = true;
@@ -221,13 +218,12 @@ void DemoBackend::stop() {
     s.wake.notify_all();
     if (ServiceAddresses::baseURL(OutsideService::Backend) == baseURL())
         ServiceAddresses::setBaseURL(OutsideService::Backend, std::nullopt);
-    s.server.stop();
-    s.thread.join();
+    s.thread.stop();
     s.port = 0;
 }
 
 bool DemoBackend::isRunning() const {
-    return impl_->thread.joinable();
+    return impl_->thread.isRunning();
 }
 
 std::string DemoBackend::baseURL() const {

@@ -3,15 +3,14 @@
 #include <httplib.h>
 
 #include <atomic>
-#include <chrono>
 #include <map>
 #include <mutex>
 #include <random>
-#include <thread>
 
 #include "core/BankLinkSettings.h"
 #include "core/ServiceAddresses.h"
 #include "core/ServiceConstants.h"
+#include "examples/host/ServerThread.h"
 #include "platform/foundation/JSON.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Value.h"
@@ -45,7 +44,7 @@ void error(httplib::Response& response, int status, const std::string& code) {
 
 struct DemoBankLinkVendor::Impl {
     httplib::Server server;
-    std::thread thread;
+    ServerThread thread;
     int port = 0;
     std::atomic<int> exchanges{0}, auths{0};
     mutable std::mutex mutex;
@@ -133,9 +132,7 @@ bool DemoBankLinkVendor::start() {
         s.port = 0;
         return false;
     }
-    s.thread = std::thread([&s] { s.server.listen_after_bind(); });
-    for (int i = 0; i < 2000 && !s.server.is_running(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    s.thread.start(s.server);
     ServiceAddresses::setBaseURL(OutsideService::BankLink, baseURL());
     log("Demo vendor: serving at " + baseURL());
     return true;
@@ -143,16 +140,15 @@ bool DemoBankLinkVendor::start() {
 
 void DemoBankLinkVendor::stop() {
     Impl& s = *impl_;
-    if (!s.thread.joinable()) return;
+    if (!s.thread.isRunning()) return;
     if (ServiceAddresses::baseURL(OutsideService::BankLink) == baseURL())
         ServiceAddresses::setBaseURL(OutsideService::BankLink, std::nullopt);
-    s.server.stop();
-    s.thread.join();
+    s.thread.stop();
     s.port = 0;
 }
 
 bool DemoBankLinkVendor::isRunning() const {
-    return impl_->thread.joinable();
+    return impl_->thread.isRunning();
 }
 
 std::string DemoBankLinkVendor::baseURL() const {

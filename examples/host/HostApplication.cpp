@@ -37,6 +37,7 @@ HostApplication::HostApplication(const Options& options) {
     window_ = UIWindow::create();
     window_->setRootViewController(nav_);
     window_->makeKeyAndVisible();
+    window_->prepareBackBuffer();
 
     SDKManager::sharedInstance()->initAllView();
     RunLoop::main().runUntilIdle();

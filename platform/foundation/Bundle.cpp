@@ -41,12 +41,19 @@ std::string& mainBundleOverride() {
 [[maybe_unused]] const bool registered =
     ResetHooks::add("foundation.mainBundle", [] { NSBundle::setMainBundlePath(""); });
 
-// Bundles are kept per folder so their parsed string tables are read once.
+// Bundles are kept per folder so their parsed string tables are read once. Each folder named is
+// resolved once too: resolving reads every link on the way, and the framework asks for its bundle on
+// every resource it loads.
 std::shared_ptr<NSBundle> bundleAt(const fs::path& folder, const std::string& identifier) {
     static std::map<std::string, std::shared_ptr<NSBundle>> bundles;
-    std::error_code ec;
-    fs::path canonical = fs::weakly_canonical(folder, ec);
-    const std::string key = (ec ? folder : canonical).string();
+    static std::map<std::string, std::string> resolved;
+    auto found = resolved.find(folder.string());
+    if (found == resolved.end()) {
+        std::error_code ec;
+        fs::path canonical = fs::weakly_canonical(folder, ec);
+        found = resolved.emplace(folder.string(), (ec ? folder : canonical).string()).first;
+    }
+    const std::string& key = found->second;
     auto& bundle = bundles[key + '\n' + identifier];
     if (!bundle) bundle = std::make_shared<NSBundle>(key, identifier);
     return bundle;

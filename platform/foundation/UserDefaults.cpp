@@ -131,6 +131,8 @@ bool NSUserDefaults::setObject(const Value& value, const std::string& key) {
         log("User defaults: the value for key \"" + key + "\" cannot be stored in a property list");
         return false;
     }
+    // An unchanged value leaves the file alone: the framework seeds the same values on every start.
+    if (values_[key] == value) return true;
     values_.set(key, value);
     dirty_ = true;
     return true;

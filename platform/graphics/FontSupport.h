@@ -1,6 +1,7 @@
 #pragma once
 // Internal: the Pango font map text is laid out with, and font descriptions for UIFont faces.
 #include <mutex>
+#include <string>
 
 #include <pango/pango.h>
 
@@ -8,7 +9,7 @@
 
 namespace fv::detail {
 
-// Pango and the font registry are not thread-safe; every use holds this lock.
+// Pango is not thread-safe; every use holds this lock. (The index of faces by name has its own.)
 std::recursive_mutex& pangoLock();
 // One font map for the process, at 72 dpi so that a point is a unit.
 PangoFontMap* sharedFontMap();
@@ -18,6 +19,8 @@ void resetFontMap();
 unsigned fontGeneration();
 // A new Pango context on the shared map; the caller unrefs it.
 PangoContext* newPangoContext();
+// The file of the face with this PostScript or file base name; empty when no such face is known.
+std::string fontFileNamed(const std::string& name);
 // Selects the font's face at its point size; the caller frees it.
 PangoFontDescription* newFontDescription(const UIFont& font);
 

@@ -17,7 +17,7 @@ namespace fv {
 namespace {
 
 struct Face {
-    std::string postscriptName, family;
+    std::string postscriptName, family, file;
     int weight = 400;
     bool italic = false;
 };
@@ -31,6 +31,13 @@ struct Registry {
 Registry& registry() {
     static Registry r;
     return r;
+}
+
+// Guards the registry. Kept apart from the Pango lock: finding a face by name must not wait for text
+// being laid out, nor for the font worker.
+std::recursive_mutex& registryLock() {
+    static std::recursive_mutex m;
+    return m;
 }
 
 int openTypeWeight(const FcPattern* p) {
@@ -61,12 +68,13 @@ void buildIndex(Registry& r) {
         Face face;
         face.postscriptName = patternString(p, FC_POSTSCRIPT_NAME);
         face.family = patternString(p, FC_FAMILY);
+        face.file = patternString(p, FC_FILE);
         face.weight = openTypeWeight(p);
         int slant = FC_SLANT_ROMAN;
         FcPatternGetInteger(p, FC_SLANT, 0, &slant);
         face.italic = slant != FC_SLANT_ROMAN;
         if (face.family.empty()) continue;
-        std::string base = std::filesystem::path(patternString(p, FC_FILE)).stem().string();
+        std::string base = std::filesystem::path(face.file).stem().string();
         if (!face.postscriptName.empty()) r.byName.emplace(face.postscriptName, face);
         if (!base.empty()) r.byName.emplace(base, face);
     }
@@ -127,7 +135,7 @@ UIFontPtr sfStandIn(const std::string& name, CGFloat size) {
 }
 
 UIFontPtr systemFace(const char* postscriptName, CGFloat size) {
-    std::lock_guard lock(detail::pangoLock());
+    std::lock_guard lock(registryLock());
     const Face* face = findFace(postscriptName);
     int weight = std::string(postscriptName).ends_with("Bold") ? 700 : 400;
     // Without Inter the generic sans-serif family still draws.
@@ -149,7 +157,7 @@ UIFont::UIFont(std::string fontName, std::string familyName, std::string drawing
       pointSize_(size) {}
 
 UIFontPtr UIFont::fontWithName(const std::string& name, CGFloat size) {
-    std::lock_guard lock(detail::pangoLock());
+    std::lock_guard lock(registryLock());
     if (const Face* face = findFace(name)) {
         return std::make_shared<const UIFont>(face->postscriptName.empty() ? name : face->postscriptName,
                                               face->family, face->family, face->weight, face->italic, size);
@@ -171,7 +179,9 @@ std::optional<std::string> UIFont::registerFontFile(const std::string& path) {
     std::string canonical = std::filesystem::canonical(path, ec).string();
     if (ec) return "font file not readable: " + path;
 
-    std::lock_guard lock(detail::pangoLock());
+    // Pango's lock first, as everywhere: the font map is dropped once the file is in.
+    std::lock_guard pango(detail::pangoLock());
+    std::lock_guard lock(registryLock());
     Registry& r = registry();
     if (r.registeredFiles.count(canonical)) return std::string("already registered");
 
@@ -242,6 +252,12 @@ bool fontsEqual(const UIFontPtr& a, const UIFontPtr& b) {
 }
 
 namespace detail {
+
+std::string fontFileNamed(const std::string& name) {
+    std::lock_guard lock(registryLock());
+    const Face* face = findFace(name);
+    return face ? face->file : std::string();
+}
 
 std::recursive_mutex& pangoLock() {
     static std::recursive_mutex m;

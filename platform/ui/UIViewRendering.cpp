@@ -64,10 +64,6 @@ void renderViewTree(UIView& view, const CGContextRef& context) {
 
 namespace {
 
-int pixels(CGFloat points, CGFloat scale) {
-    return static_cast<int>(std::clamp(std::ceil(std::max<CGFloat>(0, points) * scale), 0.0, 32767.0));
-}
-
 // Whether the view's own opaque background paints every pixel of the bitmap, so that what an earlier
 // frame left there needs no clearing first.
 bool paintsEveryPixel(UIView& view, CGFloat scale, int width, int height) {
@@ -79,11 +75,15 @@ bool paintsEveryPixel(UIView& view, CGFloat scale, int width, int height) {
 
 }  // namespace
 
+int bitmapPixels(CGFloat points, CGFloat scale) {
+    return static_cast<int>(std::clamp(std::ceil(std::max<CGFloat>(0, points) * scale), 0.0, 32767.0));
+}
+
 UIImagePtr renderView(UIView& view, CGFloat scale) {
     CGSize size = view.bounds().size;
     if (size.width <= 0 || size.height <= 0) return nullptr;
     if (scale <= 0) scale = UIScreen::mainScreen()->scale();
-    const int width = pixels(size.width, scale), height = pixels(size.height, scale);
+    const int width = bitmapPixels(size.width, scale), height = bitmapPixels(size.height, scale);
     if (width <= 0 || height <= 0) return nullptr;
     // A window draws into the bitmap it keeps; the image shares it rather than copying it.
     cairo_surface_t* surface = nullptr;

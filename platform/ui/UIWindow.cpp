@@ -2,6 +2,7 @@
 
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIScreen.h"
+#include "platform/ui/UIViewRendering.h"
 
 namespace fv {
 
@@ -57,6 +58,12 @@ void UIWindow::setHidden(bool hidden) {
 void UIWindow::makeKeyAndVisible() {
     setHidden(false);
     makeKeyWindow();
+}
+
+void UIWindow::prepareBackBuffer() {
+    const CGFloat scale = UIScreen::mainScreen()->scale();
+    const CGSize size = bounds().size;
+    backBuffer_.prepare(bitmapPixels(size.width, scale), bitmapPixels(size.height, scale));
 }
 
 void UIWindow::makeKeyWindow() { UIApplication::sharedApplication()->makeKey(this); }

@@ -57,6 +57,9 @@ class UIWindow : public UIView {
 
     // The bitmap renderView draws this window into, kept from frame to frame.
     BackBuffer& backBuffer() { return backBuffer_; }
+    // An application about to show its first frame calls this as early as it can: the bitmap for the
+    // window's size at the screen's scale is made meanwhile on another thread.
+    void prepareBackBuffer();
 
 private:
     NSObjectPtr rootViewController_;

@@ -72,6 +72,22 @@ TEST(DemoBackend, RefusesWhatIsNoApplicationAndBoundsWhatItKeeps) {
     RunLoop::main().reset();
 }
 
+// Starting does not wait for the server's thread: a request sent at once waits on the bound socket,
+// and a stop right after a start still ends the thread (the server ignores a stop until it runs).
+TEST(DemoBackend, AnswersRightAfterStartingAndStopsRightAfterStarting) {
+    DemoBackend backend;
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(backend.start());
+        backend.stop();
+        EXPECT_FALSE(backend.isRunning());
+    }
+    ASSERT_TRUE(backend.start());
+    EXPECT_EQ(post(Value::Dictionary{{"create_cardholder", Value::Dictionary{}}}).result,
+              SERVICE_RESULT_SUCCESS);
+    backend.stop();
+    RunLoop::main().reset();
+}
+
 TEST(DemoBackend, ServesAgainAfterAStopAndWakesAHeldReplyWhenStopping) {
     DemoBackend backend;
     ASSERT_TRUE(backend.start());

@@ -70,6 +70,29 @@ TEST_F(UserDefaultsTest, ValuesPersistAcrossReloadsOnlyAfterSynchronize) {
     EXPECT_EQ(defaults().stringForKey("count"), "7");
 }
 
+// Every write replaces the file (a new inode); setting what is already there writes nothing.
+TEST_F(UserDefaultsTest, AnUnchangedValueIsNotWrittenAgain) {
+    auto inode = [&] {
+        struct stat st {};
+        return ::stat(file().c_str(), &st) == 0 ? st.st_ino : ino_t{0};
+    };
+    defaults().setObject(7, "count");
+    ASSERT_TRUE(defaults().synchronize());
+    const ino_t first = inode();
+    ASSERT_NE(first, ino_t{0});
+
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    defaults().setObject(7, "count");
+    ASSERT_TRUE(defaults().synchronize());
+    EXPECT_EQ(inode(), first);
+
+    defaults().setObject(7.0, "count");  // same number, another type: a change
+    ASSERT_TRUE(defaults().synchronize());
+    EXPECT_NE(inode(), first);
+    NSUserDefaults::resetStandardUserDefaultsForTesting();
+    EXPECT_EQ(defaults().objectForKey("count"), Value(7.0));
+}
+
 TEST_F(UserDefaultsTest, TypedReadsAndRemoval) {
     defaults().setObject("YES", "s");
     defaults().setObject(0, "zero");

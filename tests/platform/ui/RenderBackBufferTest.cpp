@@ -56,6 +56,21 @@ TEST_F(WindowFrames, LeaveHeldSnapshotsAndNoTrailsBehind) {
     }
 }
 
+// The bitmap made ahead for the window's size at the screen's scale is the one its first frame draws
+// into, and later frames keep it.
+TEST_F(WindowFrames, DrawTheFirstFrameIntoTheBitmapPreparedForIt) {
+    window_->prepareBackBuffer();
+    UIImagePtr first = renderView(*window_, 0);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cairo_image_surface_get_width(first->cairoSurface()), 80);
+    EXPECT_EQ(cairo_image_surface_get_height(first->cairoSurface()), 60);
+    EXPECT_EQ(pixel(*first, 5, 5), 0xffff0000u);
+    EXPECT_EQ(pixel(*first, 70, 50), 0u);
+    cairo_surface_t* bitmap = first->cairoSurface();
+    first.reset();  // no snapshot holds it now
+    EXPECT_EQ(renderView(*window_, 0)->cairoSurface(), bitmap);
+}
+
 TEST_F(WindowFrames, HiddenWindowDrawsNothingOverAnEarlierFrame) {
     window_->setBackgroundColor(UIColor::whiteColor());
     renderView(*window_, 1);
