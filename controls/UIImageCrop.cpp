@@ -47,20 +47,21 @@ bool hasAlpha(const UIImage& image) {
 UIImagePtr croppedImageWithFrame(const UIImagePtr& image, CGRect frame, long angle, bool circularClip) {
     if (!image || image->isEmpty() || image->size().width <= 0 || image->size().height <= 0) return nullptr;
     if (!cropFits(*image, frame)) return nullptr;
-    UIGraphicsBeginImageContextWithOptions(frame.size, !(hasAlpha(*image) || circularClip), image->scale());
-    const auto context = UIGraphicsGetCurrentContext();
-    if (circularClip) {
-        context->addEllipseInRect(CGRectMake(0, 0, frame.size.width, frame.size.height));
-        context->clip();
-    }
-    context->translateCTM(-frame.origin.x, -frame.origin.y);
-    if (angle == 0) {
-        image->drawAtPoint(CGPointZero);
-    } else {
-        drawRotated(*context, *image, angle);
-    }
-    const auto drawn = UIGraphicsGetImageFromCurrentImageContext();
-    UIGraphicsEndImageContext();
+    // The crop takes the bitmap it is drawn in over: a camera crop is megabytes, and an image context
+    // would copy it.
+    const UIGraphicsImageRenderer renderer(frame.size, !(hasAlpha(*image) || circularClip), image->scale());
+    const auto drawn = renderer.imageWithActions([&](const CGContextRef& context) {
+        if (circularClip) {
+            context->addEllipseInRect(CGRectMake(0, 0, frame.size.width, frame.size.height));
+            context->clip();
+        }
+        context->translateCTM(-frame.origin.x, -frame.origin.y);
+        if (angle == 0) {
+            image->drawAtPoint(CGPointZero);
+        } else {
+            drawRotated(*context, *image, angle);
+        }
+    });
     if (!drawn || drawn->isEmpty()) return nullptr;
     return UIImage::imageWithSurface(drawn->cairoSurface(), UIScreen::mainScreen()->scale(),
                                      UIImageOrientation::Up);

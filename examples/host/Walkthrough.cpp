@@ -46,19 +46,17 @@ UIImagePtr renderScreen(UIWindow& keyWindow) {
     const auto windows = UIApplication::sharedApplication()->windows();
     if (windows.size() <= 1) return renderView(keyWindow);
     const CGRect screen = keyWindow.frame();
-    UIGraphicsBeginImageContextWithOptions(screen.size, true, UIScreen::mainScreen()->scale());
-    const auto context = UIGraphicsGetCurrentContext();
-    for (const auto& window : windows) {
-        window->layoutIfNeeded();
-        context->saveGState();
-        context->translateCTM(window->frame().origin.x - screen.origin.x,
-                              window->frame().origin.y - screen.origin.y);
-        renderViewTree(*window, context);
-        context->restoreGState();
-    }
-    auto image = UIGraphicsGetImageFromCurrentImageContext();
-    UIGraphicsEndImageContext();
-    return image;
+    const UIGraphicsImageRenderer renderer(screen.size, true, UIScreen::mainScreen()->scale());
+    return renderer.imageWithActions([&](const CGContextRef& context) {
+        for (const auto& window : windows) {
+            window->layoutIfNeeded();
+            context->saveGState();
+            context->translateCTM(window->frame().origin.x - screen.origin.x,
+                                  window->frame().origin.y - screen.origin.y);
+            renderViewTree(*window, context);
+            context->restoreGState();
+        }
+    });
 }
 
 bool hasAppeared(const UIViewControllerPtr& screen, ScreenName name) {

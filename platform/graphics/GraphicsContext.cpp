@@ -578,8 +578,10 @@ void UIGraphicsPopContext() {
     if (!stack.empty() && !stack.back().bitmap) stack.pop_back();
 }
 
-void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale) {
-    if (scale <= 0) scale = UIImage::screenScale();
+namespace {
+
+// A bitmap of ceil(size x scale) pixels and a context drawing into it in points.
+std::pair<cairo_surface_t*, CGContextRef> newBitmapContext(CGSize size, bool opaque, CGFloat scale) {
     auto pixels = [&](CGFloat points) {
         double p = std::ceil(std::max<CGFloat>(0, points) * scale);
         return static_cast<int>(std::clamp(p, 0.0, 32767.0));
@@ -590,7 +592,48 @@ void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat sc
     cairo_scale(cr, scale, scale);
     auto context = std::make_shared<CGContext>(cr);
     cairo_destroy(cr);
+    return {bitmap, context};
+}
+
+}  // namespace
+
+void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale) {
+    if (scale <= 0) scale = UIImage::screenScale();
+    auto [bitmap, context] = newBitmapContext(size, opaque, scale);
     contextStack().push_back({context, bitmap, scale});
+}
+
+UIGraphicsImageRenderer::UIGraphicsImageRenderer(CGSize size, bool opaque, CGFloat scale)
+    : size_(size), opaque_(opaque), scale_(scale <= 0 ? UIImage::screenScale() : scale) {}
+
+UIImagePtr UIGraphicsImageRenderer::imageWithActions(const std::function<void(const CGContextRef&)>& actions) const {
+    auto [bitmap, context] = newBitmapContext(size_, opaque_, scale_);
+    // Undone however the actions end. Actions that left contexts of their own pushed keep them; only
+    // this one goes.
+    struct Current {
+        const CGContext* context;
+        cairo_surface_t* bitmap;
+        void pop() {
+            auto& stack = contextStack();
+            for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+                if (it->context.get() == context) {
+                    stack.erase(std::next(it).base());
+                    break;
+                }
+            }
+            context = nullptr;
+        }
+        ~Current() {
+            if (context) pop();
+            cairo_surface_destroy(bitmap);
+        }
+    } current{context.get(), bitmap};
+    contextStack().push_back({context, nullptr, scale_});
+    if (actions) actions(context);
+    current.pop();
+    context.reset();
+    cairo_surface_flush(bitmap);
+    return UIImage::imageWithSurface(bitmap, scale_);
 }
 
 void UIGraphicsBeginImageContext(CGSize size) {

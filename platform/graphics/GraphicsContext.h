@@ -1,6 +1,7 @@
 #pragma once
 // The drawing context over cairo, the current-context stack that drawRect code draws into, bitmap
 // image contexts, and Bézier paths. Coordinates are points with the origin at the top left.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -147,6 +148,20 @@ void UIGraphicsBeginImageContext(CGSize size);
 // A snapshot of the current bitmap context; none when the current context is not a bitmap.
 UIImagePtr UIGraphicsGetImageFromCurrentImageContext();
 void UIGraphicsEndImageContext();
+
+// Draws into a new bitmap of ceil(size x scale) pixels (scale 0 = the screen scale) and makes the image
+// of it, which takes the bitmap over: taking an image from an image context copies the bitmap, since
+// the context may still be drawn into. The bitmap's context is the current one while `actions` run.
+class UIGraphicsImageRenderer {
+  public:
+    UIGraphicsImageRenderer(CGSize size, bool opaque, CGFloat scale);
+    UIImagePtr imageWithActions(const std::function<void(const CGContextRef&)>& actions) const;
+
+  private:
+    CGSize size_;
+    bool opaque_;
+    CGFloat scale_;
+};
 
 // Fills with the current fill colour, replacing what is there (a clear colour punches a hole).
 void UIRectFill(CGRect rect);

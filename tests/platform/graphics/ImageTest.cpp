@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "platform/foundation/Bundle.h"
 #include "platform/graphics/GraphicsContext.h"
@@ -177,6 +178,42 @@ TEST(UIGraphics, NestedContextsRestoreTheOuterOne) {
     UIGraphicsEndImageContext();
     EXPECT_EQ(UIGraphicsGetCurrentContext(), outer);
     UIGraphicsEndImageContext();
+    EXPECT_FALSE(UIGraphicsGetCurrentContext());
+}
+
+// The renderer draws what an image context draws, its context current only while the actions run,
+// and its image owns the bitmap the actions drew in.
+TEST(UIGraphics, ARendererMakesTheImageAnImageContextWouldWithoutACopy) {
+    const UIImagePtr expected = sample(2);
+    CGContextRef during;
+    UIGraphicsBeginImageContextWithOptions({1, 1}, false, 1);
+    const CGContextRef outer = UIGraphicsGetCurrentContext();
+    const UIImagePtr image = UIGraphicsImageRenderer({4, 3}, false, 2).imageWithActions([&](const CGContextRef& c) {
+        during = UIGraphicsGetCurrentContext();
+        EXPECT_EQ(during, c);
+        UIColor::redColor()->set();
+        UIRectFill({{0, 0}, {4, 3}});
+        UIColor::blueColor()->set();
+        UIRectFill({{0, 0}, {1, 1}});
+        UIGraphicsBeginImageContextWithOptions({1, 1}, false, 1);  // left open by the actions
+    });
+    ASSERT_TRUE(image);
+    EXPECT_NE(during, outer);
+    EXPECT_EQ(during.use_count(), 1);  // only the test holds the renderer's context now
+    EXPECT_EQ(image->size(), expected->size());
+    EXPECT_EQ(image->scale(), 2);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) EXPECT_EQ(pixel(*image, x, y), pixel(*expected, x, y)) << x << "," << y;
+    EXPECT_NE(UIGraphicsGetCurrentContext(), outer);  // the actions' own context stays open
+    UIGraphicsEndImageContext();
+    EXPECT_EQ(UIGraphicsGetCurrentContext(), outer);
+    UIGraphicsEndImageContext();
+
+    EXPECT_FALSE(UIGraphicsImageRenderer({2, 2}, true, 1).imageWithActions(nullptr)->hasAlpha());
+    EXPECT_THROW(UIGraphicsImageRenderer({2, 2}, false, 1).imageWithActions([](const CGContextRef&) {
+        throw std::runtime_error("drawing failed");
+    }),
+                 std::runtime_error);
     EXPECT_FALSE(UIGraphicsGetCurrentContext());
 }
 
