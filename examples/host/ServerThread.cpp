@@ -6,6 +6,10 @@
 
 namespace fv {
 
+namespace {
+constexpr std::size_t kWorkers = 4;
+}  // namespace
+
 ServerThread::~ServerThread() {
     stop();
 }
@@ -14,6 +18,8 @@ void ServerThread::start(httplib::Server& server) {
     if (thread_.joinable()) return;
     server_ = &server;
     returned_ = false;
+    // A demo server answers one application at a time; httplib's default pool starts a thread per core.
+    server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
     thread_ = std::thread([this] {
         server_->listen_after_bind();
         returned_ = true;
