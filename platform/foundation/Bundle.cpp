@@ -74,6 +74,13 @@ std::vector<Registered>& registry() {
     return entries;
 }
 
+// Folders found for an identifier under a value of its environment variable (under the registry's
+// mutex; forgotten when a location is registered again).
+std::map<std::string, fs::path>& foundFolders() {
+    static std::map<std::string, fs::path> folders;
+    return folders;
+}
+
 // The file of the library an address lies in never changes while the process runs, and dladdr walks
 // every loaded object's symbols: each bundle lookup would pay for it again.
 std::optional<fs::path> libraryFolderOf(const void* anchor) {
@@ -133,6 +140,7 @@ NSBundle::NSBundle(std::string path, std::string identifier)
 
 void NSBundle::registerBundle(const std::string& identifier, Location location) {
     std::lock_guard lock(registryMutex());
+    foundFolders().clear();
     auto& entries = registry();
     auto it = std::find_if(entries.begin(), entries.end(),
                            [&](const Registered& r) { return r.identifier == identifier; });
@@ -142,17 +150,27 @@ void NSBundle::registerBundle(const std::string& identifier, Location location) 
         entries.push_back({identifier, std::move(location)});
 }
 
-// The folder is looked for on every call: the environment may name another one in the meantime.
+// The environment may name another folder at any time, so the folder is looked for again whenever its
+// variable changes; a folder once found is kept while it does not (every resource the framework
+// loads asks for its bundle, and looking means a file-system call or more).
 std::shared_ptr<NSBundle> NSBundle::bundleWithIdentifier(const std::string& identifier) {
     std::optional<Location> location;
+    std::string key;
     {
         std::lock_guard lock(registryMutex());
         for (const auto& r : registry())
             if (r.identifier == identifier) location = r.location;
+        if (!location) return nullptr;
+        key = identifier + '\n' + envOrEmpty(location->environmentVariable.c_str());
+        if (auto it = foundFolders().find(key); it != foundFolders().end()) return bundleAt(it->second, identifier);
     }
-    if (!location) return nullptr;
     auto folder = folderOf(*location);
-    return folder ? bundleAt(*folder, identifier) : nullptr;
+    if (!folder) return nullptr;
+    {
+        std::lock_guard lock(registryMutex());
+        foundFolders()[key] = *folder;
+    }
+    return bundleAt(*folder, identifier);
 }
 
 std::vector<std::shared_ptr<NSBundle>> NSBundle::allFrameworks() {

@@ -130,6 +130,8 @@ TEST_F(BundleTest, RegisteredBundleByIdentifier) {
     // A variable naming no folder finds nothing rather than falling back to another folder.
     env_.set("FV_TEST_LIBRARY_BUNDLE", (dir_ / "missing").c_str());
     EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.library"));
+    env_.set("FV_TEST_LIBRARY_BUNDLE", dir_.path().c_str());  // and back: the same bundle again
+    EXPECT_EQ(NSBundle::bundleWithIdentifier("com.example.library"), bundle);
 
     // Without the variable the first folder that exists beside the library is found: the build
     // tree links resources/ there.
