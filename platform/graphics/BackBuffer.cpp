@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <system_error>
 
 namespace fv {
 
@@ -46,9 +47,13 @@ void BackBuffer::prepare(int width, int height) {
         if (preparedWidth_ == width && preparedHeight_ == height) return;
         takePrepared(0, 0);
     }
+    try {
+        prepared_ = std::async(std::launch::async, [width, height] { return newTouchedSurface(width, height); });
+    } catch (const std::system_error&) {
+        return;  // no thread to spare: the first frame makes its bitmap itself
+    }
     preparedWidth_ = width;
     preparedHeight_ = height;
-    prepared_ = std::async(std::launch::async, [width, height] { return newTouchedSurface(width, height); });
 }
 
 void BackBuffer::takePrepared(int width, int height) {
