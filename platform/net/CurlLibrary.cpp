@@ -32,25 +32,15 @@ bool open(const char* file, Functions& out, std::string& why) {
         return false;
     }
     Functions f{};
-    const bool all = find(library, "curl_global_init", f.global_init, why) &&
-                     find(library, "curl_global_cleanup", f.global_cleanup, why) &&
-                     find(library, "curl_easy_init", f.easy_init, why) &&
-                     find(library, "curl_easy_cleanup", f.easy_cleanup, why) &&
-                     find(library, "curl_easy_setopt", f.easy_setopt, why) &&
-                     find(library, "curl_easy_getinfo", f.easy_getinfo, why) &&
-                     find(library, "curl_slist_append", f.slist_append, why) &&
-                     find(library, "curl_slist_free_all", f.slist_free_all, why) &&
-                     find(library, "curl_free", f.free, why) && find(library, "curl_url", f.url, why) &&
-                     find(library, "curl_url_set", f.url_set, why) && find(library, "curl_url_get", f.url_get, why) &&
-                     find(library, "curl_url_cleanup", f.url_cleanup, why) &&
-                     find(library, "curl_multi_init", f.multi_init, why) &&
-                     find(library, "curl_multi_cleanup", f.multi_cleanup, why) &&
-                     find(library, "curl_multi_add_handle", f.multi_add_handle, why) &&
-                     find(library, "curl_multi_remove_handle", f.multi_remove_handle, why) &&
-                     find(library, "curl_multi_perform", f.multi_perform, why) &&
-                     find(library, "curl_multi_poll", f.multi_poll, why) &&
-                     find(library, "curl_multi_info_read", f.multi_info_read, why) &&
-                     find(library, "curl_multi_wakeup", f.multi_wakeup, why);
+#define FV_FIND(name) find(library, "curl_" #name, f.name, why)
+    const bool all = FV_FIND(global_init) && FV_FIND(global_cleanup) && FV_FIND(easy_init) &&
+                     FV_FIND(easy_cleanup) && FV_FIND(easy_setopt) && FV_FIND(easy_getinfo) &&
+                     FV_FIND(slist_append) && FV_FIND(slist_free_all) && FV_FIND(free) && FV_FIND(url) &&
+                     FV_FIND(url_set) && FV_FIND(url_get) && FV_FIND(url_cleanup) && FV_FIND(multi_init) &&
+                     FV_FIND(multi_cleanup) && FV_FIND(multi_add_handle) && FV_FIND(multi_remove_handle) &&
+                     FV_FIND(multi_perform) && FV_FIND(multi_poll) && FV_FIND(multi_info_read) &&
+                     FV_FIND(multi_wakeup);
+#undef FV_FIND
     if (!all) {
         dlclose(library);
         return false;
