@@ -1,6 +1,7 @@
 #include "platform/foundation/Bundle.h"
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -120,9 +121,24 @@ fs::path executableFolder() {
 // Resource names come from code, but must still never reach outside the bundle.
 bool isSafeRelativeName(const std::string& name) {
     if (name.empty() || name.front() == '/') return false;
-    for (const auto& part : fs::path(name))
-        if (part == "..") return false;
+    for (std::size_t start = 0; start <= name.size();) {
+        const std::size_t end = std::min(name.find('/', start), name.size());
+        if (name.compare(start, end - start, "..") == 0) return false;
+        start = end + 1;
+    }
     return true;
+}
+
+// Strings rather than paths: every resource the framework loads is looked for here, often in
+// several folders, and path objects cost more than the look itself.
+std::string joined(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/') return folder + name;
+    return folder + '/' + name;
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 void addLanguage(std::vector<std::string>& out, std::string tag) {
@@ -228,12 +244,10 @@ std::optional<std::string> NSBundle::pathForResource(const std::string& name, co
     std::string file = name;
     if (!type.empty()) file += type.front() == '.' ? type : "." + type;
     if (!isSafeRelativeName(name) || !isSafeRelativeName(file)) return std::nullopt;
-    std::vector<fs::path> folders{path_};
+    if (std::string path = joined(path_, file); fileExists(path)) return path;
     for (const std::string& language : preferredLanguages())
-        folders.push_back(fs::path(path_) / (language + ".lproj"));
-    folders.push_back(fs::path(path_) / "Base.lproj");
-    for (const fs::path& folder : folders)
-        if (pathExists(folder / file)) return (folder / file).string();
+        if (std::string path = joined(joined(path_, language + ".lproj"), file); fileExists(path)) return path;
+    if (std::string path = joined(joined(path_, "Base.lproj"), file); fileExists(path)) return path;
     return std::nullopt;
 }
 

@@ -127,12 +127,13 @@ bool NSUserDefaults::setObject(const Value& value, const std::string& key) {
         removeObjectForKey(key);
         return true;
     }
+    // An unchanged value leaves the file alone (and needs no second check): the framework seeds the
+    // same values on every start.
+    if (values_[key] == value) return true;
     if (key.find('\0') != std::string::npos || PropertyList::toXML(value).empty()) {
         log("User defaults: the value for key \"" + key + "\" cannot be stored in a property list");
         return false;
     }
-    // An unchanged value leaves the file alone: the framework seeds the same values on every start.
-    if (values_[key] == value) return true;
     values_.set(key, value);
     dirty_ = true;
     return true;

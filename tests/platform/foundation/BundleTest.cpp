@@ -70,6 +70,9 @@ TEST_F(BundleTest, ResourceLookup) {
     EXPECT_FALSE(bundle.pathForResource(
         "../" + std::filesystem::path(dir_.path()).filename().string() + "/theme", "plist"));
     EXPECT_FALSE(bundle.pathForResource("", "plist"));
+    for (const char* outside : {"..", "Base.lproj/../../x", "de.lproj/..", "/etc/passwd"})
+        EXPECT_FALSE(bundle.pathForResource(outside, "")) << outside;
+    EXPECT_EQ(bundle.pathForResource("Base.lproj/Screen", "xml"), dir_ / "Base.lproj/Screen.xml");
     EXPECT_EQ(bundle.pathForResource("Screen", "xml"), dir_ / "Base.lproj/Screen.xml");
     EXPECT_FALSE(bundle.pathForResource("only", "png"));
     env_.set("LANG", "de_AT.UTF-8");
