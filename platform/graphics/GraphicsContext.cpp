@@ -578,16 +578,17 @@ void UIGraphicsPopContext() {
     if (!stack.empty() && !stack.back().bitmap) stack.pop_back();
 }
 
+int bitmapPixels(CGFloat points, CGFloat scale) {
+    return static_cast<int>(std::clamp(std::ceil(std::max<CGFloat>(0, points) * scale), 0.0, 32767.0));
+}
+
 namespace {
 
 // A bitmap of ceil(size x scale) pixels and a context drawing into it in points.
 std::pair<cairo_surface_t*, CGContextRef> newBitmapContext(CGSize size, bool opaque, CGFloat scale) {
-    auto pixels = [&](CGFloat points) {
-        double p = std::ceil(std::max<CGFloat>(0, points) * scale);
-        return static_cast<int>(std::clamp(p, 0.0, 32767.0));
-    };
     cairo_surface_t* bitmap = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
-                                                         pixels(size.width), pixels(size.height));
+                                                         bitmapPixels(size.width, scale),
+                                                         bitmapPixels(size.height, scale));
     cairo_t* cr = cairo_create(bitmap);
     cairo_scale(cr, scale, scale);
     auto context = std::make_shared<CGContext>(cr);

@@ -141,6 +141,9 @@ CGContextRef UIGraphicsGetCurrentContext();
 void UIGraphicsPushContext(const CGContextRef& context);
 void UIGraphicsPopContext();
 
+// The pixels `points` take at `scale` in a bitmap: rounded up, at most 32767.
+int bitmapPixels(CGFloat points, CGFloat scale);
+
 // A bitmap context of ceil(size x scale) pixels (scale 0 = the screen scale) made current; opaque
 // contexts have no alpha channel. Every begin needs its end.
 void UIGraphicsBeginImageContextWithOptions(CGSize size, bool opaque, CGFloat scale);

@@ -75,10 +75,6 @@ bool paintsEveryPixel(UIView& view, CGFloat scale, int width, int height) {
 
 }  // namespace
 
-int bitmapPixels(CGFloat points, CGFloat scale) {
-    return static_cast<int>(std::clamp(std::ceil(std::max<CGFloat>(0, points) * scale), 0.0, 32767.0));
-}
-
 UIImagePtr renderView(UIView& view, CGFloat scale) {
     CGSize size = view.bounds().size;
     if (size.width <= 0 || size.height <= 0) return nullptr;

@@ -11,8 +11,6 @@
 
 namespace fv {
 
-// The pixels `points` take at `scale`, rounded up, at most 32767.
-int bitmapPixels(CGFloat points, CGFloat scale);
 // An image of the view's bounds at `scale` (0 = the screen scale); none for an empty size.
 UIImagePtr renderView(UIView& view, CGFloat scale = 0);
 // Writes that image as PNG; false (and a log line) on failure.

@@ -1,8 +1,8 @@
 #include "platform/ui/UIWindow.h"
 
+#include "platform/graphics/GraphicsContext.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIScreen.h"
-#include "platform/ui/UIViewRendering.h"
 
 namespace fv {
 
