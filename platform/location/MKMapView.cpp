@@ -281,7 +281,37 @@ void MKMapView::showAnnotations(const std::vector<MKAnnotationPtr>& annotations,
     for (const auto& a : annotations) {
         if (a) coordinates.push_back(a->coordinate());
     }
-    if (auto region = MKCoordinateRegionForCoordinates(coordinates)) setRegion(*region, animated);
+    if (auto region = MKCoordinateRegionForCoordinates(coordinates))
+        setRegion(regionShowingViews(*region, annotations), animated);
+}
+
+// A pin rises above its place, so a region holding the places can cut the pins off at its top. The
+// places are fitted into the bounds less the room their views take around them instead; a map too
+// small to give that room keeps the plain fit.
+MKCoordinateRegion MKMapView::regionShowingViews(MKCoordinateRegion fit,
+                                                 const std::vector<MKAnnotationPtr>& annotations) {
+    layoutIfNeeded();  // the views of annotations added since the last layout
+    double left = 0, right = 0, top = 0, bottom = 0;
+    for (const auto& annotation : annotations) {
+        const auto view = annotation ? viewForAnnotation(annotation) : nullptr;
+        if (!view) continue;
+        const CGPoint offset = anchorOffset(*view);
+        const CGSize size = view->bounds().size;
+        left = std::max(left, size.width / 2 - offset.x);
+        right = std::max(right, size.width / 2 + offset.x);
+        top = std::max(top, size.height / 2 - offset.y);
+        bottom = std::max(bottom, size.height / 2 + offset.y);
+    }
+    const double w = bounds().size.width, h = bounds().size.height;
+    const double innerWidth = w - left - right, innerHeight = h - top - bottom;
+    if (innerWidth < w / 2 || innerHeight < h / 2) return fit;
+    const double cosine = std::max(0.01, std::cos(fit.center.latitude * std::numbers::pi / 180.0));
+    const double perLatitude =
+        std::min(innerHeight / fit.span.latitudeDelta, innerWidth / (fit.span.longitudeDelta * cosine));
+    const double perLongitude = perLatitude * cosine;
+    return {{fit.center.latitude + (top - bottom) / 2 / perLatitude,
+             fit.center.longitude - (left - right) / 2 / perLongitude},
+            {h / perLatitude, w / perLongitude}};
 }
 
 MKMapView::Projection MKMapView::projection() const {
@@ -311,12 +341,17 @@ CLLocationCoordinate2D MKMapView::convertPointToCoordinateFromView(CGPoint point
 
 // ---- layout and drawing ----
 
+CGPoint MKMapView::anchorOffset(const MKAnnotationView& view) {
+    CGPoint offset = view.centerOffset();
+    const bool drawnPin = (!view.image() || view.image()->isEmpty()) &&
+                          !std::dynamic_pointer_cast<MKUserLocation>(view.annotation());
+    if (drawnPin) offset.y -= view.bounds().size.height / 2;  // the pin's point marks the place
+    return offset;
+}
+
 void MKMapView::placeView(const MKAnnotationViewPtr& view) const {
     const CGPoint at = convertCoordinateToPointToView(view->annotation()->coordinate());
-    CGPoint offset = view->centerOffset();
-    const bool drawnPin = (!view->image() || view->image()->isEmpty()) &&
-                          !std::dynamic_pointer_cast<MKUserLocation>(view->annotation());
-    if (drawnPin) offset.y -= view->bounds().size.height / 2;  // the pin's point marks the place
+    const CGPoint offset = anchorOffset(*view);
     view->setCenter({at.x + offset.x, at.y + offset.y});
 }
 
@@ -367,7 +402,10 @@ void MKMapView::drawGrid(CGContext& context) const {
         context.moveToPoint({0, y});
         context.addLineToPoint({w, y});
         context.strokePath();
-        TextLayout::drawText(context, degreesText(lat, latitudeStep, 'N', 'S'), style, {3, y - 12, 80, 12});
+        // Not over the longitudes written along the bottom edge.
+        if (y <= h - 13)
+            TextLayout::drawText(context, degreesText(lat, latitudeStep, 'N', 'S'), style,
+                                 {3, y - 12, 80, 12});
     }
     const double west = region_.center.longitude - longitudeExtent / 2;
     const double pointsPerDegree = projection().pointsPerDegreeLongitude;
@@ -378,8 +416,10 @@ void MKMapView::drawGrid(CGContext& context) const {
         context.moveToPoint({x, 0});
         context.addLineToPoint({x, h});
         context.strokePath();
-        TextLayout::drawText(context, degreesText(wrapLongitude(lon), longitudeStep, 'E', 'W'), style,
-                             {x + 3, h - 13, 80, 12});
+        // Whole or not at all at the right edge.
+        const std::string label = degreesText(wrapLongitude(lon), longitudeStep, 'E', 'W');
+        if (x + 3 + TextLayout::widthOfText(label, style.font) <= w)
+            TextLayout::drawText(context, label, style, {x + 3, h - 13, 80, 12});
     }
 }
 

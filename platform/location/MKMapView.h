@@ -94,7 +94,8 @@ class MKMapView : public UIView {
     void setRegion(MKCoordinateRegion region, bool animated);
     CLLocationCoordinate2D centerCoordinate() const { return region_.center; }
     void setCenterCoordinate(CLLocationCoordinate2D center, bool animated);
-    // Fits a region around the annotations (MKCoordinateRegionForCoordinates); nothing for none.
+    // Fits a region around the annotations (MKCoordinateRegionForCoordinates) in which their views
+    // show whole; nothing for none.
     void showAnnotations(const std::vector<MKAnnotationPtr>& annotations, bool animated);
 
     // Between coordinates and points of `view` (none: this map).
@@ -123,6 +124,10 @@ class MKMapView : public UIView {
     };
     Projection projection() const;
     MKAnnotationViewPtr makeView(const MKAnnotationPtr& annotation);
+    // Where a view's centre stands from the point of its annotation.
+    static CGPoint anchorOffset(const MKAnnotationView& view);
+    MKCoordinateRegion regionShowingViews(MKCoordinateRegion fit,
+                                          const std::vector<MKAnnotationPtr>& annotations);
     void placeView(const MKAnnotationViewPtr& view) const;
     void placeCallout();
     void dropView(const MKAnnotationPtr& annotation);

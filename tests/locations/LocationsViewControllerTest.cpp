@@ -121,11 +121,13 @@ class LocationsScreenTest : public LocationsTest {
         ASSERT_TRUE(cell);
         ASSERT_TRUE(host.tap(cell->btn_directionToLocation.get()));
     }
-    // The map fitted around exactly these pins.
-    static MKCoordinateRegion fitOf(const std::vector<Custom_AnnotationPtr>& shown) {
-        std::vector<CLLocationCoordinate2D> coordinates;
-        for (const auto& pin : shown) coordinates.push_back(pin->coordinate());
-        return *MKCoordinateRegionNormalized(*MKCoordinateRegionForCoordinates(coordinates));
+    // The region of `map` fitted around exactly these pins; the map is left as it was.
+    static MKCoordinateRegion fitOf(MKMapView& map, const std::vector<Custom_AnnotationPtr>& shown) {
+        const auto before = map.region();
+        map.showAnnotations({shown.begin(), shown.end()}, false);
+        const auto fitted = map.region();
+        map.setRegion(before, false);
+        return fitted;
     }
 };
 
@@ -139,7 +141,7 @@ TEST_F(LocationsScreenTest, StartsWithTheFirstTypeOnTheListAndTheMap) {
     const auto shown = pins(screen);
     EXPECT_EQ(shown[0]->coordinate(), CLLocationCoordinate2DMake(45.5189, -122.6793));
     EXPECT_EQ(shown[0]->subtitle(), "");
-    EXPECT_EQ(screen->mapView.get()->region(), fitOf(shown));
+    EXPECT_EQ(screen->mapView.get()->region(), fitOf(*screen->mapView.get(), shown));
 
     EXPECT_FALSE(screen->view_mapview.get()->isHidden());
     EXPECT_FALSE(screen->mapExpanded());
@@ -196,7 +198,7 @@ TEST_F(LocationsScreenTest, SelectedTypesShowInSegmentOrderAndTheLastOneStays) {
     tapSegment(screen, 0);
     EXPECT_EQ(listed(screen), kReloads + kBranches);
     EXPECT_EQ(pinned(screen), kReloads + kBranches);
-    EXPECT_EQ(screen->mapView.get()->region(), fitOf(pins(screen)));
+    EXPECT_EQ(screen->mapView.get()->region(), fitOf(*screen->mapView.get(), pins(screen)));
     tapSegment(screen, 1);
     tapSegment(screen, 2);
     EXPECT_EQ(listed(screen), kBranches) << "the last selected segment stays selected";
@@ -351,7 +353,7 @@ TEST_F(LocationsScreenTest, TheFoldButtonEnlargesTheMapAndBringsTheListBackAt280
     // The map is fitted to the pins again once the list has folded away.
     map->setRegion(MKCoordinateRegionMakeWithDistance(kUser, 100, 100), false);
     host.advance(0.6);
-    EXPECT_EQ(map->region(), fitOf(pins(screen)));
+    EXPECT_EQ(map->region(), fitOf(*map, pins(screen)));
     EXPECT_TRUE(host.snapshot("locations_map"));
 
     ASSERT_TRUE(host.tap(fold));

@@ -123,11 +123,24 @@ TEST_F(MapViewTest, ShowAnnotationsFitsThemAndRegionsAreKept) {
     EXPECT_EQ(map->region().span, MKCoordinateSpanMake(180, 360)) << "the whole world at first";
     map->addAnnotations({harbour, market});
     map->showAnnotations(map->annotations(), true);
-    EXPECT_NEAR(map->region().center.latitude, 51.51, 1e-12);
-    EXPECT_NEAR(map->region().center.longitude, -0.08, 1e-12);
-    EXPECT_NEAR(map->region().span.latitudeDelta, 0.013, 1e-12);
-    EXPECT_NEAR(map->region().span.longitudeDelta, 0.026, 1e-12);
+    // Both pins whole, with room around them, and the fit no wider than that room asks.
+    map->layoutIfNeeded();
+    const CGRect inside = CGRectInset(map->bounds(), 1, 1);
+    for (const auto& place : {harbour, market}) {
+        const CGRect pin = map->viewForAnnotation(place)->frame();
+        EXPECT_TRUE(CGRectContainsRect(inside, pin)) << place->title().value_or("?");
+    }
+    const double span = map->region().span.longitudeDelta;
+    EXPECT_GT(span, 0.026);
+    EXPECT_LT(span, 0.026 * 1.2);
+    EXPECT_GT(map->region().center.latitude, 51.51) << "pins rise above their places";
     map->showAnnotations({}, true);
+    EXPECT_EQ(map->region().span.longitudeDelta, span);
+
+    // A map too small to give the pins room keeps the plain fit.
+    map->setFrame({0, 0, 30, 40});
+    map->showAnnotations(map->annotations(), false);
+    EXPECT_NEAR(map->region().center.latitude, 51.51, 1e-12);
     EXPECT_NEAR(map->region().span.longitudeDelta, 0.026, 1e-12);
 
     const auto region = MKCoordinateRegionMakeWithDistance({51.5, -0.1}, 300, 300);
