@@ -1,9 +1,9 @@
 #include "banking/MyBankAccountsViewController.h"
 
 #include "controls/NSArraySwipeUtilityButtons.h"
-#include "controls/UIColorHex.h"
 #include "core/DataModel.h"
 #include "core/ThemeManager.h"
+#include "platform/graphics/UIColorHex.h"
 
 namespace fv {
 

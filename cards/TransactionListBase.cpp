@@ -2,9 +2,9 @@
 
 #include "cards/TransactionTableViewCell.h"
 #include "controls/SectionTableViewCell.h"
-#include "controls/UIColorHex.h"
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UITapGestureRecognizer.h"
 

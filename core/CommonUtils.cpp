@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "controls/UIColorHex.h"
 #include "core/FrameworkResources.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Regex.h"
 #include "platform/foundation/Text.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/TextEditing.h"
 #include "platform/ui/UITextField.h"

@@ -1,9 +1,9 @@
 #include "core/ThemeManager.h"
 
-#include "controls/UIColorHex.h"
 #include "core/FrameworkResources.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
+#include "platform/graphics/UIColorHex.h"
 
 namespace fv {
 

@@ -1,12 +1,12 @@
 #include "transfers/RecipientListViewController.h"
 
-#include "controls/UIColorHex.h"
 #include "controls/UIScrollViewKeyboardAvoiding.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Predicate.h"
+#include "platform/graphics/UIColorHex.h"
 #include "screenkit/DequeueCell.h"
 #include "screenkit/ModalPopup.h"
 #include "screenkit/UISearchBarTheme.h"

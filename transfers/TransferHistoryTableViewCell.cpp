@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "controls/UIColorHex.h"
 #include "core/FrameworkResources.h"
+#include "platform/graphics/UIColorHex.h"
 
 namespace fv {
 

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "banking/MyBankAccountsViewController.h"
-#include "controls/UIColorHex.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ScreenRegistry.h"
 #include "core/ThemeManager.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/testing/TestHost.h"
 #include "screenkit/BannerMessages.h"
 

@@ -5,8 +5,8 @@
 #include "cards/CardOverviewRecord.h"
 #include "cards/TransactionTableViewCell.h"
 #include "controls/AttributedAmountString.h"
-#include "controls/UIColorHex.h"
 #include "core/FrameworkResources.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
 

@@ -4,11 +4,11 @@
 
 #include "cards/TransactionTableViewCell.h"
 #include "controls/SectionTableViewCell.h"
-#include "controls/UIColorHex.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/SDKManager.h"
 #include "core/ThemeManager.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/testing/TestHost.h"
 #include "platform/testing/UserDriver.h"
 #include "tests/cards/CardPagesTestSupport.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "controls/UIColorHex.h"
 #include "core/CommonUtils.h"
 #include "platform/foundation/Log.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/ui/UITextField.h"
 
 namespace fv {

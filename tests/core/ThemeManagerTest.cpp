@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "controls/UIColorHex.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
+#include "platform/graphics/UIColorHex.h"
 
 namespace fv {
 namespace {

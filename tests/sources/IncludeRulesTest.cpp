@@ -80,6 +80,8 @@ std::vector<Rule> rules() {
     out.push_back({"platformKeepsToItself", "platform", kFrameworkFolders});
     out.back().forbidden.push_back("examples");
     out.push_back({"coreIncludesNoScreen", "core", kScreenFolders});
+    // The model and services sit below every control.
+    out.push_back({"coreIncludesNoControl", "core", {"controls"}});
     for (const auto& screens : kScreenFolders) {
         Rule r{"", screens, {}};
         for (const auto& other : kScreenFolders)

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "controls/SectionTableViewCell.h"
-#include "controls/UIColorHex.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ScreenRegistry.h"
 #include "core/ThemeManager.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/testing/TestHost.h"
 #include "transfers/FundTransferHistoryViewController.h"
 #include "transfers/TransferHistoryTableViewCell.h"

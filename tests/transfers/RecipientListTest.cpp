@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/UIColorHex.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ScreenRegistry.h"
 #include "core/ThemeManager.h"
+#include "platform/graphics/UIColorHex.h"
 #include "platform/testing/TestHost.h"
 #include "screenkit/ModalPopup.h"
 #include "transfers/AddRecipientViewController.h"

@@ -1,4 +1,4 @@
-#include "controls/NSStringLeftPadding.h"
+#include "platform/foundation/NSStringLeftPadding.h"
 
 #include "platform/foundation/Text.h"
 

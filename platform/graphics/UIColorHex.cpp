@@ -1,10 +1,10 @@
-#include "controls/UIColorHex.h"
+#include "platform/graphics/UIColorHex.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "controls/NSStringLeftPadding.h"
+#include "platform/foundation/NSStringLeftPadding.h"
 #include "platform/foundation/Text.h"
 
 namespace fv {

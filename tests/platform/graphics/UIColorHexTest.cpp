@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "controls/NSStringLeftPadding.h"
-#include "controls/UIColorHex.h"
+#include "platform/foundation/NSStringLeftPadding.h"
+#include "platform/graphics/UIColorHex.h"
 
 namespace fv {
 namespace {
