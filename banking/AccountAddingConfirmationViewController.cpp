@@ -61,11 +61,6 @@ void AccountAddingConfirmationViewController::viewDidLoad() {
     formatView();
 }
 
-void AccountAddingConfirmationViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void AccountAddingConfirmationViewController::formatView() {
     btn_continue->setBackgroundColor(UIColor::clearColor());
     lbl_headerTitle->setTextColor(UIColor::whiteColor());

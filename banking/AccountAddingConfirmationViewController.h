@@ -33,7 +33,6 @@ class AccountAddingConfirmationViewController : public BaseViewController, publi
     static constexpr double kRequestTimeout = 10.0;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void formatView();
 
     void confirmPressed(UIButton* sender);

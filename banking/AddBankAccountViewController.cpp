@@ -25,11 +25,6 @@ void AddBankAccountViewController::viewDidLoad() {
     formatView();
 }
 
-void AddBankAccountViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void AddBankAccountViewController::formatView() {
     lbl_headerTitle->setTextColor(UIColor::whiteColor());
     view_navbar->setBackgroundColor(ThemeManager::sharedInstance()->header_color());

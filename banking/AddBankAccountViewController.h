@@ -29,7 +29,6 @@ class AddBankAccountViewController : public BaseViewController {
     ~AddBankAccountViewController() override;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     // Once: colours, borders, keyboard avoidance and toolbar, the account types and their list.
     void formatView();
 

@@ -35,11 +35,6 @@ void BankAccountsListViewController::formatView() {
     formatSearchBar();
 }
 
-void BankAccountsListViewController::viewWillAppear(bool animated) {
-    BankAccountListBase::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void BankAccountsListViewController::backPressed(UIButton*) {
     popScreen();
 }

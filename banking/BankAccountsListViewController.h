@@ -18,7 +18,6 @@ class BankAccountsListViewController : public BankAccountListBase {
     ~BankAccountsListViewController() override;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void formatView();
     void backPressed(UIButton* sender);
 

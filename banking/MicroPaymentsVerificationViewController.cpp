@@ -32,11 +32,6 @@ void MicroPaymentsVerificationViewController::viewDidLoad() {
     formatView();
 }
 
-void MicroPaymentsVerificationViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void MicroPaymentsVerificationViewController::formatView() {
     auto theme = ThemeManager::sharedInstance();
     btn_continue->setBackgroundColor(UIColor::clearColor());

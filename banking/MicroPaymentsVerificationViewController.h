@@ -34,7 +34,6 @@ class MicroPaymentsVerificationViewController : public BaseViewController {
     ~MicroPaymentsVerificationViewController() override;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     // Once: colours, keyboard avoidance, empty fields and their Done toolbar.
     void formatView();
 

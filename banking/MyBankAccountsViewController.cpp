@@ -44,11 +44,6 @@ void MyBankAccountsViewController::formatView() {
     formatSearchBar();
 }
 
-void MyBankAccountsViewController::viewWillAppear(bool animated) {
-    BankAccountListBase::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void MyBankAccountsViewController::endEditing() {
     if (auto root = viewIfLoaded()) root->endEditing(true);
 }

@@ -20,7 +20,6 @@ class MyBankAccountsViewController : public BankAccountListBase, public SwipeTab
     ~MyBankAccountsViewController() override;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void formatView();
 
     // Only ends editing: the screen is the root of its stack.

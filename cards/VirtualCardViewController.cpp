@@ -26,11 +26,6 @@ void VirtualCardViewController::viewDidLoad() {
     initialzieViewModel();
 }
 
-void VirtualCardViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void VirtualCardViewController::viewDidLayoutSubviews() {
     BaseViewController::viewDidLayoutSubviews();
     if (auto carousel = collectionView.peek()) carousel->collectionViewLayout().invalidateLayout();

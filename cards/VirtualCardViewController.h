@@ -29,7 +29,6 @@ class VirtualCardViewController : public BaseViewController,
     static constexpr const char* kSecurityCode = "318";
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void viewDidLayoutSubviews() override;
     void formatView();
     // Makes the view model once.

@@ -71,11 +71,6 @@ void LocationsViewController::viewDidLoad() {
     formatView();
 }
 
-void LocationsViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void LocationsViewController::formatView() {
     auto self = std::dynamic_pointer_cast<LocationsViewController>(shared_from_this());
     auto geolocation = Geolocation::sharedInstance();

@@ -43,7 +43,6 @@ class LocationsViewController : public BaseViewController,
     static constexpr double kFoldDuration = 0.5;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     // Once: the location request, the map, colours, the search field, the types and the first list.
     void formatView();
     // Rebuilds the list and the map's pins from the selected types, then fits the map to them.

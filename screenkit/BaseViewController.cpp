@@ -38,6 +38,11 @@ void BaseViewController::viewDidLoad() {
     if (auto nav = navigationController()) nav->interactivePopGestureRecognizer()->setEnabled(false);
 }
 
+void BaseViewController::viewWillAppear(bool animated) {
+    UIViewController::viewWillAppear(animated);
+    if (statusBarStyle_) UIApplication::sharedApplication()->setStatusBarStyle(*statusBarStyle_);
+}
+
 bool BaseViewController::textFieldShouldBeginEditing(UITextField* textField) {
     currentTextField_.reset();
     if (textField) currentTextField_ = std::static_pointer_cast<UITextField>(textField->shared_from_this());

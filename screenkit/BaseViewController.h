@@ -1,9 +1,9 @@
 #pragma once
 // The base of every screen: status bar, the shared progress overlay's look, banners, the themed alert,
-// the common field frame, opening the next screen by name, and what most screens repeat (the light
-// status bar, the band in the theme colour, back meaning pop). It takes the text-field, text-view,
-// scroll-view and navigation-controller delegate roles, so a screen can be the delegate of its fields
-// and lists. See screenkit/README.md for the shape of a screen.
+// the common field frame, opening the next screen by name, and what most screens repeat (the status
+// bar's style on each appearance, the band in the theme colour, back meaning pop). It takes the
+// text-field, text-view, scroll-view and navigation-controller delegate roles, so a screen can be the
+// delegate of its fields and lists. See screenkit/README.md for the shape of a screen.
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +11,7 @@
 #include "core/ScreenNames.h"
 #include "platform/kits/ThemedAlertView.h"
 #include "platform/ui/CALayer.h"
+#include "platform/ui/UIApplication.h"
 #include "platform/ui/UINavigationController.h"
 #include "platform/ui/UITextField.h"
 #include "platform/ui/UITextView.h"
@@ -34,6 +35,8 @@ class BaseViewController : public UIViewController,
     // The platform's, then the status bar, the progress overlay's look and, on a navigation stack,
     // the interactive pop gesture off. Screens call it first from their own.
     void viewDidLoad() override;
+    // The platform's, then this screen's status bar style, if it has one.
+    void viewWillAppear(bool animated) override;
 
     // Records the field as the current one and allows editing.
     bool textFieldShouldBeginEditing(UITextField* textField) override;
@@ -57,7 +60,11 @@ class BaseViewController : public UIViewController,
     UIViewControllerPtr pushScreen(ScreenName name, const ScreenSetup& setup = {});
 
     // ---- what most screens repeat ----
-    // The light status bar over the theme band; screens call it from viewWillAppear.
+    // The style each appearance gives the status bar: light, over the theme band, unless a screen
+    // says otherwise; none leaves the bar as the screen finds it.
+    std::optional<UIStatusBarStyle> statusBarStyle() const { return statusBarStyle_; }
+    void setStatusBarStyle(std::optional<UIStatusBarStyle> style) { statusBarStyle_ = style; }
+    // The light status bar over the theme band, at once.
     void applyLightStatusBar();
     // Fills `band` (the coloured top of a screen) with the theme's main colour.
     void applyThemeBand(UIView& band);
@@ -69,6 +76,7 @@ class BaseViewController : public UIViewController,
 
   private:
     std::weak_ptr<UITextField> currentTextField_;
+    std::optional<UIStatusBarStyle> statusBarStyle_ = UIStatusBarStyleLightContent;
 };
 
 }  // namespace fv

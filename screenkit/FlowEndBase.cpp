@@ -13,11 +13,6 @@ void FlowEndBase::viewDidLoad() {
     formatView();
 }
 
-void FlowEndBase::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void FlowEndBase::formatView() {
     btn_continue->setBackgroundColor(UIColor::clearColor());
     view_navbar->setBackgroundColor(barColor());

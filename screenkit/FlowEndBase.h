@@ -16,7 +16,6 @@ class FlowEndBase : public BaseViewController {
     ~FlowEndBase() override;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     // Once: the button's and the bar's colours.
     virtual void formatView();
 

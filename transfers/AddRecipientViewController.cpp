@@ -22,11 +22,6 @@ void AddRecipientViewController::viewDidLoad() {
     formatView();
 }
 
-void AddRecipientViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void AddRecipientViewController::initialzieViewModel() {}
 
 void AddRecipientViewController::formatView() {

@@ -20,7 +20,6 @@ class AddRecipientViewController : public BaseViewController {
     ~AddRecipientViewController() override;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     // The form has no view model; kept as the screens' set-up step.
     void initialzieViewModel();
     // Colours, then setupFields.

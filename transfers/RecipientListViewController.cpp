@@ -33,11 +33,6 @@ void RecipientListViewController::viewDidLoad() {
     tbl_recipient->reloadData();
 }
 
-void RecipientListViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void RecipientListViewController::loadRecipients() {
     auto records = readFrameworkArray("recipients");
     if (!records) {

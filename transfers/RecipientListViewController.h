@@ -36,7 +36,6 @@ class RecipientListViewController : public BaseViewController,
     static constexpr CGFloat kSwipeButtonWidth = 60;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void formatView();
 
     // ---- search ----

@@ -16,11 +16,6 @@ void WizardViewController::viewDidLoad() {
     initialzieViewModel();
 }
 
-void WizardViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void WizardViewController::hideOverlayThenPop() {
     HideHUD();
     popScreen();

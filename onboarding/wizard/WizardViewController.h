@@ -36,8 +36,6 @@ class WizardViewController : public BaseViewController {
 
     // The base's, then formatView, then initialzieViewModel.
     void viewDidLoad() override;
-    // The base's, then the light status bar, before every appearance.
-    void viewWillAppear(bool animated) override;
 
     // Once per instance, when the view loads: theme, progress, targets, keyboard handling.
     virtual void formatView() {}

@@ -44,6 +44,23 @@ TEST_F(ScreenFoundationTest, ViewDidLoadThemesTheOverlayAndLocksTheSwipeBack) {
     EXPECT_EQ(ProgressHUD::font()->pointSize(), 14);
 }
 
+TEST_F(ScreenFoundationTest, EachAppearanceSetsTheScreensStatusBarStyle) {
+    auto app = UIApplication::sharedApplication();
+    auto screen = SampleBaseScreen::make();
+    EXPECT_EQ(screen->statusBarStyle(), UIStatusBarStyleLightContent);
+    host.show(screen);
+    EXPECT_EQ(app->statusBarStyle(), UIStatusBarStyleLightContent);
+
+    app->setStatusBarStyle(UIStatusBarStyleDarkContent);
+    screen->setStatusBarStyle(std::nullopt);
+    screen->viewWillAppear(false);
+    EXPECT_EQ(app->statusBarStyle(), UIStatusBarStyleDarkContent);
+
+    screen->setStatusBarStyle(UIStatusBarStyleDefault);
+    screen->viewWillAppear(false);
+    EXPECT_EQ(app->statusBarStyle(), UIStatusBarStyleDefault);
+}
+
 TEST_F(ScreenFoundationTest, CustomizeLayerGivesTheCommonFieldFrame) {
     auto screen = open();
     auto layer = screen->view_field.lock()->layer();
