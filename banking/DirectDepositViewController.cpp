@@ -13,7 +13,7 @@ DirectDepositViewController::~DirectDepositViewController() = default;
 
 void DirectDepositViewController::setDefaultSelection() {
     btn_downloadForm->setBackgroundColor(UIColor::clearColor());
-    FundingInfoBase::setDefaultSelection();
+    TitleBarBase::setDefaultSelection();
     auto theme = ThemeManager::sharedInstance();
     lbl_directDeposit->setTextColor(theme->main_font_color());
     lbl_routingNumber->setTextColor(theme->main_font_color());

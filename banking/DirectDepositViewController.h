@@ -2,16 +2,16 @@
 // The direct-deposit screen: the account number and bank routing number that pay into the card, from
 // "directDeposit.plist". Without that file, or one of its two keys, the label keeps the interface
 // file's text.
-#include "banking/FundingInfoBase.h"
 #include "platform/foundation/Value.h"
 #include "screenkit/CustomButton.h"
+#include "screenkit/TitleBarBase.h"
 
 namespace fv {
 
-class DirectDepositViewController : public FundingInfoBase {
-    FV_CLASS(DirectDepositViewController, FundingInfoBase)
+class DirectDepositViewController : public TitleBarBase {
+    FV_CLASS(DirectDepositViewController, TitleBarBase)
     // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
-    using FundingInfoBase::FundingInfoBase;
+    using TitleBarBase::TitleBarBase;
     ~DirectDepositViewController() override;
 
     void setDefaultSelection() override;

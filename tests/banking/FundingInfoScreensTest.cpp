@@ -80,7 +80,7 @@ struct WebScreen {
 class FundingWebScreenTest : public FundingInfoTest, public ::testing::WithParamInterface<WebScreen> {};
 
 TEST_P(FundingWebScreenTest, ThemesTheHeaderAndLoadsNoPageOfItsOwn) {
-    auto screen = open<FundingInfoBase>(GetParam().name);
+    auto screen = open<TitleBarBase>(GetParam().name);
     ASSERT_TRUE(screen);
     auto theme = ThemeManager::sharedInstance();
     EXPECT_TRUE(colorsEqual(screen->view_navbar.get()->backgroundColor(), theme->header_color()));
