@@ -2,10 +2,8 @@
 
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "controls/HostResources.h"
-#include "platform/graphics/TextLayout.h"
 
 namespace fv {
 
@@ -21,79 +19,36 @@ BottomPullToRefreshViewPtr BottomPullToRefreshView::create(CGRect frame) {
 }
 
 void BottomPullToRefreshView::build(CGRect frame) {
+    buildParts(frame, {UIViewAutoresizingFlexibleBottomMargin, kArrowImageName, kIconX,
+                       UIActivityIndicatorViewStyleWhite});
     const CGFloat w = frame.size.width;
     const CGFloat h = frame.size.height;
-    setFrame(frame);
-    setAutoresizingMask(UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleWidth |
-                        UIViewAutoresizingFlexibleRightMargin);
-    setBackgroundColor(UIColor::clearColor());
-
-    containerView_ = UIView::create(CGRectMake(0, 0, w, h));
-    containerView_->setBackgroundColor(UIColor::clearColor());
-    containerView_->setAutoresizingMask(
-        UIViewAutoresizingFlexibleLeftMargin | UIViewAutoresizingFlexibleWidth |
-        UIViewAutoresizingFlexibleRightMargin | UIViewAutoresizingFlexibleBottomMargin);
-    addSubview(containerView_);
-
-    auto arrow = hostImageNamed(kArrowImageName);
-    CGSize arrowSize = arrow ? arrow->size() : CGSizeZero;
-    iconImageView_ =
-        UIImageView::create(CGRectMake(kIconX, roundHalfAway(h / 2) - roundHalfAway(arrowSize.height / 2),
-                                       arrowSize.width, arrowSize.height));
-    iconImageView_->setImage(arrow);
-    iconImageView_->setContentMode(UIViewContentModeCenter);
-    iconImageView_->setAutoresizingMask(UIViewAutoresizingFlexibleRightMargin);
-    containerView_->addSubview(iconImageView_);
-
-    loadingActivityIndicator_ = UIActivityIndicatorView::create(UIActivityIndicatorViewStyleWhite);
-    loadingActivityIndicator_->setColor(UIColor::lightGrayColor());
-    loadingActivityIndicator_->setCenter(iconImageView_->center());
-    loadingActivityIndicator_->setHidesWhenStopped(true);
-    loadingActivityIndicator_->setAutoresizingMask(UIViewAutoresizingFlexibleRightMargin);
-    containerView_->addSubview(loadingActivityIndicator_);
-
-    const CGFloat iconMaxX = CGRectGetMaxX(iconImageView_->frame());
+    const CGFloat iconMaxX = CGRectGetMaxX(iconImageView()->frame());
     messageLabel_ = UILabel::create(CGRectMake(iconMaxX + 20, 10, w - iconMaxX - 40, h - 20));
     messageLabel_->setBackgroundColor(UIColor::clearColor());
     messageLabel_->setTextColor(UIColor::lightGrayColor());
     messageLabel_->setAutoresizingMask(UIViewAutoresizingFlexibleRightMargin);
-    containerView_->addSubview(messageLabel_);
+    containerView()->addSubview(messageLabel_);
 
-    fixedHeight_ = h;
-    rotateIconWhileBecomingVisible_ = true;
     changeStateOfControl(BottomPullToRefreshViewStateIdle, std::numeric_limits<CGFloat>::max());
 }
 
 void BottomPullToRefreshView::changeStateOfControl(std::int32_t state, CGFloat offset) {
-    state_ = state;
     CGRect f = frame();
+    showIconState(state, offset);
     switch (state) {
         case BottomPullToRefreshViewStateIdle:
-            iconImageView_->setTransform(CGAffineTransformIdentity);
-            iconImageView_->setHidden(false);
-            loadingActivityIndicator_->stopAnimating();
-            messageLabel_->setText(hostLocalizedText("BOTTOM_PTR_PULL_TEXT", kStringsTable));
-            f.size.height = fixedHeight_;
-            break;
         case BottomPullToRefreshViewStatePulling:
-            // Measured against the height the view has now, which may still be stretched.
-            iconImageView_->setTransform(
-                rotateIconWhileBecomingVisible_ && f.size.height != 0
-                    ? CGAffineTransformMakeRotation(-offset * std::numbers::pi / f.size.height)
-                    : CGAffineTransformIdentity);
             messageLabel_->setText(hostLocalizedText("BOTTOM_PTR_PULL_TEXT", kStringsTable));
-            f.size.height = fixedHeight_;
+            f.size.height = fixedHeight();
             break;
         case BottomPullToRefreshViewStateRelease:
-            iconImageView_->setTransform(CGAffineTransformMakeRotation(std::numbers::pi));
             messageLabel_->setText(hostLocalizedText("BOTTOM_PTR_RELEASE_TEXT", kStringsTable));
-            f.size.height = fixedHeight_ + std::fabs(offset);
+            f.size.height = fixedHeight() + std::fabs(offset);
             break;
         case BottomPullToRefreshViewStateLoading:
-            iconImageView_->setHidden(true);
-            loadingActivityIndicator_->startAnimating();
             messageLabel_->setText(hostLocalizedText("BOTTOM_PTR_LOADING_TEXT", kStringsTable));
-            f.size.height = fixedHeight_ + std::fabs(offset);
+            f.size.height = fixedHeight() + std::fabs(offset);
             break;
         default:
             break;
@@ -104,12 +59,11 @@ void BottomPullToRefreshView::changeStateOfControl(std::int32_t state, CGFloat o
 
 void BottomPullToRefreshView::layoutSubviews() {
     UIView::layoutSubviews();
-    CGRect label = messageLabel_->frame();
-    label.size.width = TextLayout::widthOfText(messageLabel_->text().value_or(""), messageLabel_->font());
-    messageLabel_->setFrame(label);
-    CGRect c = containerView_->frame();
-    c.size.width = CGRectGetMaxX(label);
-    containerView_->setFrame(c);
+    fitWidthToText(*messageLabel_);
+    const auto& container = containerView();
+    CGRect c = container->frame();
+    c.size.width = CGRectGetMaxX(messageLabel_->frame());
+    container->setFrame(c);
 }
 
 }  // namespace fv

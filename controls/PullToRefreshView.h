@@ -5,12 +5,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "controls/PullToRefreshViewBase.h"
 #include "platform/foundation/DateFormatter.h"
 #include "platform/foundation/Value.h"
-#include "platform/ui/UIActivityIndicatorView.h"
-#include "platform/ui/UIImageView.h"
-#include "platform/ui/UILabel.h"
-#include "platform/ui/UIView.h"
 
 namespace fv {
 
@@ -18,14 +15,14 @@ class PullToRefreshView;
 using PullToRefreshViewPtr = std::shared_ptr<PullToRefreshView>;
 
 enum PullToRefreshViewState : std::int32_t {
-    PullToRefreshViewStateIdle = 0,
-    PullToRefreshViewStatePulling = 1,
-    PullToRefreshViewStateRelease = 2,
-    PullToRefreshViewStateLoading = 3,
+    PullToRefreshViewStateIdle = PullToRefreshViewBase::kIdle,
+    PullToRefreshViewStatePulling = PullToRefreshViewBase::kPulling,
+    PullToRefreshViewStateRelease = PullToRefreshViewBase::kRelease,
+    PullToRefreshViewStateLoading = PullToRefreshViewBase::kLoading,
 };
 
-class PullToRefreshView : public UIView {
-    FV_CLASS(PullToRefreshView, UIView)
+class PullToRefreshView : public PullToRefreshViewBase {
+    FV_CLASS(PullToRefreshView, PullToRefreshViewBase)
     static constexpr const char* kStringsTable = "PullToRefresh";
     static constexpr const char* kIconImageName = "PullToRefreshIcon.png";
 
@@ -34,21 +31,12 @@ class PullToRefreshView : public UIView {
     PullToRefreshView();
     ~PullToRefreshView() override;
 
-    bool rotateIconWhileBecomingVisible() const { return rotateIconWhileBecomingVisible_; }
-    void setRotateIconWhileBecomingVisible(bool on) { rotateIconWhileBecomingVisible_ = on; }
-    std::int32_t state() const { return state_; }
-    const UIViewPtr& containerView() const { return containerView_; }
     Date lastUpdateDate() const { return lastUpdateDate_; }
     void setLastUpdateDate(Date date) { lastUpdateDate_ = date; }
-    const UIImageViewPtr& iconImageView() const { return iconImageView_; }
-    CGFloat fixedHeight() const { return fixedHeight_; }
-    const UIActivityIndicatorViewPtr& loadingActivityIndicator() const { return loadingActivityIndicator_; }
     const UILabelPtr& topLabel() const { return topLabel_; }
     const UILabelPtr& bottomLabel() const { return bottomLabel_; }
     // None until the first idle state needs it.
     const std::unique_ptr<NSDateFormatter>& dateFormatter() const { return dateFormatter_; }
-    // While the spinner runs; the manager ignores scrolling and release then.
-    bool isLoading() const { return loadingActivityIndicator_->isAnimating(); }
 
     // changeStateOfControl:withOffset: `offset` is the table's vertical content offset.
     void changeStateOfControl(std::int32_t state, CGFloat offset);
@@ -59,13 +47,7 @@ class PullToRefreshView : public UIView {
     void build(CGRect frame);
     void showLastUpdateDate();
 
-    bool rotateIconWhileBecomingVisible_ = true;
-    std::int32_t state_ = PullToRefreshViewStateIdle;
-    UIViewPtr containerView_;
     Date lastUpdateDate_;
-    UIImageViewPtr iconImageView_;
-    CGFloat fixedHeight_ = 0;
-    UIActivityIndicatorViewPtr loadingActivityIndicator_;
     UILabelPtr topLabel_;
     UILabelPtr bottomLabel_;
     std::unique_ptr<NSDateFormatter> dateFormatter_;
