@@ -6,15 +6,10 @@
 #include "core/ThemeManager.h"
 #include "platform/graphics/UIColorHex.h"
 #include "platform/ui/UINib.h"
-#include "platform/ui/UITapGestureRecognizer.h"
 
 namespace fv {
 
 FV_REGISTER_CLASS(TransactionListBase);
-
-void TransactionListBase::registerMembers(ClassBuilder<TransactionListBase>& b) {
-    b.action("closeBtnTapped:", &TransactionListBase::closeBtnTapped);
-}
 
 TransactionListBase::~TransactionListBase() = default;
 
@@ -22,14 +17,6 @@ void tintImageView(UIImageView& view, const UIColorPtr& color) {
     if (auto image = view.image(); image && image->renderingMode() != UIImageRenderingMode::AlwaysTemplate)
         view.setImage(image->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
     view.setTintColor(color);
-}
-
-void TransactionListBase::setupDetailPopup() {
-    kDetailPopup.prepare(*view_DetailViewBottomConstraint, *view_darkView, *view_transactionDetail);
-    auto tap = std::make_shared<UITapGestureRecognizer>();
-    tap->setNumberOfTapsRequired(1);
-    tap->addTarget(this, "closeBtnTapped:");
-    view_darkView->addGestureRecognizer(tap);
 }
 
 void TransactionListBase::loadCardPages() {
@@ -105,7 +92,6 @@ void TransactionListBase::tableViewDidSelectRowAtIndexPath(UITableView& tableVie
                                                            const NSIndexPath& indexPath) {
     tableView.deselectRowAtIndexPath(indexPath, true);
     fillPopup(indexPath.section, indexPath.row);
-    OpenBottomPopup();
 }
 
 // ---- detail pop-up ----
@@ -113,11 +99,9 @@ void TransactionListBase::tableViewDidSelectRowAtIndexPath(UITableView& tableVie
 namespace {
 
 // A pop-up label shows nothing, rather than an empty text, for a value that is absent.
-void setPopupText(UILabel& label, const std::string& text) {
-    if (text.empty())
-        label.setText(std::nullopt);
-    else
-        label.setText(text);
+std::optional<std::string> popupText(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 }  // namespace
@@ -126,23 +110,16 @@ void TransactionListBase::fillPopup(long section, long row) {
     const auto page = static_cast<std::size_t>(std::max(section, 0L));
     const auto record = myCardTransactions_.transaction(page, static_cast<std::size_t>(std::max(row, 0L)))
                             .value_or(TransactionRecord(Value::Dictionary{}));
-    setPopupText(*lbl_bottomView_date, myCardTransactions_.date(page));
-    setPopupText(*lbl_bottomView_time, record.popupText(TransactionRecord::kTime));
-    setPopupText(*lbl_bottomView_type, record.typeTitle());
-    setPopupText(*lbl_bottomView_amount, record.popupText(TransactionRecord::kAmount));
-    setPopupText(*lbl_bottomView_description, record.popupText(TransactionRecord::kTransactionID));
-    setPopupText(*lbl_bottomView_Title, record.popupText(TransactionRecord::kTitle));
-    setPopupText(*lbl_bottomView_categoryName, record.popupText(TransactionRecord::kCategoryName));
     const auto icon = record.categoryImageName();
     img_bottomView_categoryIcon->setImage(icon ? UIImage::imageNamed(*icon, frameworkBundle()) : nullptr);
-}
-
-void TransactionListBase::OpenBottomPopup() {
-    kDetailPopup.open(view(), *view_DetailViewBottomConstraint, view_darkView.get());
-}
-
-void TransactionListBase::closeBtnTapped(NSObject*) {
-    kDetailPopup.close(view(), *view_DetailViewBottomConstraint, view_darkView.get());
+    showDetail(
+        {{&lbl_bottomView_date, popupText(myCardTransactions_.date(page))},
+         {&lbl_bottomView_time, popupText(record.popupText(TransactionRecord::kTime))},
+         {&lbl_bottomView_type, popupText(record.typeTitle())},
+         {&lbl_bottomView_amount, popupText(record.popupText(TransactionRecord::kAmount))},
+         {&lbl_bottomView_description, popupText(record.popupText(TransactionRecord::kTransactionID))},
+         {&lbl_bottomView_Title, popupText(record.popupText(TransactionRecord::kTitle))},
+         {&lbl_bottomView_categoryName, popupText(record.popupText(TransactionRecord::kCategoryName))}});
 }
 
 }  // namespace fv

@@ -7,21 +7,18 @@
 #include <memory>
 
 #include "cards/CardOverviewRecord.h"
-#include "platform/ui/NSLayoutConstraint.h"
 #include "platform/ui/UIImageView.h"
 #include "platform/ui/UILabel.h"
 #include "platform/ui/UITableView.h"
-#include "screenkit/BaseViewController.h"
-#include "screenkit/BottomDetailPopup.h"
+#include "screenkit/BottomDetailPopupBase.h"
 
 namespace fv {
 
-class TransactionListBase : public BaseViewController,
+class TransactionListBase : public BottomDetailPopupBase,
                             public UITableViewDataSource,
                             public UITableViewDelegate {
-    FV_CLASS(TransactionListBase, BaseViewController)
-    static void registerMembers(ClassBuilder<TransactionListBase>& b);
-    using BaseViewController::BaseViewController;
+    FV_CLASS(TransactionListBase, BottomDetailPopupBase)
+    using BottomDetailPopupBase::BottomDetailPopupBase;
     ~TransactionListBase() override;
 
     // The pop-up's bottom constraint while it is hidden below the screen's edge, and while shown.
@@ -52,10 +49,6 @@ class TransactionListBase : public BaseViewController,
     // Deselects the row, fills the pop-up from its record and opens it.
     void tableViewDidSelectRowAtIndexPath(UITableView& tableView, const NSIndexPath& indexPath) override;
 
-    // ---- detail pop-up ----
-    void OpenBottomPopup();
-    void closeBtnTapped(NSObject* sender);
-
     // The card pages as read while the view loaded.
     const CardOverviewRecord& myCardTransactions() const { return myCardTransactions_; }
 
@@ -64,28 +57,21 @@ class TransactionListBase : public BaseViewController,
     FV_OUTLET(UILabel, lbl_headerTitle);
     FV_OUTLET(UILabel, lbl_titleOne);
     FV_OUTLET(UILabel, lbl_TotalAmount);
-    FV_OUTLET(UIImageView, img_icon_triangleTip);
-    FV_OUTLET(NSLayoutConstraint, view_DetailViewBottomConstraint);
-    FV_OUTLET(UIView, view_transactionDetail);
-    FV_OUTLET(UIView, view_darkView);
-    FV_OUTLET(UILabel, lbl_bottomView_Title);
-    FV_OUTLET(UILabel, lbl_bottomView_date);
-    FV_OUTLET(UILabel, lbl_bottomView_time);
-    FV_OUTLET(UILabel, lbl_bottomView_amount);
-    FV_OUTLET(UILabel, lbl_bottomView_type);
     FV_OUTLET(UILabel, lbl_bottomView_description);
     FV_OUTLET(UILabel, lbl_bottomView_categoryName);
     FV_OUTLET(UIImageView, img_bottomView_categoryIcon);
 
   protected:
-    // The pop-up at rest (hidden, no dimming), its shadow, and the dimming view's tap that closes it.
-    void setupDetailPopup();
+    // The pop-up at rest with this list's geometry, its colours, and the dimming view's tap that
+    // closes it.
+    void setupDetailPopup() { BottomDetailPopupBase::setupDetailPopup(kDetailPopup); }
     // Reads "sample.plist" of the framework bundle into myCardTransactions.
     void loadCardPages();
     // What a screen adds to the day header's date label.
     virtual void styleDayHeader(UILabel& date) { (void)date; }
 
   private:
+    // Fills the pop-up from the record of the row and opens it.
     void fillPopup(long section, long row);
 
     CardOverviewRecord myCardTransactions_;

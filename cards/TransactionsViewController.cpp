@@ -19,7 +19,6 @@ void TransactionsViewController::registerMembers(ClassBuilder<TransactionsViewCo
     using Self = TransactionsViewController;
     b.property("cameFromView", &Self::cameFromView, &Self::setCameFromView);
     b.action("backPressed:", &Self::backPressed);
-    b.action("loadMoreRows", &Self::loadMoreRows);
 }
 
 TransactionsViewController::~TransactionsViewController() = default;
@@ -30,14 +29,9 @@ void TransactionsViewController::viewDidLoad() {
     setDefaultSelection();
 }
 
-void TransactionsViewController::viewWillAppear(bool animated) {
-    TransactionListBase::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void TransactionsViewController::viewDidLayoutSubviews() {
     TransactionListBase::viewDidLayoutSubviews();
-    if (pullToBottomRefreshManager_) pullToBottomRefreshManager_->relocatePullToRefreshView();
+    if (refresh_) refresh_->layout();
 }
 
 void TransactionsViewController::initialzieViewModel() {
@@ -54,18 +48,11 @@ void TransactionsViewController::setDefaultSelection() {
     lbl_headerTitle->setTextColor(theme->header_text_color());
     lbl_titleOne->setTextColor(UIColor::whiteColor());
     lbl_TotalAmount->setTextColor(UIColor::whiteColor());
-    tintImageView(*img_icon_triangleTip, theme->main_font_color());
-    lbl_bottomView_Title->setTextColor(theme->main_color());
     view_TopInfo->setBackgroundColor(theme->main_color());
 
     auto table = tbl.get();
-    auto self = std::dynamic_pointer_cast<TransactionsViewController>(shared_from_this());
-    pullToRefreshManager_ = PullToRefreshManager::create(kRefreshViewHeight, table, self);
-    pullToBottomRefreshManager_ = BottomPullToRefreshManager::create(kRefreshViewHeight, table, self);
-    pullToBottomRefreshManager_->relocatePullToRefreshView();
-    pullToBottomRefreshManager_->tableViewScrolled();
-    table->reloadData();
-    pullToBottomRefreshManager_->tableViewReloadFinished();
+    refresh_ =
+        TwoEndedRefresh::attach(kRefreshViewHeight, table, TwoEndedRefresh::FirstSettle::AroundTableReload);
 
     loadCardPages();
     // No separators below the last row.
@@ -88,38 +75,12 @@ void TransactionsViewController::backPressed(NSObject*) {
 
 // ---- refresh ----
 
-void TransactionsViewController::pullToRefreshTriggered(PullToRefreshManager&) {
-    performSelector("loadMoreRows", nullptr, 0.0);
-}
-
-void TransactionsViewController::bottomPullToRefreshTriggered(BottomPullToRefreshManager&) {
-    performSelector("loadMoreRows", nullptr, 0.0);
-}
-
-void TransactionsViewController::loadMoreRows() {
-    if (pullToBottomRefreshManager_) {
-        pullToBottomRefreshManager_->relocatePullToRefreshView();
-        pullToBottomRefreshManager_->tableViewReloadFinished();
-    }
-    if (pullToRefreshManager_) pullToRefreshManager_->tableViewReloadFinishedAnimated(true);
-    if (pullToBottomRefreshManager_) pullToBottomRefreshManager_->relocatePullToRefreshView();
-}
-
 void TransactionsViewController::scrollViewDidScroll(UIScrollView&) {
-    if (pullToBottomRefreshManager_) {
-        pullToBottomRefreshManager_->relocatePullToRefreshView();
-        pullToBottomRefreshManager_->tableViewScrolled();
-    }
-    if (pullToRefreshManager_) pullToRefreshManager_->tableViewScrolled();
+    if (refresh_) refresh_->scrolled();
 }
 
 void TransactionsViewController::scrollViewDidEndDragging(UIScrollView&, bool) {
-    if (pullToBottomRefreshManager_) {
-        pullToBottomRefreshManager_->relocatePullToRefreshView();
-        pullToBottomRefreshManager_->tableViewReleased();
-    }
-    if (pullToRefreshManager_) pullToRefreshManager_->tableViewReleased();
-    if (pullToBottomRefreshManager_) pullToBottomRefreshManager_->relocatePullToRefreshView();
+    if (refresh_) refresh_->released();
 }
 
 }  // namespace fv

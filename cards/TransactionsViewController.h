@@ -9,18 +9,14 @@
 
 #include "cards/TransactionListBase.h"
 #include "cards/TransactionsViewModel.h"
-#include "controls/BottomPullToRefreshManager.h"
-#include "controls/PullToRefreshManager.h"
+#include "screenkit/TwoEndedRefresh.h"
 
 namespace fv {
 
 // The origin tag of a history pushed from the home screen of cards.
 inline constexpr const char* kCameFromHome = "HOME";
 
-class TransactionsViewController : public TransactionListBase,
-                                   public TransactionsViewModelDelegate,
-                                   public PullToRefreshManagerClient,
-                                   public BottomPullToRefreshManagerClient {
+class TransactionsViewController : public TransactionListBase, public TransactionsViewModelDelegate {
     FV_CLASS(TransactionsViewController, TransactionListBase)
     static void registerMembers(ClassBuilder<TransactionsViewController>& b);
     // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
@@ -32,7 +28,6 @@ class TransactionsViewController : public TransactionListBase,
     static constexpr CGFloat kSideMenuIconWidth = 20;
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void viewDidLayoutSubviews() override;
     // Makes the view model once.
     void initialzieViewModel();
@@ -41,20 +36,16 @@ class TransactionsViewController : public TransactionListBase,
     // Pops when opened from the home screen; otherwise only ends editing.
     void backPressed(NSObject* sender);
 
-    void pullToRefreshTriggered(PullToRefreshManager& manager) override;
-    void bottomPullToRefreshTriggered(BottomPullToRefreshManager& manager) override;
-    // Tells both controls the (empty) reload has finished.
-    void loadMoreRows();
-
     void scrollViewDidScroll(UIScrollView& scrollView) override;
     void scrollViewDidEndDragging(UIScrollView& scrollView, bool decelerate) override;
 
     const std::string& cameFromView() const { return cameFromView_; }
     void setCameFromView(const std::string& origin) { cameFromView_ = origin; }
     const std::shared_ptr<TransactionsViewModel>& viewModel() const { return viewModel_; }
-    const PullToRefreshManagerPtr& pullToRefreshManager() const { return pullToRefreshManager_; }
-    const BottomPullToRefreshManagerPtr& pullToBottomRefreshManager() const {
-        return pullToBottomRefreshManager_;
+    // None before the view has loaded.
+    PullToRefreshManagerPtr pullToRefreshManager() const { return refresh_ ? refresh_->top() : nullptr; }
+    BottomPullToRefreshManagerPtr pullToBottomRefreshManager() const {
+        return refresh_ ? refresh_->bottom() : nullptr;
     }
 
     FV_OUTLET(NSLayoutConstraint, constraint_img_back_sidemenu_width);
@@ -63,8 +54,7 @@ class TransactionsViewController : public TransactionListBase,
 
   private:
     std::shared_ptr<TransactionsViewModel> viewModel_;
-    PullToRefreshManagerPtr pullToRefreshManager_;
-    BottomPullToRefreshManagerPtr pullToBottomRefreshManager_;
+    TwoEndedRefreshPtr refresh_;
     std::string cameFromView_;
 };
 

@@ -4,7 +4,6 @@
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Text.h"
-#include "platform/ui/UITapGestureRecognizer.h"
 #include "screenkit/DequeueCell.h"
 #include "transfers/TransferHistoryTableViewCell.h"
 
@@ -23,26 +22,19 @@ std::optional<std::string> textOf(const Value& value) {
 void FundTransferHistoryViewController::registerMembers(ClassBuilder<FundTransferHistoryViewController>& b) {
     using Self = FundTransferHistoryViewController;
     b.action("typesSegmentChanged:", &Self::typesSegmentChanged);
-    b.action("closeBtnTapped:", &Self::closeBtnTapped);
     b.action("sideMenuTapped:", &Self::sideMenuTapped);
-    b.action("loadMoreRows", &Self::loadMoreRows);
 }
 
 FundTransferHistoryViewController::~FundTransferHistoryViewController() = default;
 
 void FundTransferHistoryViewController::viewDidLoad() {
-    BaseViewController::viewDidLoad();
+    BottomDetailPopupBase::viewDidLoad();
     setDefaultSelection();
 }
 
-void FundTransferHistoryViewController::viewWillAppear(bool animated) {
-    BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
-}
-
 void FundTransferHistoryViewController::viewDidLayoutSubviews() {
-    BaseViewController::viewDidLayoutSubviews();
-    if (pullToBottomRefreshManager) pullToBottomRefreshManager->relocatePullToRefreshView();
+    BottomDetailPopupBase::viewDidLayoutSubviews();
+    if (refresh_) refresh_->layout();
 }
 
 void FundTransferHistoryViewController::setDefaultSelection() {
@@ -50,27 +42,12 @@ void FundTransferHistoryViewController::setDefaultSelection() {
     typesSegmentCtrl->setTintColor(theme->main_color());
     typesSegmentCtrl->setSelectedSegmentIndex(0);
 
-    kDetailPopup.prepare(*view_DetailViewBottomConstraint, *view_darkView, *view_transactionDetail);
-    lbl_bottomView_Title->setTextColor(theme->main_color());
-    // The tint only shows on a template image, as the tip is meant to be drawn.
-    if (auto tip = img_icon_triangleTip->image();
-        tip && tip->renderingMode() != UIImageRenderingMode::AlwaysTemplate)
-        img_icon_triangleTip->setImage(tip->imageWithRenderingMode(UIImageRenderingMode::AlwaysTemplate));
-    img_icon_triangleTip->setTintColor(theme->main_font_color());
-    auto tap = std::make_shared<UITapGestureRecognizer>();
-    tap->setNumberOfTapsRequired(1);
-    tap->addTarget(shared_from_this(), "closeBtnTapped:");
-    view_darkView->addGestureRecognizer(tap);
+    setupDetailPopup(kDetailPopup);
 
     lbl_headerTitle->setTextColor(UIColor::whiteColor());
     applyThemeBand(*view_navbar);
 
-    auto self = sharedAs<FundTransferHistoryViewController>();
-    pullToRefreshManager = PullToRefreshManager::create(kPullViewHeight, tbl.get(), self);
-    pullToBottomRefreshManager = BottomPullToRefreshManager::create(kPullViewHeight, tbl.get(), self);
-    pullToBottomRefreshManager->relocatePullToRefreshView();
-    pullToBottomRefreshManager->tableViewScrolled();
-    pullToBottomRefreshManager->tableViewReloadFinished();
+    refresh_ = TwoEndedRefresh::attach(kPullViewHeight, tbl.get());
 
     history_.loadTransferHistory();
     tbl->setTableFooterView(UIView::create());
@@ -134,27 +111,18 @@ void FundTransferHistoryViewController::tableViewDidSelectRowAtIndexPath(UITable
     tableView.deselectRowAtIndexPath(indexPath, true);
     const Value& day = history_.dayForSection(indexPath.section);
     const Value& record = history_.recordAtIndexPath(indexPath.section, indexPath.row);
-    lbl_bottomView_date->setText(textOf(day["Date"]));
-    lbl_bottomView_time->setText(textOf(record["time"]));
     const auto type = textOf(record["type"]);
-    lbl_bottomView_type->setText(type ? std::optional(text::uppercase(*type)) : std::nullopt);
-    lbl_bottomView_amount->setText(textOf(record["amount"]));
-    lbl_bottomView_status->setText(textOf(record["status"]));
-    lbl_bottomView_from->setText(textOf(record["from"]));
-    lbl_bottomView_to->setText(textOf(record["beneficiary_details"]));
-    lbl_bottomView_referenceID->setText(textOf(record["transferReference"]));
-    OpenBottomPopup();
+    showDetail({{&lbl_bottomView_date, textOf(day["Date"])},
+                {&lbl_bottomView_time, textOf(record["time"])},
+                {&lbl_bottomView_type, type ? std::optional(text::uppercase(*type)) : std::nullopt},
+                {&lbl_bottomView_amount, textOf(record["amount"])},
+                {&lbl_bottomView_status, textOf(record["status"])},
+                {&lbl_bottomView_from, textOf(record["from"])},
+                {&lbl_bottomView_to, textOf(record["beneficiary_details"])},
+                {&lbl_bottomView_referenceID, textOf(record["transferReference"])}});
 }
 
-// ---- pop-up ----
-
-void FundTransferHistoryViewController::OpenBottomPopup() {
-    kDetailPopup.open(view(), *view_DetailViewBottomConstraint, view_darkView.get());
-}
-
-void FundTransferHistoryViewController::closeBtnTapped(NSObject*) {
-    kDetailPopup.close(view(), *view_DetailViewBottomConstraint, view_darkView.get());
-}
+// ---- side menu ----
 
 void FundTransferHistoryViewController::sideMenuTapped(NSObject*) {
     view()->endEditing(true);
@@ -163,33 +131,11 @@ void FundTransferHistoryViewController::sideMenuTapped(NSObject*) {
 // ---- pull-to-refresh ----
 
 void FundTransferHistoryViewController::scrollViewDidScroll(UIScrollView&) {
-    if (!pullToRefreshManager || !pullToBottomRefreshManager) return;
-    pullToBottomRefreshManager->relocatePullToRefreshView();
-    pullToBottomRefreshManager->tableViewScrolled();
-    pullToRefreshManager->tableViewScrolled();
+    if (refresh_) refresh_->scrolled();
 }
 
 void FundTransferHistoryViewController::scrollViewDidEndDragging(UIScrollView&, bool) {
-    if (!pullToRefreshManager || !pullToBottomRefreshManager) return;
-    pullToBottomRefreshManager->relocatePullToRefreshView();
-    pullToBottomRefreshManager->tableViewReleased();
-    pullToRefreshManager->tableViewReleased();
-    pullToBottomRefreshManager->relocatePullToRefreshView();
-}
-
-void FundTransferHistoryViewController::pullToRefreshTriggered(PullToRefreshManager&) {
-    performSelector("loadMoreRows", nullptr, 0.0);
-}
-
-void FundTransferHistoryViewController::bottomPullToRefreshTriggered(BottomPullToRefreshManager&) {
-    performSelector("loadMoreRows", nullptr, 0.0);
-}
-
-void FundTransferHistoryViewController::loadMoreRows() {
-    pullToBottomRefreshManager->relocatePullToRefreshView();
-    pullToBottomRefreshManager->tableViewReloadFinished();
-    pullToRefreshManager->tableViewReloadFinishedAnimated(true);
-    pullToBottomRefreshManager->relocatePullToRefreshView();
+    if (refresh_) refresh_->released();
 }
 
 }  // namespace fv

@@ -6,31 +6,25 @@
 // the filter are transfers/TransferHistoryData.
 #include <memory>
 
-#include "controls/BottomPullToRefreshManager.h"
-#include "controls/BottomPullToRefreshManagerClient.h"
-#include "controls/PullToRefreshManager.h"
-#include "controls/PullToRefreshManagerClient.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/ui/NSLayoutConstraint.h"
 #include "platform/ui/UIImageView.h"
 #include "platform/ui/UILabel.h"
 #include "platform/ui/UISegmentedControl.h"
 #include "platform/ui/UITableView.h"
-#include "screenkit/BaseViewController.h"
-#include "screenkit/BottomDetailPopup.h"
+#include "screenkit/BottomDetailPopupBase.h"
+#include "screenkit/TwoEndedRefresh.h"
 #include "transfers/TransferHistoryData.h"
 
 namespace fv {
 
-class FundTransferHistoryViewController : public BaseViewController,
+class FundTransferHistoryViewController : public BottomDetailPopupBase,
                                           public UITableViewDataSource,
-                                          public UITableViewDelegate,
-                                          public PullToRefreshManagerClient,
-                                          public BottomPullToRefreshManagerClient {
-    FV_CLASS(FundTransferHistoryViewController, BaseViewController)
+                                          public UITableViewDelegate {
+    FV_CLASS(FundTransferHistoryViewController, BottomDetailPopupBase)
     static void registerMembers(ClassBuilder<FundTransferHistoryViewController>& b);
     // initWithCoder: is the default constructor; initWithNibName:bundle: comes from the base.
-    using BaseViewController::BaseViewController;
+    using BottomDetailPopupBase::BottomDetailPopupBase;
     ~FundTransferHistoryViewController() override;
 
     static constexpr CGFloat kHeaderHeight = 30;
@@ -42,7 +36,6 @@ class FundTransferHistoryViewController : public BaseViewController,
     static constexpr BottomDetailPopup kDetailPopup{kDetailClosed, kDetailOpen, 0.25, 0.15, kDimAlpha};
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void viewDidLayoutSubviews() override;
     // Once: filter, pop-up, header and pull controls, then the history loaded and shown.
     void setDefaultSelection();
@@ -71,42 +64,30 @@ class FundTransferHistoryViewController : public BaseViewController,
     // Fills the pop-up from the tapped record of the shown list and opens it.
     void tableViewDidSelectRowAtIndexPath(UITableView& tableView, const NSIndexPath& indexPath) override;
 
-    // ---- pop-up ----
-    void OpenBottomPopup();
-    void closeBtnTapped(NSObject* sender);
     // Only dismisses any keyboard.
     void sideMenuTapped(NSObject* sender);
 
     // ---- pull-to-refresh ----
     void scrollViewDidScroll(UIScrollView& scrollView) override;
     void scrollViewDidEndDragging(UIScrollView& scrollView, bool decelerate) override;
-    void pullToRefreshTriggered(PullToRefreshManager& manager) override;
-    void bottomPullToRefreshTriggered(BottomPullToRefreshManager& manager) override;
-    void loadMoreRows();
-
-    PullToRefreshManagerPtr pullToRefreshManager;
-    BottomPullToRefreshManagerPtr pullToBottomRefreshManager;
+    // None before the view has loaded.
+    PullToRefreshManagerPtr pullToRefreshManager() const { return refresh_ ? refresh_->top() : nullptr; }
+    BottomPullToRefreshManagerPtr pullToBottomRefreshManager() const {
+        return refresh_ ? refresh_->bottom() : nullptr;
+    }
 
     FV_OUTLET(UILabel, lbl_headerTitle);
     FV_OUTLET(UIView, view_navbar);
     FV_OUTLET(UITableView, tbl);
-    FV_OUTLET(NSLayoutConstraint, view_DetailViewBottomConstraint);
-    FV_OUTLET(UIView, view_transactionDetail);
-    FV_OUTLET(UIView, view_darkView);
-    FV_OUTLET(UILabel, lbl_bottomView_Title);
-    FV_OUTLET(UILabel, lbl_bottomView_date);
-    FV_OUTLET(UILabel, lbl_bottomView_time);
-    FV_OUTLET(UILabel, lbl_bottomView_amount);
-    FV_OUTLET(UILabel, lbl_bottomView_type);
     FV_OUTLET(UILabel, lbl_bottomView_status);
     FV_OUTLET(UILabel, lbl_bottomView_from);
     FV_OUTLET(UILabel, lbl_bottomView_to);
     FV_OUTLET(UILabel, lbl_bottomView_referenceID);
-    FV_OUTLET(UIImageView, img_icon_triangleTip);
     FV_OUTLET(UISegmentedControl, typesSegmentCtrl);
 
   private:
     TransferHistoryData history_;
+    TwoEndedRefreshPtr refresh_;
 };
 
 }  // namespace fv

@@ -217,7 +217,7 @@ TEST_F(FundTransferHistoryTest, TheCloseControlClosesAndTheMenuButtonStaysPut) {
 }
 
 TEST_F(FundTransferHistoryTest, APullPastSixtyPointsLoadsForOneTurnAndKeepsTheRows) {
-    auto top = screen->pullToRefreshManager->pullToRefreshView();
+    auto top = screen->pullToRefreshManager()->pullToRefreshView();
     ASSERT_TRUE(host.drag(table, CGPointMake(187, 100), CGPointMake(187, 300)));
     // The refresh already ended on the turn after the release; the control closes over 0.2 s.
     EXPECT_EQ(top->state(), PullToRefreshViewStateLoading);
@@ -228,7 +228,7 @@ TEST_F(FundTransferHistoryTest, APullPastSixtyPointsLoadsForOneTurnAndKeepsTheRo
 
     // Up past the end of the list, told as the table tells it: the bottom control ends its loading at
     // once, on the next turn.
-    auto bottom = screen->pullToBottomRefreshManager->pullToRefreshView();
+    auto bottom = screen->pullToBottomRefreshManager()->pullToRefreshView();
     const CGFloat end = table->contentSize().height - table->bounds().size.height;
     table->setContentOffset({0, std::max<CGFloat>(end, 0) + 80});
     screen->scrollViewDidScroll(*table);
