@@ -35,11 +35,17 @@ void BottomDetailPopup::open(const UIViewPtr& root, NSLayoutConstraint& bottom,
                                 [dimming, alpha = dimmingAlpha] { dimming->setAlpha(alpha); });
 }
 
-void BottomDetailPopup::close(const UIViewPtr& root, NSLayoutConstraint& bottom,
+void BottomDetailPopup::close(const UIViewPtr& root, const NSLayoutConstraintPtr& bottom,
                               const UIViewPtr& dimming) const {
-    slide(root, bottom, hiddenConstant, slideDuration);
+    slide(root, *bottom, hiddenConstant, slideDuration);
+    // A row tapped during the fade reopens the pop-up; its dimming view must then stay.
+    std::weak_ptr<NSLayoutConstraint> weakBottom = bottom;
     UIView::animateWithDuration(
-        dimmingDuration, [dimming] { dimming->setAlpha(0); }, [dimming](bool) { dimming->setHidden(true); });
+        dimmingDuration, [dimming] { dimming->setAlpha(0); },
+        [dimming, weakBottom, hidden = hiddenConstant](bool) {
+            auto constraint = weakBottom.lock();
+            if (!constraint || constraint->constant() == hidden) dimming->setHidden(true);
+        });
 }
 
 }  // namespace fv

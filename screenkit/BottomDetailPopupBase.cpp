@@ -36,7 +36,7 @@ void BottomDetailPopupBase::OpenBottomPopup() {
 }
 
 void BottomDetailPopupBase::closeBtnTapped(NSObject*) {
-    popup_.close(view(), *view_DetailViewBottomConstraint, view_darkView.get());
+    popup_.close(view(), view_DetailViewBottomConstraint.get(), view_darkView.get());
 }
 
 }  // namespace fv
