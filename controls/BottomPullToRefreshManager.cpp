@@ -57,6 +57,8 @@ void BottomPullToRefreshManager::tableViewReleased() {
     if (!(d <= 0 && d < -h)) return;
 
     const auto finishedBefore = finishedReloads_;
+    // The client may let go of this manager while it is told; the rest of the release still reads it.
+    const auto keepAlive = weak_from_this().lock();
     if (auto client = client_.lock()) client->bottomPullToRefreshTriggered(*this);
     // A client that finished while being told has nothing left to load: entering loading now would
     // leave the list held open with a spinner that nothing stops.

@@ -205,6 +205,19 @@ TEST_F(BottomPullToRefreshTest, ClientFinishingWhileToldLeavesTheControlIdle) {
     EXPECT_TRUE(view()->isLoading());
 }
 
+// A client may let go of the control while it is told; the release must then not touch freed memory.
+TEST_F(BottomPullToRefreshTest, AClientLettingGoOfTheControlWhileToldIsSafe) {
+    open(kLongRows);
+    list->onBottomTrigger = [&] { list->bottom.reset(); };
+    scrollTo(kLongEnd + 80);
+    BottomPullToRefreshManager* manager = list->bottom.get();
+    manager->relocatePullToRefreshView();
+    manager->tableViewReleased();
+    EXPECT_EQ(list->bottomTriggers, 1);
+    EXPECT_FALSE(list->bottom);
+    host.advance(1);
+}
+
 TEST_F(BottomPullToRefreshTest, FinishZeroesTheTopControlsInsetToo) {
     open(kLongRows, true);
     releaseAt(-90);

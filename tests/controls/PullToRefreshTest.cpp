@@ -47,6 +47,18 @@ class PullToRefreshTest : public TestHostFixture {
     UITableViewPtr table;
 };
 
+// A client may let go of the control while it is told; the release must then not touch freed memory.
+TEST_F(PullToRefreshTest, AClientLettingGoOfTheControlWhileToldIsSafe) {
+    open();
+    list->onTopTrigger = [&] { list->top.reset(); };
+    scrollTo(-90);
+    PullToRefreshManager* manager = list->top.get();
+    manager->tableViewReleased();
+    EXPECT_EQ(list->topTriggers, 1);
+    EXPECT_FALSE(list->top);
+    host.advance(1);
+}
+
 TEST_F(PullToRefreshTest, SitsAboveTheFirstRowAtRestWithTheFrameworkTexts) {
     NSLocale::setCurrentLocaleIdentifier("en_US");
     open();
