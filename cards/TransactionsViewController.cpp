@@ -19,6 +19,7 @@ void TransactionsViewController::registerMembers(ClassBuilder<TransactionsViewCo
     using Self = TransactionsViewController;
     b.property("cameFromView", &Self::cameFromView, &Self::setCameFromView);
     b.action("backPressed:", &Self::backPressed);
+    b.action("loadMoreRows", &Self::loadMoreRows);
 }
 
 TransactionsViewController::~TransactionsViewController() = default;
@@ -51,8 +52,8 @@ void TransactionsViewController::setDefaultSelection() {
     view_TopInfo->setBackgroundColor(theme->main_color());
 
     auto table = tbl.get();
-    refresh_ =
-        TwoEndedRefresh::attach(kRefreshViewHeight, table, TwoEndedRefresh::FirstSettle::AroundTableReload);
+    refresh_ = TwoEndedRefresh::attach(kRefreshViewHeight, table, shared_from_this(),
+                                       TwoEndedRefresh::FirstSettle::AroundTableReload);
 
     loadCardPages();
     // No separators below the last row.
@@ -74,6 +75,10 @@ void TransactionsViewController::backPressed(NSObject*) {
 }
 
 // ---- refresh ----
+
+void TransactionsViewController::loadMoreRows() {
+    if (refresh_) refresh_->reloadFinished();
+}
 
 void TransactionsViewController::scrollViewDidScroll(UIScrollView&) {
     if (refresh_) refresh_->scrolled();

@@ -36,6 +36,8 @@ class TransactionsViewController : public TransactionListBase, public Transactio
     // Pops when opened from the home screen; otherwise only ends editing.
     void backPressed(NSObject* sender);
 
+    // Tells both controls the (empty) reload has finished.
+    void loadMoreRows();
     void scrollViewDidScroll(UIScrollView& scrollView) override;
     void scrollViewDidEndDragging(UIScrollView& scrollView, bool decelerate) override;
 

@@ -1,11 +1,11 @@
 #include "screenkit/TwoEndedRefresh.h"
 
-#include "platform/foundation/RunLoop.h"
-
 namespace fv {
 
-TwoEndedRefreshPtr TwoEndedRefresh::attach(CGFloat height, const UITableViewPtr& table, FirstSettle settle) {
+TwoEndedRefreshPtr TwoEndedRefresh::attach(CGFloat height, const UITableViewPtr& table,
+                                           const NSObjectPtr& owner, FirstSettle settle) {
     auto refresh = std::make_shared<TwoEndedRefresh>();
+    refresh->owner_ = owner;
     refresh->top_ = PullToRefreshManager::create(height, table, refresh);
     refresh->bottom_ = BottomPullToRefreshManager::create(height, table, refresh);
     refresh->bottom_->relocatePullToRefreshView();
@@ -40,16 +40,16 @@ void TwoEndedRefresh::reloadFinished() {
 }
 
 void TwoEndedRefresh::pullToRefreshTriggered(PullToRefreshManager&) {
-    finishOnNextTurn();
+    loadOnNextTurn();
 }
 
 void TwoEndedRefresh::bottomPullToRefreshTriggered(BottomPullToRefreshManager&) {
-    finishOnNextTurn();
+    loadOnNextTurn();
 }
 
-// The loading state shows for one turn of the run loop, as a reload that fetched nothing.
-void TwoEndedRefresh::finishOnNextTurn() {
-    RunLoop::main().postAfter(0, [self = shared_from_this()] { self->reloadFinished(); });
+// Scheduled rather than called, so the manager finishes its release before the finish arrives.
+void TwoEndedRefresh::loadOnNextTurn() {
+    if (auto owner = owner_.lock()) owner->performSelector("loadMoreRows", nullptr, 0.0);
 }
 
 }  // namespace fv

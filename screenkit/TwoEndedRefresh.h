@@ -1,7 +1,8 @@
 #pragma once
 // Pull-to-refresh at both ends of a list that has nothing new to fetch: the top and bottom managers
-// made together, fed the table's scroll events in one order, and, one run-loop turn after either end
-// is let go past its control, both told the reload has finished. The screen stays the table's scroll
+// made together and fed the table's scroll events in one order. When either end is let go past its
+// control, the owning screen's action "loadMoreRows" is scheduled for the next run-loop turn; the
+// screen answers it with reloadFinished, which closes both. The screen stays the table's scroll
 // delegate and forwards its events; it owns this object, which the managers hold only weakly as their
 // client. Main thread only.
 #include <memory>
@@ -19,7 +20,9 @@ class TwoEndedRefresh : public PullToRefreshManagerClient,
     enum class FirstSettle { Directly, AroundTableReload };
 
     // Both controls `height` high on `table`, the bottom one placed below the content and idle.
+    // `owner` (held weakly) answers "loadMoreRows".
     static std::shared_ptr<TwoEndedRefresh> attach(CGFloat height, const UITableViewPtr& table,
+                                                   const NSObjectPtr& owner,
                                                    FirstSettle settle = FirstSettle::Directly);
 
     const PullToRefreshManagerPtr& top() const { return top_; }
@@ -38,8 +41,9 @@ class TwoEndedRefresh : public PullToRefreshManagerClient,
     void bottomPullToRefreshTriggered(BottomPullToRefreshManager& manager) override;
 
   private:
-    void finishOnNextTurn();
+    void loadOnNextTurn();
 
+    std::weak_ptr<NSObject> owner_;
     PullToRefreshManagerPtr top_;
     BottomPullToRefreshManagerPtr bottom_;
 };

@@ -23,6 +23,7 @@ void FundTransferHistoryViewController::registerMembers(ClassBuilder<FundTransfe
     using Self = FundTransferHistoryViewController;
     b.action("typesSegmentChanged:", &Self::typesSegmentChanged);
     b.action("sideMenuTapped:", &Self::sideMenuTapped);
+    b.action("loadMoreRows", &Self::loadMoreRows);
 }
 
 FundTransferHistoryViewController::~FundTransferHistoryViewController() = default;
@@ -47,7 +48,7 @@ void FundTransferHistoryViewController::setDefaultSelection() {
     lbl_headerTitle->setTextColor(UIColor::whiteColor());
     applyThemeBand(*view_navbar);
 
-    refresh_ = TwoEndedRefresh::attach(kPullViewHeight, tbl.get());
+    refresh_ = TwoEndedRefresh::attach(kPullViewHeight, tbl.get(), shared_from_this());
 
     history_.loadTransferHistory();
     tbl->setTableFooterView(UIView::create());
@@ -129,6 +130,10 @@ void FundTransferHistoryViewController::sideMenuTapped(NSObject*) {
 }
 
 // ---- pull-to-refresh ----
+
+void FundTransferHistoryViewController::loadMoreRows() {
+    if (refresh_) refresh_->reloadFinished();
+}
 
 void FundTransferHistoryViewController::scrollViewDidScroll(UIScrollView&) {
     if (refresh_) refresh_->scrolled();

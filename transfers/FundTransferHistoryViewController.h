@@ -68,6 +68,8 @@ class FundTransferHistoryViewController : public BottomDetailPopupBase,
     void sideMenuTapped(NSObject* sender);
 
     // ---- pull-to-refresh ----
+    // Tells both controls the (empty) reload has finished.
+    void loadMoreRows();
     void scrollViewDidScroll(UIScrollView& scrollView) override;
     void scrollViewDidEndDragging(UIScrollView& scrollView, bool decelerate) override;
     // None before the view has loaded.
