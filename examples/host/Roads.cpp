@@ -38,11 +38,7 @@ const std::vector<Road>& roads() {
         {"locations", "HOST_LOCATIONS_BUTTON", openLocations,
          [](Walkthrough& walk) { return walkLocations(walk); }},
         // Bank accounts and funding
-        {"bankaccounts", "HOST_BANKACCOUNTS_BUTTON",
-         [](const UINavigationControllerPtr& stack) {
-             SDKManager::sharedInstance()->initAllView();
-             showFrameworkRoot(stack, DataModel::sharedInstance()->myBankAccountsNavView());
-         },
+        {"bankaccounts", "HOST_BANKACCOUNTS_BUTTON", openBankAccounts,
          [](Walkthrough& walk) { return walkBankAccounts(walk); }},
     };
     return all;

@@ -92,7 +92,7 @@ bool Walkthrough::step(const Step& step) {
     std::snprintf(number, sizeof number, "%02d", stepNumber_);
     if (!problem.empty()) {
         print(std::string(number) + " " + step.name + ": FAILED: " + problem +
-              " (top screen: " + describe(app_.navigationController()->topViewController()) + ")");
+              " (top screen: " + describe(topScreen()) + ")");
         return false;
     }
     if (picture.empty()) {
@@ -128,7 +128,11 @@ bool Walkthrough::finishPictures() {
 }
 
 UIViewControllerPtr Walkthrough::topScreen() const {
-    return app_.navigationController()->topViewController();
+    // A framework stack the host presents covers the host's own.
+    UINavigationControllerPtr stack = app_.navigationController();
+    while (auto over = std::dynamic_pointer_cast<UINavigationController>(stack->presentedViewController()))
+        stack = over;
+    return stack->topViewController();
 }
 
 std::string Walkthrough::reach(ScreenName screen) const {
@@ -160,7 +164,8 @@ std::string Walkthrough::awaitHost() const {
             return topScreen() == root && root->appearance() == UIViewController::Appearance::Appeared;
         }))
         return "the host's first screen is not showing";
-    if (app_.navigationController()->viewControllers().size() != 1)
+    if (app_.navigationController()->viewControllers().size() != 1 ||
+        app_.navigationController()->presentedViewController())
         return "screens are left above the host's first screen";
     return "";
 }

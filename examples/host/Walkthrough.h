@@ -40,6 +40,7 @@ class Walkthrough {
     const std::vector<std::string>& pictures() const { return pictures_; }
 
     HostApplication& app() const { return app_; }
+    // The top of the stack the user sees: the host's own, or a framework stack it presents over it.
     UIViewControllerPtr topScreen() const;
     // Waits until `screen` is on top and has appeared.
     std::string reach(ScreenName screen) const;
@@ -48,7 +49,7 @@ class Walkthrough {
     static bool awaitInRealTime(const std::function<bool()>& done, double seconds = 15);
     // Waits in real time until `screen` is on top, then until it has appeared.
     std::string reachInRealTime(ScreenName screen) const;
-    // Waits until the host's first screen is on top, alone.
+    // Waits until the host's first screen is on top, alone, with nothing presented over it.
     std::string awaitHost() const;
     // Taps the host's button for the road `road` and waits for `screen`.
     std::string openRoad(const std::string& road, ScreenName screen) const;

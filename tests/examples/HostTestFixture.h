@@ -1,13 +1,15 @@
 #pragma once
 // What every test of the example host shares: a fresh defaults file, output folder and run loop per
-// test, as a fresh process would have, and the check that a road wrote one picture and one console
-// line per step, in order.
+// test, as a fresh process would have, the check that a road wrote one picture and one console line
+// per step, in order, and a look for an error banner in a picture.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,6 +22,8 @@
 #include "platform/graphics/UIImage.h"
 #include "platform/ui/TouchDispatch.h"
 #include "platform/ui/UINib.h"
+#include "platform/ui/UIScreen.h"
+#include "tests/support/Pixels.h"
 
 namespace fv {
 
@@ -77,6 +81,24 @@ class HostTest : public ::testing::Test {
             ASSERT_NE(image, nullptr) << name;
             EXPECT_EQ(image->pixelWidth(), 750) << name;
         }
+    }
+
+    // The share of the picture's banner band (where a banner slides in, below the status bar) painted
+    // in the error banners' red: most of it when the picture shows an error banner, none otherwise.
+    static double errorBannerShare(const std::string& picture) {
+        const auto image = UIImage::imageWithContentsOfFile(picture);
+        if (!image || image->isEmpty()) return 0;
+        const double scale = image->pixelWidth() / UIScreen::mainScreen()->bounds().size.width;
+        const auto near = [](std::uint32_t pixel, int shift, int want) {
+            return std::abs(static_cast<int>((pixel >> shift) & 0xff) - want) <= 8;
+        };
+        int red = 0, all = 0;
+        for (int y = static_cast<int>(40 * scale); y < static_cast<int>(80 * scale); y += 2)
+            for (int x = static_cast<int>(20 * scale); x < image->pixelWidth() - 20 * scale; x += 2, ++all) {
+                const auto pixel = test::pixelAt(*image, x, y);
+                if (near(pixel, 16, 219) && near(pixel, 8, 51) && near(pixel, 0, 51)) ++red;
+            }
+        return all ? static_cast<double>(red) / all : 0;
     }
 
     std::filesystem::path dir_;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "core/ApiDataModel.h"
 #include "core/DataModel.h"
 #include "examples/host/roads/NewCardRoad.h"
@@ -25,6 +27,8 @@ const std::vector<std::string> kSteps = {"newcard",
                                          "gate",
                                          "selfie",
                                          "agreement",
+                                         "declined",
+                                         "server-error",
                                          "post",
                                          "virtual-card",
                                          "host",
@@ -94,15 +98,29 @@ TEST_F(NewCardRoad, BothWaysThroughTheWizardPostTheApplicationAndEndAtTheVirtual
 
     expectPicturesOfSteps(walk, console, out, kSteps);
 
-    // The exact bodies the backend received, one per road: every leaf of the request, the road's
-    // values, no password and no photo.
+    // The declined application and the HTTP 500 each show their error banner on the agreement, which
+    // shows none before them and none once the card is issued.
+    EXPECT_TRUE(console.contains("   banner: Unable To Get Card / Something went wrong. Please try again!"));
+    EXPECT_TRUE(console.contains("   banner: Get Card Service Failed"));
+    const auto picture = [&](const std::string& step) {
+        return walk.pictures()[std::find(kSteps.begin(), kSteps.end(), step) - kSteps.begin() + 1];
+    };
+    EXPECT_GT(errorBannerShare(picture("declined")), 0.5);
+    EXPECT_GT(errorBannerShare(picture("server-error")), 0.5);
+    for (const char* without : {"agreement", "post", "agreement-id", "post-id"}) {
+        EXPECT_LT(errorBannerShare(picture(without)), 0.05) << without;
+    }
+
+    // The exact bodies the backend received, one per post (three with an SSN, the first two failed,
+    // then one without): every leaf of the request, the road's values, no password and no photo.
     const auto bodies = app.demoBackend().receivedBodies();
-    ASSERT_EQ(bodies.size(), 2u);
+    ASSERT_EQ(bodies.size(), 4u);
     for (std::size_t i = 0; i < bodies.size(); ++i) {
-        SCOPED_TRACE(i == 0 ? "with an SSN" : "without an SSN");
+        const bool withSSN = i < 3;
+        SCOPED_TRACE(withSSN ? "with an SSN" : "without an SSN");
         const auto received = JSON::parse(bodies[i]);
         ASSERT_TRUE(received.has_value());
-        EXPECT_EQ(*received, expectedBody(i == 0 ? applicant.ssnDigits : ""));
+        EXPECT_EQ(*received, expectedBody(withSSN ? applicant.ssnDigits : ""));
         EXPECT_EQ(test::leafCount(*received), 31u);
         EXPECT_EQ(bodies[i].find("password"), std::string::npos);
         EXPECT_EQ(bodies[i].find(applicant.password), std::string::npos);

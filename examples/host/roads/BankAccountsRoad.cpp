@@ -5,7 +5,9 @@
 #include "core/ScreenNames.h"
 #include "examples/host/DemoBankLinkVendor.h"
 #include "examples/host/Walkthrough.h"
+#include "examples/host/roads/BannerSteps.h"
 #include "examples/host/roads/TransferSteps.h"
+#include "platform/foundation/Log.h"
 #include "platform/kits/BankLinkViewController.h"
 #include "platform/testing/UserDriver.h"
 #include "platform/ui/UITableView.h"
@@ -15,16 +17,20 @@ namespace fv {
 namespace {
 
 constexpr const char* kAwaitingDeposits = "Bills Account";
+// An account number the vendor reports for no login, so that its check fails.
+constexpr const char* kUnknownAccountNumber = "1111222233339999";
 
 UIViewPtr outlet(const Walkthrough& walk, const std::string& name) {
     return UserDriver::outlet(walk.topScreen(), name);
 }
 
-// What is presented over the screens, whichever of them presented it.
+// What is presented over the screen on top, whether it or its stack presented it.
 UIViewControllerPtr presented(const Walkthrough& walk) {
-    if (auto screen = walk.topScreen())
-        if (auto over = screen->presentedViewController()) return over;
-    return walk.app().navigationController()->presentedViewController();
+    auto screen = walk.topScreen();
+    if (!screen) return nullptr;
+    if (auto over = screen->presentedViewController()) return over;
+    auto stack = screen->navigationController();
+    return stack ? stack->presentedViewController() : nullptr;
 }
 
 std::string tapOutlet(const Walkthrough& walk, const std::string& name, const std::string& what) {
@@ -92,20 +98,19 @@ std::string typeDeposits(const Walkthrough& walk) {
     return "";
 }
 
+// Add on the bank accounts, which show after every result screen.
 std::string openForm(const Walkthrough& walk) {
-    if (auto problem = walk.openRoad("bankaccounts", screen::MyBankAccountsViewController); !problem.empty())
-        return problem;
     if (auto problem = tapOutlet(walk, "Btn_AddNewBankAccount", "Add"); !problem.empty()) return problem;
     return walk.reach(screen::AddBankAccountViewController);
 }
 
-// The details of the account the host's vendor reports; the type stays the preselected "Checking".
-std::string fillForm(const Walkthrough& walk) {
-    const std::pair<const char*, const char*> fields[] = {
-        {"tf_LegalName", "Jordan A. Reyes"},
-        {"tf_BankName", "Harbor Point Bank"},
-        {"tf_AccountNumber", DemoBankLinkVendor::kAccountNumber},
-        {"tf_RoutingNumber", DemoBankLinkVendor::kRoutingNumber},
+// The details of an account at the bank, by default the one the host's vendor reports; the type stays
+// the preselected "Checking".
+std::string fillForm(const Walkthrough& walk,
+                     const std::string& accountNumber = DemoBankLinkVendor::kAccountNumber) {
+    const std::pair<const char*, std::string> fields[] = {
+        {"tf_LegalName", "Jordan A. Reyes"}, {"tf_BankName", "Harbor Point Bank"},
+        {"tf_AccountNumber", accountNumber}, {"tf_RoutingNumber", DemoBankLinkVendor::kRoutingNumber},
         {"tf_nickName", "Salary"},
     };
     for (const auto& [name, text] : fields)
@@ -165,14 +170,41 @@ std::string cancelLink(const Walkthrough& walk) {
     return walk.reach(screen::AccountAddingConfirmationViewController);
 }
 
-std::string continueToHost(const Walkthrough& walk, const std::string& button) {
-    if (auto problem = tapOutlet(walk, button, "the result's button"); !problem.empty()) return problem;
-    return walk.awaitHost();
+// The result screen's button goes back to the root of its stack: the bank accounts, shown by the host
+// over its own first screen.
+std::string backToAccounts(const Walkthrough& walk) {
+    const auto host = walk.app().navigationController();
+    if (auto problem = tapOutlet(walk, "btn_continue", "the result's button"); !problem.empty())
+        return problem;
+    if (auto problem = walk.reach(screen::MyBankAccountsViewController); !problem.empty()) return problem;
+    const auto accounts = walk.topScreen();
+    if (accounts->navigationController() != host->presentedViewController() ||
+        host->viewControllers().size() != 1)
+        return "the bank accounts are not on the framework's own stack over the host's first screen";
+    const auto title = outlet(walk, "lbl_headerTitle");
+    print("   shows " + (title ? title->valueForKey("text").stringValue() : std::string("no title")));
+    return "";
 }
 
-// The host's own way home: its first screen again, whatever the framework shows.
+// The vendor route with an account number the vendor does not report: Link ends in the error banner
+// over the confirmation.
+std::string linkFails(const Walkthrough& walk) {
+    if (auto problem = openForm(walk); !problem.empty()) return problem;
+    if (auto problem = fillForm(walk, kUnknownAccountNumber); !problem.empty()) return problem;
+    if (auto problem = openSheet(walk); !problem.empty()) return problem;
+    if (auto problem = chooseMethod(walk, "Bank Link"); !problem.empty()) return problem;
+    if (auto problem = openLinkScreen(walk); !problem.empty()) return problem;
+    if (auto problem = tapOnLinkScreen(true); !problem.empty()) return problem;
+    if (auto problem = awaitErrorBanner("Verification Failed"); !problem.empty()) return problem;
+    if (presented(walk)) return "the vendor's link screen stayed";
+    return walk.reach(screen::AccountAddingConfirmationViewController);
+}
+
+// The host's own way home: the framework's stack taken away and its own first screen again.
 std::string hostGoesHome(const Walkthrough& walk) {
-    walk.app().navigationController()->popToRootViewControllerAnimated(true);
+    const auto host = walk.app().navigationController();
+    if (host->presentedViewController()) host->dismissViewControllerAnimated(true);
+    host->popToRootViewControllerAnimated(true);
     return walk.awaitHost();
 }
 
@@ -187,6 +219,15 @@ std::string hostShows(const Walkthrough& walk,
 }
 
 }  // namespace
+
+void openBankAccounts(const UINavigationControllerPtr& hostStack) {
+    SDKManager::sharedInstance()->initAllView();
+    const auto stack = DataModel::sharedInstance()->myBankAccountsNavView();
+    if (!hostStack || !stack) return;
+    // Over the host's own stack, whole: the framework's screens go back to the root of theirs.
+    stack->setModalPresentationStyle(UIModalPresentationFullScreen);
+    hostStack->presentViewController(stack, true);
+}
 
 bool walkBankAccounts(Walkthrough& walk) {
     const Walkthrough& w = walk;
@@ -203,8 +244,7 @@ bool walkBankAccounts(Walkthrough& walk) {
              if (auto problem = tapOutlet(w, "btn_continue", "Done"); !problem.empty()) return problem;
              return w.reach(screen::AccountAddedSuccessfullyViewController);
          }},
-        {"home", "its button returns to the host's first screen",
-         [&] { return continueToHost(w, "btn_continue"); }},
+        {"verified-done", "its button returns to My Bank Accounts", [&] { return backToAccounts(w); }},
         {"form", "Add on the bank accounts opens the add-account form", [&] { return openForm(w); }},
         {"details", "the new account's details are typed", [&] { return fillForm(w); }},
         {"method", "Submit asks for the verification method", [&] { return openSheet(w); }},
@@ -215,9 +255,8 @@ bool walkBankAccounts(Walkthrough& walk) {
              if (auto problem = tapOutlet(w, "btn_continue", "Continue"); !problem.empty()) return problem;
              return w.reach(screen::UnVerifiedAccountAddedViewController);
          }},
-        {"home-again", "its button returns to the host's first screen",
-         [&] { return continueToHost(w, "btn_continue"); }},
-        {"link-form", "the form again, filled in",
+        {"unverified-done", "its button returns to My Bank Accounts", [&] { return backToAccounts(w); }},
+        {"link-form", "Add again: the form, filled in",
          [&] {
              if (auto problem = openForm(w); !problem.empty()) return problem;
              return fillForm(w);
@@ -230,14 +269,14 @@ bool walkBankAccounts(Walkthrough& walk) {
         {"link", "Continue shows the vendor's link screen", [&] { return openLinkScreen(w); }},
         {"linked", "Link: the vendor's numbers agree and the account is added",
          [&] { return linkAndVerify(w); }},
-        {"home-linked", "its button returns to the host's first screen",
-         [&] { return continueToHost(w, "btn_continue"); }},
-        {"exit-link", "the vendor route again, up to the link screen",
+        {"linked-done", "its button returns to My Bank Accounts", [&] { return backToAccounts(w); }},
+        {"link-failed",
+         "the vendor route with an account number the vendor does not report: Link ends in the "
+         "verification-failed banner",
+         [&] { return linkFails(w); }},
+        {"exit-link", "the banner tapped away, Continue shows the vendor's link screen again",
          [&] {
-             if (auto problem = openForm(w); !problem.empty()) return problem;
-             if (auto problem = fillForm(w); !problem.empty()) return problem;
-             if (auto problem = openSheet(w); !problem.empty()) return problem;
-             if (auto problem = chooseMethod(w, "Bank Link"); !problem.empty()) return problem;
+             if (auto problem = tapAwayBanner(); !problem.empty()) return problem;
              return openLinkScreen(w);
          }},
         {"exited", "Cancel on the link screen leaves the confirmation as it was",
@@ -259,7 +298,7 @@ bool walkBankAccounts(Walkthrough& walk) {
              return hostShows(
                  w, [](const DataModel& m) { return m.loadCheckNavView(); }, screen::LoadCheckViewController);
          }},
-        {"back", "the host's first screen again", [&] { return hostGoesHome(w); }},
+        {"back", "the host takes its first screen back", [&] { return hostGoesHome(w); }},
     });
 }
 

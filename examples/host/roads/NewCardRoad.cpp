@@ -8,6 +8,7 @@
 
 #include "core/ScreenNames.h"
 #include "examples/host/Walkthrough.h"
+#include "examples/host/roads/BannerSteps.h"
 #include "platform/camera/AVCaptureDevice.h"
 #include "platform/foundation/DateFormatter.h"
 #include "platform/kits/DatePickerPopup.h"
@@ -134,8 +135,26 @@ std::string takePhoto(const Walkthrough& walk, ScreenName preview) {
     return "";
 }
 
+// Continue on the agreement posts the application; the demo backend fails it as `outcome` says. The
+// agreement stays under the error banner `title`, and the backend issues cards again.
+std::string failApplication(const Walkthrough& walk, DemoBackend::Outcome outcome, const std::string& title) {
+    auto& backend = walk.app().demoBackend();
+    const auto agreement = walk.topScreen();
+    if (auto problem = tapAwayBanner(); !problem.empty()) return problem;
+    backend.setOutcome(outcome);
+    const auto before = backend.receivedBodies().size();
+    std::string problem = tapButton(walk, "Btn_continue");
+    if (problem.empty()) problem = awaitErrorBanner(title);
+    backend.setOutcome(DemoBackend::Outcome::Created);
+    if (!problem.empty()) return problem;
+    if (backend.receivedBodies().size() != before + 1) return "no application reached the backend";
+    if (walk.topScreen() != agreement) return "the agreement did not stay";
+    return "";
+}
+
 // Continue on the agreement posts the application; the demo backend's card opens the success screen.
 std::string postApplication(const Walkthrough& walk) {
+    if (auto problem = tapAwayBanner(); !problem.empty()) return problem;
     const auto before = walk.app().demoBackend().receivedBodies().size();
     // The backend answers on its own thread.
     if (auto problem = tapButton(walk, "Btn_continue"); !problem.empty()) return problem;
@@ -165,12 +184,25 @@ std::string hostTakesItsStackBack(const Walkthrough& walk) {
 }
 
 // The end both roads share, from the selfie camera: the selfie, the agreement, the post, the card.
-std::vector<Walkthrough::Step> selfieToCard(const Walkthrough& w, const std::string& suffix) {
-    return {
+// With `failures`, the backend first declines the application, then fails with an HTTP 500.
+std::vector<Walkthrough::Step> selfieToCard(const Walkthrough& w, const std::string& suffix, bool failures) {
+    std::vector<Walkthrough::Step> steps = {
         {"selfie" + suffix, "the capture button takes the selfie, cut to the circle, for approval",
          [&w] { return takePhoto(w, screen::UserPicturePreviewViewController); }},
         {"agreement" + suffix, "Continue opens the cardholder agreement; the selfie is only shown",
          [&w] { return tapOn(w, "Btn_continue", screen::CardholderAgreementViewController); }},
+    };
+    if (failures) {
+        steps.push_back(
+            {"declined" + suffix, "Continue: the backend declines the application; its banner shows",
+             [&w] { return failApplication(w, DemoBackend::Outcome::Declined, "Unable To Get Card"); }});
+        steps.push_back({"server-error" + suffix,
+                         "Continue again: the backend fails with HTTP 500; its banner shows", [&w] {
+                             return failApplication(w, DemoBackend::Outcome::ServerError,
+                                                    "Get Card Service Failed");
+                         }});
+    }
+    std::vector<Walkthrough::Step> rest = {
         {"post" + suffix, "Continue posts the application; the demo backend issues a card",
          [&w] { return postApplication(w); }},
         {"virtual-card" + suffix, "the success screen opens the virtual card",
@@ -178,6 +210,8 @@ std::vector<Walkthrough::Step> selfieToCard(const Walkthrough& w, const std::str
         {"host" + suffix, "the host takes its stack back to its first screen",
          [&w] { return hostTakesItsStackBack(w); }},
     };
+    steps.insert(steps.end(), std::make_move_iterator(rest.begin()), std::make_move_iterator(rest.end()));
+    return steps;
 }
 
 }  // namespace
@@ -262,7 +296,7 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
              return w.reachInRealTime(screen::UserPictureCaptureViewController);
          }},
     });
-    add(selfieToCard(w, ""));
+    add(selfieToCard(w, "", true));
 
     // Without an SSN: the wizard again (its first step as the applicant left it), then the identity
     // document, front and back, before the selfie.
@@ -299,7 +333,7 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
         {"selfie-camera-id", "Continue opens the selfie camera",
          [&] { return tapOn(w, "Btn_continue", screen::UserPictureCaptureViewController); }},
     });
-    add(selfieToCard(w, "-id"));
+    add(selfieToCard(w, "-id", false));
     return walk.run(steps);
 }
 

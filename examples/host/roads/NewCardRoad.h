@@ -23,7 +23,8 @@ struct NewCardApplicant {
 // from the host's first screen, a phone number and an e-mail address, Next, the six code boxes,
 // Redeem; the link-app-account step skipped; names and address; the date of birth from the date
 // dialog and the SSN; the e-mail confirmed and a password typed twice; Finish, the camera allowed at
-// the prompt, a selfie, the cardholder agreement posting the application, the success screen and the
+// the prompt, a selfie, the cardholder agreement posting the application (declined by the backend
+// first, then failed with an HTTP 500, each under its error banner), the success screen and the
 // virtual card; the host then takes its stack back. Without an SSN: the wizard again (its first step
 // keeps its texts), the same forms with "I don't have an SSN", the ID check, the document's front and
 // back photographed and approved, then the selfie, the agreement and the card as before. The
