@@ -142,8 +142,10 @@ void AccountAddingConfirmationViewController::verifyUserInputWithAccountDetail(c
     auto entered = enteredBankDetails(userEnteredDetailDict_);
     if (!entered)
         return verificationFailed("the entered details lack the account number, routing number or type");
-    if (!bankLinkDetailsMatch(auth, *entered))
-        return verificationFailed("no ACH number agrees with the entered details");
+    const auto match = bankLinkDetailsMatch(auth, *entered);
+    if (!match.verified)
+        return verificationFailed(match.problem.empty() ? "no ACH number agrees with the entered details"
+                                                        : "auth: " + match.problem);
     HideHUD();
     pushScreen(screen::AccountAddedSuccessfullyViewController);
 }

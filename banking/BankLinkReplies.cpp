@@ -36,35 +36,41 @@ std::string missing(const std::string& where, const char* key) {
     return where + " has no text \"" + key + "\"";
 }
 
-bool readAch(const Value& entry, std::size_t index, BankLinkAchNumber& out, std::string& problem) {
+struct AchNumber {
+    std::string accountId;  // empty: it names no account
+    std::string account;
+    std::string routing;
+};
+
+std::optional<AchNumber> readAch(const Value& entry, std::size_t index, std::string& problem) {
     const std::string where = "ach entry " + std::to_string(index);
     if (!entry.isDictionary()) {
         problem = where + " is not an object";
-        return false;
+        return std::nullopt;
     }
     const Value& id = entry["account_id"];
     if (!id.isNull() && !id.isString()) {
         problem = where + " has an ill-typed \"account_id\"";
-        return false;
+        return std::nullopt;
     }
     const auto account = nonEmptyText(entry, "account");
     const auto routing = nonEmptyText(entry, "routing");
     if (!account || !routing) {
         problem = missing(where, account ? "routing" : "account");
-        return false;
+        return std::nullopt;
     }
-    out = {id.stringValue(), *account, *routing};
-    return true;
+    return AchNumber{id.stringValue(), *account, *routing};
 }
 
-bool readAccount(const Value& entry, std::size_t index, BankLinkAccount& out, std::string& problem) {
-    const std::string where = "account " + std::to_string(index);
-    if (!entry.isDictionary() || !entry["account_id"].isString() || !entry["subtype"].isString()) {
-        problem = where + " lacks a text \"account_id\" or \"subtype\"";
-        return false;
+// The first element of "accounts" whose text id contains `accountId`, as its index; none when no
+// element qualifies.
+std::optional<std::size_t> accountFor(const Value::Array& accounts, const std::string& accountId) {
+    const auto contains = NSPredicate::containsCD("SELF", accountId);
+    for (std::size_t i = 0; i < accounts.size(); ++i) {
+        const Value& id = accounts[i]["account_id"];
+        if (id.isString() && contains(id)) return i;
     }
-    out = {entry["account_id"].stringValue(), entry["subtype"].stringValue()};
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -95,14 +101,7 @@ BankLinkRead<BankLinkAuth> readAuthReply(std::string_view body) {
         read.problem = "the reply has no \"accounts\" array";
         return read;
     }
-    BankLinkAuth auth;
-    auth.ach.resize(ach->size());
-    for (std::size_t i = 0; i < ach->size(); ++i)
-        if (!readAch((*ach)[i], i, auth.ach[i], read.problem)) return read;
-    auth.accounts.resize(accounts->size());
-    for (std::size_t i = 0; i < accounts->size(); ++i)
-        if (!readAccount((*accounts)[i], i, auth.accounts[i], read.problem)) return read;
-    read.value = std::move(auth);
+    read.value = BankLinkAuth{numbers["ach"], (*reply)["accounts"]};
     return read;
 }
 
@@ -116,20 +115,31 @@ std::optional<EnteredBankDetails> enteredBankDetails(const std::optional<Value>&
                               d["ACCOUNT_TYPE"].stringValue()};
 }
 
-bool bankLinkDetailsMatch(const BankLinkAuth& auth, const EnteredBankDetails& entered) {
+BankLinkMatch bankLinkDetailsMatch(const BankLinkAuth& auth, const EnteredBankDetails& entered) {
+    BankLinkMatch match;
+    const Value::Array* numbers = auth.ach.asArray();
+    const Value::Array* accounts = auth.accounts.asArray();
+    if (!numbers || !accounts) return match;
     const std::string enteredType = text::lowercase(entered.accountType);
-    for (const auto& number : auth.ach) {
-        if (number.account != entered.accountNumber || number.routing != entered.routingNumber) continue;
+    for (std::size_t i = 0; i < numbers->size(); ++i) {
+        const auto number = readAch((*numbers)[i], i, match.problem);
+        if (!number) return match;
+        if (number->account != entered.accountNumber || number->routing != entered.routingNumber) continue;
         // An empty id would be found in every account; it names none.
-        if (number.accountId.empty()) continue;
-        const auto contains = NSPredicate::containsCD("SELF", number.accountId);
-        for (const auto& account : auth.accounts) {
-            if (!contains(Value(account.accountId))) continue;
-            if (text::lowercase(account.subtype) == enteredType) return true;
-            break;  // only the first account found supplies the subtype
+        if (number->accountId.empty()) continue;
+        const auto found = accountFor(*accounts, number->accountId);
+        if (!found) continue;
+        const Value& subtype = (*accounts)[*found]["subtype"];
+        if (!subtype.isString()) {
+            match.problem = "account " + std::to_string(*found) + " has no text \"subtype\"";
+            return match;
+        }
+        if (text::lowercase(subtype.stringValue()) == enteredType) {
+            match.verified = true;
+            return match;
         }
     }
-    return false;
+    return match;
 }
 
 std::string describeKeys(const std::optional<Value>& value) {

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/foundation/Value.h"
 
@@ -24,25 +23,14 @@ struct BankLinkRead {
 // The "access_token" of a token-exchange reply: a non-empty text inside a JSON object.
 BankLinkRead<std::string> readAccessToken(std::string_view body);
 
-struct BankLinkAchNumber {
-    std::string accountId;  // may be empty: it then names no account
-    std::string account;
-    std::string routing;
-};
-
-struct BankLinkAccount {
-    std::string accountId;
-    std::string subtype;
-};
-
+// The two arrays of an auth reply, as sent: the match reads their elements only as far as it gets.
 struct BankLinkAuth {
-    std::vector<BankLinkAchNumber> ach;
-    std::vector<BankLinkAccount> accounts;
+    Value ach = Value::Array{};
+    Value accounts = Value::Array{};
 };
 
-// An auth reply: an object with "numbers"."ach" (a non-empty array of objects with non-empty text
-// "account" and "routing", and a text "account_id" or none) and "accounts" (an array of objects with
-// text "account_id" and "subtype").
+// An auth reply: an object with "numbers"."ach", a non-empty array, and "accounts", an array. Their
+// elements are not looked at here.
 BankLinkRead<BankLinkAuth> readAuthReply(std::string_view body);
 
 // The entered details the match needs, from a dictionary of the add-account form.
@@ -54,11 +42,19 @@ struct EnteredBankDetails {
 // None unless "ACCOUNT_NUMBER", "ACCOUNT_ROUTING_NUMBER" and "ACCOUNT_TYPE" are all texts.
 std::optional<EnteredBankDetails> enteredBankDetails(const std::optional<Value>& dictionary);
 
-// Whether the first ACH number, in order, whose account and routing numbers equal the entered ones
-// exactly and whose account's subtype equals the entered type ignoring case verifies the account. An
-// ACH number's account is the first of "accounts" whose id contains the number's id, ignoring case
-// and accents; an empty id names none.
-bool bankLinkDetailsMatch(const BankLinkAuth& auth, const EnteredBankDetails& entered);
+struct BankLinkMatch {
+    bool verified = false;
+    // Set when an element the match had to read is malformed; the match then stops unverified.
+    std::string problem;
+};
+
+// Walks "ach" in order up to the first number that verifies the account: its "account" and "routing"
+// equal the entered ones exactly and its account's "subtype" equals the entered type ignoring case.
+// A number's account is the first element of "accounts" whose text "account_id" contains the number's
+// id, ignoring case and accents; an empty or missing id names none, and an element without a text id
+// is no candidate. Later numbers and accounts are never read, so what is malformed there does not
+// matter; a malformed number before it, or a found account without a text subtype, ends the match.
+BankLinkMatch bankLinkDetailsMatch(const BankLinkAuth& auth, const EnteredBankDetails& entered);
 
 // "<n> keys: a, b" for the log: the names of a dictionary's members, never their values.
 std::string describeKeys(const std::optional<Value>& value);

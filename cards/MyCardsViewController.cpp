@@ -10,6 +10,7 @@
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
+#include "platform/graphics/GeometryValue.h"
 #include "platform/graphics/UIFont.h"
 #include "platform/ui/UINib.h"
 
@@ -26,9 +27,77 @@ constexpr const char* kTotalAmount = "$ 9500.75";
 // The currency's size on a wallet tile of several.
 constexpr CGFloat kMultiWalletCurrencySize = 10.0;
 
+// Stores `value` in `field` when there is one; false (nothing stored) otherwise.
+template <typename T>
+bool assign(T& field, const std::optional<T>& value) {
+    if (value) field = *value;
+    return value.has_value();
+}
+
+// An object of kind T, or none; anything else is refused.
+template <typename T>
+bool assignObject(std::shared_ptr<T>& field, const NSObjectPtr& object) {
+    auto typed = std::dynamic_pointer_cast<T>(object);
+    if (object && !typed) return false;
+    field = std::move(typed);
+    return true;
+}
+
+// An integer in [0, limit), or none.
+std::optional<long> indexFrom(const Value& v, long limit) {
+    const auto n = v.asInteger();
+    if (!n || *n < 0 || *n >= limit) return std::nullopt;
+    return static_cast<long>(*n);
+}
+
+// A point stored as {"x", "y"}; anything else is refused rather than read as the origin.
+std::optional<CGPoint> pointFrom(const Value& v) {
+    if (!v.isDictionary() || !v["x"].asReal() || !v["y"].asReal()) return std::nullopt;
+    return pointFromValue(v);
+}
+
 }  // namespace
 
+void MyCardsViewController::registerStoredProperties(ClassBuilder<MyCardsViewController>& b) {
+    b.property(
+        "_lastContentOffset", [](Self& s) { return valueWithCGPoint(s.dragStartOffset_); },
+        [](Self& s, const Value& v) { return assign(s.dragStartOffset_, pointFrom(v)); });
+    // The settled card must be a page of the carousel (the first one while there are none).
+    b.property(
+        "currentCardSelectedIndex", [](Self& s) { return Value(s.currentCardSelectedIndex_); },
+        [](Self& s, const Value& v) {
+            const auto pages = static_cast<long>(s.myCardTransactions().pageCount());
+            return assign(s.currentCardSelectedIndex_, indexFrom(v, std::max(pages, 1L)));
+        });
+    b.property(
+        "totalWalletCount", [](Self& s) { return Value(s.totalWalletCount_); },
+        [](Self& s, const Value& v) {
+            return assign(s.totalWalletCount_, indexFrom(v, CardOverviewRecord::kMaxWalletCount + 1));
+        });
+    b.property(
+        "myCardTransactions", [](Self& s) { return s.myCardTransactions().pages(); },
+        [](Self& s, const Value& v) {
+            if (!v.isArray()) return false;
+            s.setMyCardTransactions(CardOverviewRecord::fromValue(v));
+            return true;
+        });
+    b.object(
+        "pullToRefreshManager", [](Self& s) -> NSObjectPtr { return s.pullToRefreshManager_; },
+        [](Self& s, const NSObjectPtr& o) { return assignObject(s.pullToRefreshManager_, o); });
+    b.property(
+        "lastContentOffset", [](Self& s) { return valueWithCGPoint(s.lastContentOffset_); },
+        [](Self& s, const Value& v) { return assign(s.lastContentOffset_, pointFrom(v)); });
+    // The screen never schedules a timer, and run-loop timers are no objects of the model: the
+    // property reads as none and takes only none.
+    b.property(
+        "scrollTimer", [](Self&) { return Value(); }, [](Self&, const Value& v) { return v.isNull(); });
+    b.object(
+        "viewModel", [](Self& s) -> NSObjectPtr { return s.viewModel_; },
+        [](Self& s, const NSObjectPtr& o) { return assignObject(s.viewModel_, o); });
+}
+
 void MyCardsViewController::registerMembers(ClassBuilder<MyCardsViewController>& b) {
+    registerStoredProperties(b);
     b.outlet("showMoreTransactionView", &Self::showMoreTransactionView);
     b.action("tapGesture:", &Self::tapGesture);
     b.action("showMoreTransactionTapped:", &Self::showMoreTransactionTapped);

@@ -113,6 +113,8 @@ class MyCardsViewController : public TransactionListBase,
     void styleDayHeader(UILabel& date) override;
 
   private:
+    // Each stored property by its name, for hosts that set a screen up by key.
+    static void registerStoredProperties(ClassBuilder<MyCardsViewController>& b);
     bool isCarousel(const UICollectionView& view) const;
     bool isTable(const UIScrollView& view) const;
     void collapseHeader();

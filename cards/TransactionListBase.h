@@ -5,6 +5,7 @@
 // (or a control wired to closeBtnTapped:) is tapped. A screen derives from this, loads the card pages
 // while its view loads and calls setupDetailPopup once.
 #include <memory>
+#include <utility>
 
 #include "cards/CardOverviewRecord.h"
 #include "platform/ui/UIImageView.h"
@@ -67,6 +68,7 @@ class TransactionListBase : public BottomDetailPopupBase,
     void setupDetailPopup() { BottomDetailPopupBase::setupDetailPopup(kDetailPopup); }
     // Reads "sample.plist" of the framework bundle into myCardTransactions.
     void loadCardPages();
+    void setMyCardTransactions(CardOverviewRecord pages) { myCardTransactions_ = std::move(pages); }
     // What a screen adds to the day header's date label.
     virtual void styleDayHeader(UILabel& date) { (void)date; }
 

@@ -80,15 +80,20 @@ void ApiDataModel::Initialize_GetNewCardResponseInstance(const std::optional<std
         log("New card response: no reply text");
         return;
     }
-    std::optional<Value> parsed = JSON::parse(*text);
-    if (!parsed || !parsed->isDictionary()) {
+    const std::optional<Value> parsed = JSON::parse(*text);
+    Initialize_GetNewCardResponseFromReply(parsed ? *parsed : Value());
+}
+
+void ApiDataModel::Initialize_GetNewCardResponseFromReply(const Value& reply) {
+    response_ = std::make_shared<GetNewCardResponseModel>();
+    if (!reply.isDictionary()) {
         // The reply itself may hold card data, so it is not echoed.
         log("New card response: the reply is not a JSON object");
         return;
     }
     // A reply lacking required fields still fills what it can; the screens check what they read.
-    response_->mergeFromDictionary(*parsed, true);
-    log(replySummary(*response_, *parsed));
+    response_->mergeFromDictionary(reply, true);
+    log(replySummary(*response_, reply));
 }
 
 }  // namespace fv

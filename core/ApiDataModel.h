@@ -7,6 +7,7 @@
 
 #include "core/models/GetNewCardRequestModel.h"
 #include "core/models/GetNewCardResponseModel.h"
+#include "platform/foundation/Value.h"
 
 namespace fv {
 
@@ -23,6 +24,8 @@ class ApiDataModel {
     // Replaces the response with one parsed from `text` (the reply's JSON). Without text, or with
     // text that is not a JSON object, the response is a new, empty model and the fault is logged.
     void Initialize_GetNewCardResponseInstance(const std::optional<std::string>& text);
+    // The same from a reply already parsed (off the main thread), so that nothing is parsed here.
+    void Initialize_GetNewCardResponseFromReply(const Value& reply);
     // None before the first reply.
     std::shared_ptr<GetNewCardResponseModel> getNewCardResponse() const { return response_; }
 

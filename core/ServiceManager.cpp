@@ -26,17 +26,27 @@ std::shared_ptr<ServiceManager> ServiceManager::sharedInstance() {
 ServiceManager::ServiceManager() : replies_(NSOperationQueue::create()) {}
 
 void ServiceManager::PostService(const Value& dictionary, const std::string& url, Completion completion) {
+    PostServiceForReply(dictionary, url,
+                        [completion = std::move(completion)](const auto& result, const auto& message,
+                                                             const std::shared_ptr<const Reply>& reply) {
+                            if (!completion) return;
+                            completion(result, message,
+                                       reply ? std::optional<std::string>(reply->text) : std::nullopt);
+                        });
+}
+
+void ServiceManager::PostServiceForReply(const Value& dictionary, const std::string& url,
+                                         ReplyCompletion completion) {
     // Guarded here once, so that every outcome below may call it unconditionally.
-    auto done = std::make_shared<Completion>(completion ? std::move(completion)
-                                                        : [](const auto&, const auto&, const auto&) {});
+    auto done = std::make_shared<ReplyCompletion>(completion ? std::move(completion)
+                                                             : [](const auto&, const auto&, const auto&) {});
     // The message is looked up on the main queue: bundles are main-thread objects.
-    auto onMain = [done](std::string result, const char* messageKey, std::optional<std::string> response) {
-        NSOperationQueue::mainQueue()->addOperation(
-            [done, result, messageKey, response = std::move(response)] {
-                std::optional<std::string> message;
-                if (messageKey) message = NSLocalizedString(messageKey, "");
-                (*done)(result, message, response);
-            });
+    auto onMain = [done](std::string result, const char* messageKey, std::shared_ptr<const Reply> reply) {
+        NSOperationQueue::mainQueue()->addOperation([done, result, messageKey, reply = std::move(reply)] {
+            std::optional<std::string> message;
+            if (messageKey) message = NSLocalizedString(messageKey, "");
+            (*done)(result, message, reply);
+        });
     };
     const std::string target = ServiceAddresses::resolve(url);
 
@@ -54,15 +64,13 @@ void ServiceManager::PostService(const Value& dictionary, const std::string& url
                 text = JSON::serialize(responseObject, true);
             }
             if (text) {
-                onMain(SERVICE_RESULT_SUCCESS, nullptr, std::move(text));
+                onMain(SERVICE_RESULT_SUCCESS, nullptr,
+                       std::make_shared<const Reply>(Reply{responseObject, std::move(*text)}));
             } else {
-                onMain(SERVICE_RESULT_ERROR, "Service Gave Error So No JSON Received In Response",
-                       std::nullopt);
+                onMain(SERVICE_RESULT_ERROR, "Service Gave Error So No JSON Received In Response", nullptr);
             }
         },
-        [onMain](const auto&, const NSError&) {
-            onMain(SERVICE_RESULT_FAILURE, "Service Failed", std::nullopt);
-        });
+        [onMain](const auto&, const NSError&) { onMain(SERVICE_RESULT_FAILURE, "Service Failed", nullptr); });
 }
 
 }  // namespace fv

@@ -22,6 +22,16 @@ class ServiceManager {
                                           const std::optional<std::string>& message,
                                           const std::optional<std::string>& response)>;
 
+    // An accepted reply, parsed once on the worker: the object or array, and its pretty-printed text.
+    struct Reply {
+        Value object;
+        std::string text;
+    };
+    // As Completion, with the parsed reply in place of its text (none unless the result is success).
+    using ReplyCompletion = std::function<void(const std::optional<std::string>& result,
+                                               const std::optional<std::string>& message,
+                                               const std::shared_ptr<const Reply>& reply)>;
+
     // Created on first use; concurrent first calls get the same instance.
     static std::shared_ptr<ServiceManager> sharedInstance();
 
@@ -32,6 +42,9 @@ class ServiceManager {
     // HTTPSessionClient's 4 MiB and a redirect to another origin included, is a failure. The reply
     // is parsed and printed on a worker thread; only the completion runs on the main queue.
     void PostService(const Value& dictionary, const std::string& url, Completion completion);
+    // The same post, for a caller that reads the reply: it gets the value the worker parsed and has
+    // nothing left to parse on the main queue.
+    void PostServiceForReply(const Value& dictionary, const std::string& url, ReplyCompletion completion);
 
     // 30 seconds unless a test shortens it; the test host puts it back.
     double timeoutInterval() const { return timeoutInterval_.load(); }

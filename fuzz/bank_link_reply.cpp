@@ -17,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     auto read = fv::readAuthReply(body);
     if (read.value.has_value() == !read.problem.empty()) __builtin_trap();
-    if (read.value)
-        (void)fv::bankLinkDetailsMatch(*read.value, {"1111222233330000", "011401533", "checking"});
+    if (read.value) {
+        const auto match =
+            fv::bankLinkDetailsMatch(*read.value, {"1111222233330000", "011401533", "checking"});
+        if (match.verified && !match.problem.empty()) __builtin_trap();
+    }
     return 0;
 }

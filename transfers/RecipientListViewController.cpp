@@ -53,9 +53,19 @@ void RecipientListViewController::formatView() {
     lbl_headerTitle->setTextColor(UIColor::whiteColor());
     applyThemeBand(*view_navbar);
     CustomizeLayer(view_FirstField->layer());
-    view_editPopup->setFrame(CGRectMake(0, 0, view()->frame().size.width - 80, 320));
-    view_editPopup->layoutIfNeeded();
     applySearchBarTheme(*searchBar);
+}
+
+void RecipientListViewController::sizeEditPopup() {
+    // Measured as it opens: while the view loads it still has the interface file's width, not the
+    // phone's.
+    const auto window = view()->window();
+    const CGFloat width = (window ? window->bounds() : view()->bounds()).size.width;
+    const CGSize size = CGSizeMake(width - kEditPopupMargin, kEditPopupHeight);
+    view_editPopup->setFrame(CGRectMake(0, 0, size.width, size.height));
+    // The pop-up's content scrolls only when the keyboard covers it, never sideways.
+    popupScrollview->setContentSize(size);
+    view_editPopup->layoutIfNeeded();
 }
 
 // ---- search ----
@@ -132,6 +142,7 @@ void RecipientListViewController::swipeableTableViewCellDidTriggerRightUtilityBu
     popup->setBackgroundDisplayStyle(ModalPopupBackgroundDisplayStyleGradient);
     popup->setModalBackgroundColor(UIColor::whiteColor());
     popup->setTapOutsideToDismiss(false);
+    sizeEditPopup();
     popup->showWithContentView(view_editPopup.get());
 }
 

@@ -34,6 +34,9 @@ class RecipientListViewController : public BaseViewController,
 
     static constexpr CGFloat kRowHeight = 55;
     static constexpr CGFloat kSwipeButtonWidth = 60;
+    // The nickname pop-up is the screen's width less this, and this high.
+    static constexpr CGFloat kEditPopupMargin = 80;
+    static constexpr CGFloat kEditPopupHeight = 320;
 
     void viewDidLoad() override;
     void formatView();
@@ -87,6 +90,7 @@ class RecipientListViewController : public BaseViewController,
 
   private:
     void loadRecipients();
+    void sizeEditPopup();
 };
 
 }  // namespace fv

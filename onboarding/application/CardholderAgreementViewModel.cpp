@@ -26,20 +26,34 @@ void CardholderAgreementViewModel::applyForCard() {
         return;
     }
     // The completion holds the view model, so the reply is handled even if the screen let go of it.
-    ServiceManager::sharedInstance()->PostService(
+    // The reply arrives parsed: a large one would hold the screen still if it were parsed again here.
+    ServiceManager::sharedInstance()->PostServiceForReply(
         request->toDictionary(), SERVICE_URL + SERVICE_ACTION_CREATE_CARD,
         [self](const std::optional<std::string>& result, const std::optional<std::string>&,
-               const std::optional<std::string>& response) {
-            RunLoop::main().post(
-                [self, result, response] { self->handleCreateCardholderResponse(result, response); });
+               const std::shared_ptr<const ServiceManager::Reply>& reply) {
+            RunLoop::main().post([self, result, reply] {
+                self->handleOutcome(result, [&reply] {
+                    // Read in place: a copy of a large reply would cost the main queue nearly as much.
+                    static const Value none;
+                    ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseFromReply(
+                        reply ? reply->object : none);
+                });
+            });
         });
 }
 
 void CardholderAgreementViewModel::handleCreateCardholderResponse(
     const std::optional<std::string>& result, const std::optional<std::string>& response) {
+    handleOutcome(result, [&response] {
+        ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseInstance(response);
+    });
+}
+
+void CardholderAgreementViewModel::handleOutcome(const std::optional<std::string>& result,
+                                                 const std::function<void()>& keepReply) {
     if (auto d = listener()) d->dismissHUD();
     if (result == SERVICE_RESULT_SUCCESS) {
-        ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseInstance(response);
+        keepReply();
         const auto code = currentResponseCode();
         const auto number = code ? responseCodeNumber(*code) : std::nullopt;
         if (auto d = listener()) {

@@ -3,6 +3,7 @@
 // tells its delegate (the agreement screen) how it went. It keeps no state besides its references:
 // each applyForCard posts the same request again.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +35,8 @@ class CardholderAgreementViewModel : public ViewModel {
     static std::optional<std::int64_t> responseCodeNumber(const std::string& code);
 
   private:
+    // Tells the delegate what `result` means, after `keepReply` has stored a successful reply.
+    void handleOutcome(const std::optional<std::string>& result, const std::function<void()>& keepReply);
     // The delegate as it is at this moment; none once the screen is gone.
     std::shared_ptr<CardholderAgreementViewModelDelegate> listener() const {
         return delegateAs<CardholderAgreementViewModelDelegate>();

@@ -120,9 +120,16 @@ std::optional<json> toJson(const Value& v, std::size_t depth) {
     return std::nullopt;
 }
 
+thread_local std::size_t parsedOnThisThread = 0;
+
 }  // namespace
 
+std::size_t JSON::bytesParsedOnThisThread() {
+    return parsedOnThisThread;
+}
+
 std::optional<Value> JSON::parse(std::string_view text) {
+    parsedOnThisThread += text.size();
     // The parser takes a NUL for the end of the text and would accept whatever follows it; a raw NUL
     // is never valid JSON anyway.
     if (text.find('\0') != std::string_view::npos) return std::nullopt;

@@ -18,6 +18,8 @@ public:
     // digit, number reads refuse it, nothing is rounded. None on malformed text, a NUL byte,
     // invalid UTF-8 or excessive nesting.
     static std::optional<Value> parse(std::string_view text);
+    // Bytes of text parse() has been given on the calling thread so far: shows which thread parses.
+    static std::size_t bytesParsedOnThisThread();
     // None when the value holds data or a date, invalid UTF-8, or a real that is not finite.
     static std::optional<std::string> serialize(const Value& value, bool pretty = false);
 };

@@ -18,6 +18,8 @@ namespace {
 
 constexpr CGFloat kMargin = 24;
 constexpr CGFloat kButtonHeight = 50;
+// What the body text is measured against: more than any screen.
+constexpr CGFloat kUnboundedHeight = 10000;
 
 std::optional<BankLinkViewController::Outcome>& scriptedOutcome() {
     static std::optional<BankLinkViewController::Outcome> outcome;
@@ -78,9 +80,11 @@ void BankLinkViewController::loadView() {
     titleLabel_->setFont(UIFont::boldSystemFontOfSize(24));
     titleLabel_->setTextColor(UIColor::colorWithWhite(0.1, 1));
     bodyLabel_ = UILabel::create();
+    // Says what linking sends, and to whom: the token and the app's credentials do leave the device.
     bodyLabel_->setText(
-        "This sandbox links a test account at Sandbox Bank. No sign-in is asked for and nothing leaves "
-        "this device.");
+        "This sandbox links a test account at Sandbox Bank without a sign-in. Link then sends a link "
+        "token and this app's credentials to the bank-link service, which returns the account's numbers "
+        "to check against the details you entered.");
     bodyLabel_->setFont(UIFont::systemFontOfSize(16));
     bodyLabel_->setTextColor(UIColor::colorWithWhite(0.35, 1));
     bodyLabel_->setNumberOfLines(0);
@@ -107,7 +111,9 @@ void BankLinkViewController::viewDidLayoutSubviews() {
     const CGRect b = view()->bounds();
     const CGFloat width = b.size.width - 2 * kMargin;
     titleLabel_->setFrame({{kMargin, 80}, {width, 32}});
-    bodyLabel_->setFrame({{kMargin, 124}, {width, 90}});
+    // As tall as the text needs on this width, so that nothing of it is cut off on a narrow phone.
+    const CGFloat bodyHeight = bodyLabel_->sizeThatFits(CGSizeMake(width, kUnboundedHeight)).height;
+    bodyLabel_->setFrame({{kMargin, 124}, {width, bodyHeight}});
     cancelButton_->setFrame({{kMargin, CGRectGetMaxY(b) - kMargin - kButtonHeight}, {width, kButtonHeight}});
     linkButton_->setFrame(
         {{kMargin, CGRectGetMaxY(b) - kMargin - 2 * kButtonHeight - 8}, {width, kButtonHeight}});

@@ -1,7 +1,7 @@
 // Draws the card wallet's images: the flags the wallets name by "country", the spending-category icons
 // the transactions name by "category_icon", the card face's background, chip, scheme mark and issuer
-// mark, and the triangle tip the balance and the transfer detail point with (tinted), each at 1x, 2x
-// and 3x. Run through
+// mark, the issuer mark for white screens, and the triangle tip the balance and the transfer detail
+// point with (tinted), each at 1x, 2x and 3x. Run through
 // scripts/make-card-images; the outputs are committed in resources/.
 #include <cairo.h>
 
@@ -21,6 +21,7 @@ constexpr double kIconSize = 40;
 constexpr double kCardWidth = 300, kCardHeight = 200;
 constexpr double kSchemeWidth = 56, kSchemeHeight = 36;
 constexpr double kIssuerSize = 32;
+constexpr double kLightLogoSize = 76;
 
 struct Rgb {
     double r, g, b;
@@ -286,8 +287,9 @@ void schemeMark(cairo_t* cr) {
 }
 
 // A fern frond: a curved stem with leaflets shrinking to its tip.
-void issuerMark(cairo_t* cr) {
-    cairo_set_source_rgb(cr, 1, 1, 1);
+// The issuer's fern in a 32 x 32 box, in one colour.
+void fern(cairo_t* cr, Rgb c) {
+    cairo_set_source_rgb(cr, c.r, c.g, c.b);
     cairo_set_line_width(cr, 1.6);
     cairo_move_to(cr, 16, 30);
     cairo_curve_to(cr, 15, 20, 17, 10, 16, 2);
@@ -304,6 +306,29 @@ void issuerMark(cairo_t* cr) {
             cairo_fill(cr);
         }
     }
+}
+
+// White, for the card face.
+void issuerMark(cairo_t* cr) {
+    fern(cr, {1, 1, 1});
+}
+
+// The issuer's mark for a white screen: the fern in the header's dark teal on a pale teal disc.
+void issuerMarkOnLight(cairo_t* cr) {
+    const double centre = kLightLogoSize / 2;
+    cairo_arc(cr, centre, centre, centre - 1, 0, 2 * kPi);
+    fill(cr, {0.89, 0.94, 0.94});
+    cairo_arc(cr, centre, centre, centre - 1.5, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 0.043, 0.29, 0.306);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    // The fern's 32-point box, enlarged to fill the disc's middle.
+    const double scale = kLightLogoSize * 0.62 / kIssuerSize;
+    cairo_save(cr);
+    cairo_translate(cr, centre - kIssuerSize * scale / 2, centre - kIssuerSize * scale / 2);
+    cairo_scale(cr, scale, scale);
+    fern(cr, {0.043, 0.29, 0.306});
+    cairo_restore(cr);
 }
 
 // A small triangle pointing up, drawn opaque so that a tint colours it.
@@ -348,6 +373,8 @@ int main(int argc, char** argv) {
     if (!writeAtScales(dir, "card_background", kCardWidth, kCardHeight, cardBackground)) return 1;
     if (!writeAtScales(dir, "card_scheme_logo", kSchemeWidth, kSchemeHeight, schemeMark)) return 1;
     if (!writeAtScales(dir, "card_issuer_logo", kIssuerSize, kIssuerSize, issuerMark)) return 1;
+    if (!writeAtScales(dir, "issuer_logo_on_light", kLightLogoSize, kLightLogoSize, issuerMarkOnLight))
+        return 1;
     if (!writeAtScales(dir, "icon_triangle_tip", 20, 12, triangleTip)) return 1;
     return 0;
 }

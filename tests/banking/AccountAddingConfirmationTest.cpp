@@ -49,6 +49,15 @@ std::string authReply(const std::string& account = "1111222233330000",
                                 {"accounts", Value(Value::Array{acc})}}));
 }
 
+// An auth reply from the JSON texts of its two arrays.
+std::string authReplyOf(const std::string& ach, const std::string& accounts) {
+    return R"({"numbers":{"ach":)" + ach + R"(},"accounts":)" + accounts + "}";
+}
+
+const std::string kAgreeingAch =
+    R"({"account_id":"acc-1","account":"1111222233330000","routing":"011401533"})";
+const std::string kItsAccount = R"({"account_id":"ACC-1-x","subtype":"checking"})";
+
 struct Reply {
     int status = 200;
     std::string body;
@@ -336,10 +345,49 @@ INSTANTIATE_TEST_SUITE_P(
                                              {"account_id", "a"}, {"account", "1"}, {"routing", "2"}})})}})},
                  {"accounts", Value(Value::Array{Value(Value::Dictionary{{"account_id", "a"}})})}}))},
             2},
+        FailureCase{
+            "AuthMalformedAchBeforeTheAgreeingOne",
+            kOkExchange,
+            {200, authReplyOf(R"([{"account_id":"acc-0","routing":"011401533"},)" + kAgreeingAch + "]",
+                              "[" + kItsAccount + "]")},
+            2},
+        FailureCase{
+            "AuthAgreeingAccountWithANullSubtype",
+            kOkExchange,
+            {200, authReplyOf("[" + kAgreeingAch + "]", R"([{"account_id":"acc-1","subtype":null}])")},
+            2},
         FailureCase{"WrongAccountNumber", kOkExchange, {200, authReply("1111222233339999")}, 2},
         FailureCase{
             "WrongType", kOkExchange, {200, authReply("1111222233330000", "011401533", "savings")}, 2}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What the vendor sends beyond the agreeing number and its account is never read.
+class VendorExtrasTest : public VendorTest,
+                         public ::testing::WithParamInterface<std::pair<const char*, Reply>> {};
+
+TEST_P(VendorExtrasTest, DoNotKeepTheAgreeingNumberFromVerifying) {
+    auth = GetParam().second;
+    auto screen = open("BANK_LINK");
+    ASSERT_TRUE(screen);
+    link(screen, Outcome::succeed(kPublicToken));
+    EXPECT_TRUE(std::dynamic_pointer_cast<AccountAddedSuccessfullyViewController>(host.topViewController()));
+    EXPECT_TRUE(BannerMessages::visibleBanners().empty());
+    EXPECT_FALSE(ProgressHUD::isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Extras, VendorExtrasTest,
+    ::testing::Values(
+        std::pair{"AnotherAccountWithANullSubtype",
+                  Reply{200, authReplyOf("[" + kAgreeingAch + "]",
+                                         R"([{"account_id":"sav-2","subtype":null},)" + kItsAccount + "]")}},
+        std::pair{"AnAccountWithoutAnId",
+                  Reply{200, authReplyOf("[" + kAgreeingAch + "]",
+                                         R"([{"subtype":"savings","mask":"1111"},)" + kItsAccount + "]")}},
+        std::pair{"LaterBadAchEntries",
+                  Reply{200, authReplyOf("[" + kAgreeingAch + R"(,{"account_id":7},null,{"account":"1"}])",
+                                         "[" + kItsAccount + "]")}}),
+    [](const auto& info) { return std::string(info.param.first); });
 
 TEST_F(VendorTest, AVendorOutOfReachEndsWithTheBanner) {
     ASSERT_TRUE(ServiceAddresses::setBaseURL(OutsideService::BankLink,

@@ -10,8 +10,22 @@ namespace {
 
 const EnteredBankDetails kEntered{"1111222233330000", "011401533", "Checking"};
 
-BankLinkAuth auth(std::vector<BankLinkAchNumber> ach, std::vector<BankLinkAccount> accounts) {
-    return {std::move(ach), std::move(accounts)};
+struct AchRow {
+    std::string accountId, account, routing;
+};
+struct AccountRow {
+    std::string accountId, subtype;
+};
+
+BankLinkAuth auth(const std::vector<AchRow>& ach, const std::vector<AccountRow>& accounts) {
+    BankLinkAuth out;
+    Value::Array numbers, found;
+    for (const auto& n : ach)
+        numbers.push_back(Value(
+            Value::Dictionary{{"account_id", n.accountId}, {"account", n.account}, {"routing", n.routing}}));
+    for (const auto& a : accounts)
+        found.push_back(Value(Value::Dictionary{{"account_id", a.accountId}, {"subtype", a.subtype}}));
+    return {Value(std::move(numbers)), Value(std::move(found))};
 }
 
 struct MatchCase {
@@ -24,7 +38,9 @@ struct MatchCase {
 class BankLinkMatchTest : public ::testing::TestWithParam<MatchCase> {};
 
 TEST_P(BankLinkMatchTest, FollowsTheFirstAgreeingNumber) {
-    EXPECT_EQ(bankLinkDetailsMatch(GetParam().auth, GetParam().entered), GetParam().verified);
+    const auto match = bankLinkDetailsMatch(GetParam().auth, GetParam().entered);
+    EXPECT_EQ(match.verified, GetParam().verified);
+    EXPECT_EQ(match.problem, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,19 +91,66 @@ TEST(BankLinkRepliesTest, ReadsTheAccessTokenOnlyFromAnObjectWithAText) {
     EXPECT_FALSE(readAccessToken(std::string(kBankLinkReplyMaximumSize + 1, ' ')).value);
 }
 
-TEST(BankLinkRepliesTest, ReadsAnAuthReplyAndNamesNoValueInItsProblems) {
-    auto read = readAuthReply(
-        R"({"numbers":{"ach":[{"account_id":"a1","account":"1111222233330000","routing":"011401533"},)"
-        R"({"account":"5","routing":"6"}]},"accounts":[{"account_id":"a1","subtype":"checking"}]})");
-    ASSERT_TRUE(read.value);
-    ASSERT_EQ(read.value->ach.size(), 2u);
-    EXPECT_EQ(read.value->ach[1].accountId, "");
-    EXPECT_EQ(read.value->accounts[0].subtype, "checking");
+// Only what the match reaches is read: what lies beyond the verifying number does not matter, and a
+// malformed element it has to read ends it unverified, named without any number in it.
+struct ReadCase {
+    const char* name;
+    const char* ach;
+    const char* accounts;
+    bool verified;
+    const char* problem;
+};
 
-    auto bad = readAuthReply(
-        R"({"numbers":{"ach":[{"account_id":"a1","account":"1111222233330000"}]},"accounts":[]})");
-    EXPECT_FALSE(bad.value);
-    EXPECT_EQ(bad.problem.find("1111222233330000"), std::string::npos);
+class BankLinkReadTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(BankLinkReadTest, ReadsOnlyAsFarAsTheMatchGoes) {
+    const auto body = std::string(R"({"numbers":{"ach":)") + GetParam().ach + R"(},"accounts":)" +
+                      GetParam().accounts + "}";
+    const auto read = readAuthReply(body);
+    ASSERT_TRUE(read.value) << read.problem;
+    const auto match = bankLinkDetailsMatch(*read.value, kEntered);
+    EXPECT_EQ(match.verified, GetParam().verified);
+    EXPECT_EQ(match.problem, GetParam().problem);
+    EXPECT_EQ(match.problem.find("1111222233330000"), std::string::npos);
+}
+
+#define GOOD_ACH R"({"account_id":"a1","account":"1111222233330000","routing":"011401533"})"
+#define GOOD_ACCOUNT R"({"account_id":"a1","subtype":"checking"})"
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BankLinkReadTest,
+    ::testing::Values(
+        ReadCase{"OtherAccountWithANullSubtype", "[" GOOD_ACH "]",
+                 R"([{"account_id":"b2","subtype":null},)" GOOD_ACCOUNT "]", true, ""},
+        ReadCase{"AccountsWithoutIdsOrNotObjects", "[" GOOD_ACH "]",
+                 R"([{"subtype":"savings"},{"account_id":null},7,)" GOOD_ACCOUNT "]", true, ""},
+        ReadCase{"LaterMalformedNumbers", "[" GOOD_ACH R"(,{"account":null},"x",{"account_id":5}])",
+                 "[" GOOD_ACCOUNT "]", true, ""},
+        ReadCase{"NumberWithoutAnIdThenTheMatch",
+                 R"([{"account":"1111222233330000","routing":"011401533"},)" GOOD_ACH "]",
+                 "[" GOOD_ACCOUNT "]", true, ""},
+        ReadCase{"MalformedNumberBeforeTheMatch",
+                 R"([{"account_id":"a0","account":"1111222233330000"},)" GOOD_ACH "]", "[" GOOD_ACCOUNT "]",
+                 false, "ach entry 0 has no text \"routing\""},
+        ReadCase{"NumberThatIsNotAnObject", R"([[],)" GOOD_ACH "]", "[" GOOD_ACCOUNT "]", false,
+                 "ach entry 0 is not an object"},
+        ReadCase{"IllTypedIdBeforeTheMatch", R"([{"account_id":5,"account":"1","routing":"2"},)" GOOD_ACH "]",
+                 "[" GOOD_ACCOUNT "]", false, "ach entry 0 has an ill-typed \"account_id\""},
+        ReadCase{"FoundAccountWithANullSubtype", "[" GOOD_ACH "]", R"([{"account_id":"a1","subtype":null}])",
+                 false, "account 0 has no text \"subtype\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+#undef GOOD_ACH
+#undef GOOD_ACCOUNT
+
+TEST(BankLinkRepliesTest, AnAuthReplyNeedsAchNumbersAndAnAccountsArray) {
+    for (const char* body : {"", "[]", R"({"accounts":[]})", R"({"numbers":{"ach":[]},"accounts":[]})",
+                             R"({"numbers":{"ach":[{}]}})", R"({"numbers":{"ach":{}},"accounts":[]})"}) {
+        const auto read = readAuthReply(body);
+        EXPECT_FALSE(read.value) << body;
+        EXPECT_FALSE(read.problem.empty()) << body;
+    }
+    EXPECT_FALSE(readAuthReply(std::string(kBankLinkReplyMaximumSize + 1, ' ')).value);
 }
 
 TEST(BankLinkRepliesTest, EnteredDetailsNeedTheThreeTexts) {

@@ -14,6 +14,7 @@
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/UserDefaults.h"
+#include "platform/graphics/GeometryValue.h"
 #include "platform/testing/TestHost.h"
 #include "platform/testing/UserDriver.h"
 #include "tests/cards/CardPagesTestSupport.h"
@@ -187,6 +188,57 @@ TEST_F(MyCardsTest, AFingerDraggingTheCarouselLeftSnapsToTheNextCard) {
     host.advance(1);
     EXPECT_EQ(carousel->contentOffset().x, 320);
     EXPECT_EQ(screen->currentCardSelectedIndex(), 1);
+}
+
+// ---- stored properties by name ----
+
+TEST_F(MyCardsTest, EveryStoredPropertyIsReadAndWrittenByItsName) {
+    test::BundleWithPages bundle(threePages());
+    auto screen = open();
+    ASSERT_TRUE(host.drag(screen->collectionView.get(), CGPointMake(300, 100), CGPointMake(120, 100), 600));
+    host.advance(1);
+    EXPECT_EQ(screen->valueForKey("currentCardSelectedIndex"), Value(1));
+    EXPECT_EQ(screen->valueForKey("totalWalletCount"), Value(3));
+    EXPECT_EQ(screen->valueForKey("myCardTransactions"), threePages());
+    EXPECT_EQ(screen->valueForKey("lastContentOffset"), valueWithCGPoint({0, 0}));
+    EXPECT_EQ(screen->valueForKey("_lastContentOffset"), valueWithCGPoint({0, 0}));
+    EXPECT_TRUE(screen->hasValueForKey("scrollTimer"));
+    EXPECT_TRUE(screen->valueForKey("scrollTimer").isNull());
+    EXPECT_EQ(screen->objectForKey("pullToRefreshManager"), screen->pullToRefreshManager());
+    EXPECT_TRUE(screen->pullToRefreshManager());
+    EXPECT_EQ(screen->objectForKey("viewModel"), screen->viewModel());
+
+    EXPECT_TRUE(screen->setValueForKey("currentCardSelectedIndex", Value(2)));
+    EXPECT_EQ(screen->currentCardSelectedIndex(), 2);
+    EXPECT_TRUE(screen->setValueForKey("totalWalletCount", Value(1)));
+    EXPECT_EQ(screen->totalWalletCount(), 1);
+    EXPECT_TRUE(screen->setValueForKey("_lastContentOffset", valueWithCGPoint({0, 40})));
+    EXPECT_EQ(screen->valueForKey("_lastContentOffset"), valueWithCGPoint({0, 40}));
+    EXPECT_TRUE(screen->setValueForKey("lastContentOffset", valueWithCGPoint({0, 8})));
+    EXPECT_EQ(screen->valueForKey("lastContentOffset"), valueWithCGPoint({0, 8}));
+    EXPECT_TRUE(screen->setValueForKey("scrollTimer", Value()));
+    auto model = std::make_shared<MyCardsViewModel>();
+    EXPECT_TRUE(screen->setObjectForKey("viewModel", model));
+    EXPECT_EQ(screen->viewModel(), model);
+    EXPECT_TRUE(screen->setObjectForKey("pullToRefreshManager", nullptr));
+    EXPECT_FALSE(screen->pullToRefreshManager());
+    const Value onePage(Value::Array{page("4111 1111 1111 1111", "Monday", someRecords(2))});
+    EXPECT_TRUE(screen->setValueForKey("myCardTransactions", onePage));
+    EXPECT_EQ(screen->myCardTransactions().pageCount(), 1u);
+
+    // Values the screen cannot hold are refused and change nothing.
+    EXPECT_FALSE(screen->setValueForKey("currentCardSelectedIndex", Value(1)));
+    EXPECT_FALSE(screen->setValueForKey("currentCardSelectedIndex", Value(-1)));
+    EXPECT_FALSE(screen->setValueForKey("totalWalletCount", Value(1000000)));
+    EXPECT_FALSE(screen->setValueForKey("totalWalletCount", Value("3")));
+    EXPECT_FALSE(screen->setValueForKey("lastContentOffset", Value("0,8")));
+    EXPECT_FALSE(screen->setValueForKey("myCardTransactions", Value("pages")));
+    EXPECT_FALSE(screen->setValueForKey("scrollTimer", Value(1)));
+    EXPECT_FALSE(screen->setObjectForKey("viewModel", UIView::create()));
+    EXPECT_EQ(screen->currentCardSelectedIndex(), 2);
+    EXPECT_EQ(screen->totalWalletCount(), 1);
+    EXPECT_EQ(screen->valueForKey("lastContentOffset"), valueWithCGPoint({0, 8}));
+    EXPECT_EQ(screen->viewModel(), model);
 }
 
 // ---- wallet strip or table ----

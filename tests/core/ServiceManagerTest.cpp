@@ -47,6 +47,12 @@ class Backend : public test::LoopbackServer {
         server.Post("/huge", [](const auto&, httplib::Response& res) {
             res.set_content("[\"" + std::string(5 * 1024 * 1024, 'x') + "\"]", "application/json");
         });
+        // Just under the client's 4 MiB cap, mostly one member the new-card reply does not know.
+        server.Post("/large", [](const auto&, httplib::Response& res) {
+            res.set_content(
+                R"({"responseCode": "0", "padding": ")" + std::string(4 * 1024 * 1024 - 64, 'p') + "\"}",
+                "application/json");
+        });
         server.Post("/moved", [this](const auto&, httplib::Response& res) {
             res.status = 307;
             res.set_header("Location", redirectTo);
@@ -103,6 +109,28 @@ TEST_F(ServiceManagerTest, SuccessHandsOnTheReplyAsPrettyJSONAndSendsTheBodyAsJS
     EXPECT_EQ(sent.method, "POST");
     EXPECT_EQ(sent.get_header_value("Content-Type"), "application/json");
     EXPECT_EQ(JSON::parse(sent.body), JSON::parse(R"({"create_cardholder": {"a": ""}})"));
+}
+
+TEST_F(ServiceManagerTest, AReplyForAReaderArrivesParsedAndTheMainQueueParsesNothing) {
+    ServiceManager::sharedInstance()->setTimeoutIntervalForTesting(10);
+    for (const char* path : {"/ok", "/large"}) {
+        const auto parsedOnMain = JSON::bytesParsedOnThisThread();
+        std::shared_ptr<const ServiceManager::Reply> reply;
+        int calls = 0;
+        ServiceManager::sharedInstance()->PostServiceForReply(
+            Value::Dictionary{{"k", "v"}}, backend.url(path),
+            [&](const auto& result, const auto&, const auto& r) {
+                ++calls;
+                EXPECT_EQ(result, SERVICE_RESULT_SUCCESS);
+                reply = r;
+            });
+        EXPECT_TRUE(RunLoop::main().pumpUntil([&] { return calls > 0; }, 20.0)) << path;
+        EXPECT_EQ(JSON::bytesParsedOnThisThread(), parsedOnMain) << path;
+        ASSERT_TRUE(reply) << path;
+        EXPECT_EQ(calls, 1);
+        EXPECT_TRUE(reply->object.isDictionary()) << path;
+        EXPECT_EQ(JSON::parse(reply->text), reply->object) << "the text is the same reply, pretty-printed";
+    }
 }
 
 struct FailureCase {

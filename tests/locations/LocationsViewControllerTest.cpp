@@ -15,6 +15,7 @@
 #include "locations/LocationsViewController.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
+#include "platform/foundation/Text.h"
 #include "platform/kits/ThemedAlertView.h"
 #include "platform/testing/UserDriver.h"
 #include "platform/ui/UIApplication.h"
@@ -385,6 +386,11 @@ TEST_F(LocationsScreenTest, TheCentreButtonShowsTheUserOnceTheMapKnowsWhereTheyA
 TEST_F(LocationsScreenTest, TypingInTheSearchFieldFiltersNothingAndSearchOnlyClosesTheKeyboard) {
     auto screen = open();
     auto bar = screen->searchBar.get();
+    // So the field promises no search either.
+    const std::string placeholder = text::lowercase(bar->placeholder().value_or(""));
+    EXPECT_FALSE(placeholder.empty());
+    for (const char* promise : {"search", "find", "filter"})
+        EXPECT_EQ(placeholder.find(promise), std::string::npos) << placeholder;
     ASSERT_TRUE(host.typeText(bar->searchField(), "Pearl"));
     EXPECT_EQ(listed(screen), kATMs);
     EXPECT_EQ(pinned(screen), kATMs);

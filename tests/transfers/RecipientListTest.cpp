@@ -68,7 +68,9 @@ class RecipientListTest : public TestHostFixture {
         field->setText(std::string(""));
         bar->setText(std::string(""));
         list->searchBarTextDidChange(bar.get(), "");
-        if (!text.empty()) ASSERT_TRUE(host.typeText(field, text));
+        if (!text.empty()) {
+            ASSERT_TRUE(host.typeText(field, text));
+        }
     }
 
     // A fast swipe to the left across the row's middle, which opens its buttons.
@@ -257,8 +259,9 @@ TEST_F(RecipientListTest, EditShowsTheNicknamePopupAndSaveOrCancelChangeNothing)
         host.advance(1);
         ASSERT_TRUE(popup->isVisible());
         ASSERT_TRUE(host.typeText(list->popup_tf_nickname.get(), "Sis"));
-        if (std::string(button) == "btn_Save")
+        if (std::string(button) == "btn_Save") {
             EXPECT_TRUE(host.snapshot("recipient_edit_popup", popup->window()));
+        }
         ASSERT_TRUE(host.tap(TestHost::outlet(list, button)));
         host.advance(1);
         EXPECT_FALSE(popup->isVisible());
@@ -266,6 +269,55 @@ TEST_F(RecipientListTest, EditShowsTheNicknamePopupAndSaveOrCancelChangeNothing)
         EXPECT_EQ(list->recipients[0]->nickname(), "Mom");
     }
 }
+
+struct PhoneCase {
+    const char* name;
+    TestScreen screen;
+    CGFloat width;
+};
+
+class RecipientPopupOnPhone : public RecipientListTest, public ::testing::WithParamInterface<PhoneCase> {};
+
+TEST_P(RecipientPopupOnPhone, IsThePhonesWidthLessEightyAndStaysOnIt) {
+    host.useScreen(GetParam().screen);
+    auto list = openList();
+    ASSERT_TRUE(list);
+    auto cell = row(list, 1);
+    swipeOpen(cell);
+    ASSERT_TRUE(host.tap(cell->rightUtilityButtons()[0]));
+    host.advance(1);
+    auto popup = ModalPopup::sharedInstance();
+    ASSERT_TRUE(popup->isVisible());
+    auto content = list->view_editPopup.get();
+    EXPECT_EQ(content->frame().size, CGSizeMake(GetParam().width - 80, 320));
+    const CGRect onScreen = content->convertRectToView(content->bounds(), nullptr);
+    EXPECT_EQ(CGRectGetMinX(onScreen), 40);
+    EXPECT_EQ(CGRectGetMaxX(onScreen), GetParam().width - 40);
+    // The fields and buttons inside follow the pop-up's width.
+    for (const char* inside : {"btn_Save", "btn_cancel", "view_FirstField"}) {
+        const auto view = TestHost::outlet(list, inside);
+        ASSERT_TRUE(view) << inside;
+        const CGRect frame = view->convertRectToView(view->bounds(), nullptr);
+        EXPECT_GE(CGRectGetMinX(frame), 40) << inside;
+        EXPECT_LE(CGRectGetMaxX(frame), GetParam().width - 40) << inside;
+    }
+    const auto cancel = list->btn_cancel.get(), save = list->btn_Save.get();
+    EXPECT_LT(CGRectGetMaxX(cancel->frame()), CGRectGetMinX(save->frame()));
+    EXPECT_EQ(cancel->frame().size, save->frame().size);
+    EXPECT_EQ(list->popupScrollview.get()->contentSize().width, GetParam().width - 80);
+    if (GetParam().screen == TestScreen::Phone320) {
+        EXPECT_TRUE(host.snapshot("recipient_edit_popup_small_phone", popup->window()));
+    }
+    ASSERT_TRUE(host.tap(list->btn_cancel.get()));
+    host.advance(1);
+    EXPECT_FALSE(popup->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Phones, RecipientPopupOnPhone,
+                         ::testing::Values(PhoneCase{"Small", TestScreen::Phone320, 320},
+                                           PhoneCase{"Default", TestScreen::Phone375, 375},
+                                           PhoneCase{"Large", TestScreen::Phone414, 414}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RecipientListTest, AddNewOpensTheFormAndBackLeavesTheListAsItWas) {
     auto list = openList();

@@ -75,7 +75,9 @@ TEST_F(AgreementTest, ShowsTheAgreementInTheThemeFromItsFirstLine) {
 TEST_F(AgreementTest, ACreatedCardOpensTheSuccessScreenWithTheOverlayGone) {
     auto screen = openAgreement();
     ASSERT_TRUE(screen);
+    const auto parsedOnMain = JSON::bytesParsedOnThisThread();
     pressContinue(screen);
+    EXPECT_EQ(JSON::bytesParsedOnThisThread(), parsedOnMain) << "the reply is parsed once, on the worker";
     EXPECT_TRUE(opened(screen::SuccessAndVerifiedViewController, screen));
     EXPECT_FALSE(banner());
     const auto& cards =

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "onboarding/wizard/LinkAppAccountViewController.h"
 #include "onboarding/wizard/OTPVerificationViewController.h"
+#include "platform/ui/UIViewRendering.h"
 #include "tests/onboarding/support/WizardTestSupport.h"
+#include "tests/support/Pixels.h"
 
 namespace fv::wizard_test {
 namespace {
@@ -26,6 +30,33 @@ TEST_F(LinkAppAccountTest, ShowsTheOfferInTheThemeAtItsProgress) {
     EXPECT_TRUE(colorsEqual(screen->Btn_skip.get()->titleColorForState(UIControlStateNormal),
                             theme->header_button_color()));
     EXPECT_TRUE(host.snapshot("link_app_account"));
+}
+
+// The logo shows on the screen's white: a fair part of its area is clearly darker than the page.
+TEST_F(LinkAppAccountTest, TheLogoStandsOutOnTheWhiteScreen) {
+    for (TestScreen phone : {TestScreen::Phone320, TestScreen::Phone414}) {
+        host.useScreen(phone);
+        auto screen = openLink();
+        ASSERT_TRUE(screen);
+        auto logo = screen->img_logo.get();
+        auto root = screen->view();
+        auto picture = renderView(*root, 1);
+        ASSERT_TRUE(picture);
+        const CGRect area = logo->convertRectToView(logo->bounds(), root.get());
+        int dark = 0, all = 0;
+        for (int y = static_cast<int>(CGRectGetMinY(area)); y < static_cast<int>(CGRectGetMaxY(area)); ++y) {
+            for (int x = static_cast<int>(CGRectGetMinX(area)); x < static_cast<int>(CGRectGetMaxX(area));
+                 ++x) {
+                const std::uint32_t p = test::pixelAt(*picture, x, y);
+                const int r = (p >> 16) & 0xff, g = (p >> 8) & 0xff, b = p & 0xff;
+                ++all;
+                if (std::max({r, g, b}) < 160) ++dark;
+            }
+        }
+        EXPECT_GT(dark, all / 20) << dark << " dark pixels of " << all;
+        screen->navigationController()->popViewControllerAnimated(false);
+        host.advance(1);
+    }
 }
 
 TEST_F(LinkAppAccountTest, ConnectChangesNothingHoweverOftenItIsPressed) {

@@ -119,6 +119,29 @@ TEST_F(BankLinkTest, AScriptedOutcomeIsReportedOnceTheScreenAppeared) {
     EXPECT_EQ(screen->reports.size(), 2u);
 }
 
+// Linking sends the token and the host's credentials to the vendor: the screen says so, whole, on
+// the narrowest phone too.
+TEST_F(BankLinkTest, SaysWhatLinkingSendsAndWhereTo) {
+    for (TestScreen phone : {TestScreen::Phone320, TestScreen::Phone375}) {
+        host.useScreen(phone);
+        auto link = presentLink();
+        UILabelPtr body;
+        for (const auto& text : TestHost::visibleTexts(link->view())) {
+            if (text.find("Sandbox Bank") != std::string::npos)
+                body = std::dynamic_pointer_cast<UILabel>(host.findViewWithText(text, link->view()));
+        }
+        ASSERT_TRUE(body);
+        const std::string said = body->text().value_or("");
+        EXPECT_EQ(said.find("nothing leaves"), std::string::npos) << said;
+        for (const char* part : {"token", "credentials", "bank-link service"})
+            EXPECT_NE(said.find(part), std::string::npos) << part;
+        const CGSize needed = body->sizeThatFits(CGSizeMake(body->frame().size.width, 1000));
+        EXPECT_LE(needed.height, body->frame().size.height) << "the text is cut off";
+        link->dismissViewControllerAnimated(false);
+        host.advance(1);
+    }
+}
+
 TEST_F(BankLinkTest, Snapshot) {
     presentLink();
     EXPECT_TRUE(host.snapshot("bank_link_screen"));
