@@ -149,6 +149,19 @@ TEST_P(IDCardCameraTest, WithoutABackCameraOrItsInputTheScreenStaysUsable) {
     }
 }
 
+TEST_P(IDCardCameraTest, AMissingCameraIsToldOnTheDevelopersLogNotOnTheHostsOutput) {
+    camera().setDevicePositions({});
+    LogCapture log(true);
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    auto s = openCamera();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(out.find("CAMERA INITIALIZATION ISSUE"), std::string::npos) << out;
+    EXPECT_NE(err.find("CAMERA INITIALIZATION ISSUE"), std::string::npos) << err;
+}
+
 TEST_P(IDCardCameraTest, EveryAppearanceReplacesTheSessionAndItsPreviewLayer) {
     auto s = openCamera();
     ASSERT_TRUE(s);
