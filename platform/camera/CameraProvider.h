@@ -2,12 +2,13 @@
 // The scripted camera behind the capture classes: what the user answers at the permission prompt,
 // which cameras the device has, whether opening one fails, and the frames each camera sees (image
 // files or bytes a host or test provides; by default two sample photos from the registered library
-// bundles, then the main bundle: a document for the back camera and a face for the front one). Thread-safe: capture reads it from the
-// capture queue.
+// bundles, then the main bundle: a document for the back camera and a face for the front one). Thread-safe:
+// capture reads it from the capture queue.
 #include <cstdint>
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,9 @@ class CameraProvider {
     // ---- frames ----
     void setFrameFile(AVCaptureDevicePosition position, const std::string& path);
     void setFrameData(AVCaptureDevicePosition position, Bytes jpeg);
-    // The frame a camera sees now; none when no file or bytes are set or the file is unreadable.
+    // The frame a camera sees now; none when no file or bytes are set, the file is unreadable, or
+    // its header claims more pixels than an image may have (that one is logged once per frame set,
+    // and never decoded).
     std::optional<Bytes> frameData(AVCaptureDevicePosition position) const;
     StillOutcome stillOutcome() const;
     void setStillOutcome(StillOutcome outcome);
@@ -62,6 +65,9 @@ class CameraProvider {
     void noteCapture();
 
   private:
+    // False, with one log line per frame set, for a frame whose header claims too many pixels.
+    bool withinBudget(AVCaptureDevicePosition position, const Bytes& frame) const;
+
     mutable std::mutex mutex_;
     std::map<std::string, AVAuthorizationStatus> status_;
     bool promptAnswer_ = true;
@@ -71,6 +77,7 @@ class CameraProvider {
     bool inputFails_ = false;
     std::map<AVCaptureDevicePosition, std::string> frameFiles_;
     std::map<AVCaptureDevicePosition, Bytes> frameBytes_;
+    mutable std::set<AVCaptureDevicePosition> refusalsLogged_;
     StillOutcome stillOutcome_ = StillOutcome::Frame;
     int captureCount_ = 0;
 };

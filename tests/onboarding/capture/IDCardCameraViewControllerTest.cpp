@@ -6,6 +6,7 @@
 #include "onboarding/capture/FrontIDCardCameraViewController.h"
 #include "platform/foundation/Log.h"
 #include "tests/onboarding/capture/CaptureTestSupport.h"
+#include "tests/support/ClaimedSizeImages.h"
 
 namespace fv::wizard_test {
 namespace {
@@ -147,6 +148,32 @@ TEST_P(IDCardCameraTest, WithoutABackCameraOrItsInputTheScreenStaysUsable) {
         settle();
         EXPECT_EQ(host.topViewController(), host.rootScreen());
     }
+}
+
+// A frame whose header claims 16384x16384 pixels: the screen draws at once without it, a capture
+// opens nothing, and the screen and its buttons go on working.
+TEST_P(IDCardCameraTest, AFrameClaimingTooManyPixelsLeavesTheScreenUsable) {
+    camera().setFrameData(AVCaptureDevicePositionBack, jpegClaiming(16384, 16384));
+    LogCapture log;
+    auto s = openCamera();
+    ASSERT_TRUE(s);
+    display(s);
+    display(s);
+    ASSERT_TRUE(s->captureSession());
+    EXPECT_EQ(s->captureSession()->currentFrame(), nullptr);
+    capture(s);
+    EXPECT_EQ(camera().captureCount(), 1);
+    EXPECT_EQ(host.topViewController(), s);
+    EXPECT_FALSE(s->isCapturing());
+    const auto lines = log.lines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("refused") != std::string::npos; }),
+              1);
+    EXPECT_TRUE(log.contains("Still capture failed: no sample buffer"));
+
+    camera().setFrameData(AVCaptureDevicePositionBack, knownPhotoJPEG());
+    capture(s);
+    EXPECT_TRUE(opened(GetParam().preview, s)) << "the next frame is taken as usual";
 }
 
 TEST_P(IDCardCameraTest, AMissingCameraIsToldOnTheDevelopersLogNotOnTheHostsOutput) {
