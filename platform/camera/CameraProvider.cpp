@@ -7,19 +7,15 @@
 
 namespace fv {
 
-namespace {
-
-std::string sampleFrame(const std::string& name) {
+std::string CameraProvider::sampleFramePath(const std::string& name) {
     for (const auto& bundle : NSBundle::allFrameworks())
         if (auto path = bundle->pathForResource(name, "jpg")) return *path;
     return NSBundle::mainBundle()->pathForResource(name, "jpg").value_or("");
 }
 
-}  // namespace
-
 CameraProvider::CameraProvider() {
-    frameFiles_[AVCaptureDevicePositionBack] = sampleFrame("camera_sample_document");
-    frameFiles_[AVCaptureDevicePositionFront] = sampleFrame("camera_sample_face");
+    frameFiles_[AVCaptureDevicePositionBack] = sampleFramePath(kSampleDocumentFront);
+    frameFiles_[AVCaptureDevicePositionFront] = sampleFramePath(kSampleFace);
 }
 
 AVAuthorizationStatus CameraProvider::authorizationStatus(const std::string& mediaType) const {

@@ -14,6 +14,7 @@ namespace {
 struct DocumentScreen {
     ScreenName name;
     ScreenName preview;
+    const char* sample;  // the side of the sample document the user shows the camera
 };
 
 class IDCardCameraTest : public CaptureTest, public ::testing::WithParamInterface<DocumentScreen> {
@@ -31,6 +32,7 @@ class IDCardCameraTest : public CaptureTest, public ::testing::WithParamInterfac
 };
 
 TEST_P(IDCardCameraTest, ShowsTheBackCameraLiveUnderTheOverlay) {
+    holdDocument(GetParam().sample);
     auto s = openCamera();
     ASSERT_TRUE(s);
     ASSERT_TRUE(s->captureSession());
@@ -241,15 +243,19 @@ TEST_P(IDCardCameraTest, BackHidesTheProgressOverlayAndPops) {
 
 INSTANTIATE_TEST_SUITE_P(Sides, IDCardCameraTest,
                          ::testing::Values(DocumentScreen{screen::FrontIDCardCameraViewController,
-                                                          screen::FrontIDCardPreviewViewController},
+                                                          screen::FrontIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentFront},
                                            DocumentScreen{screen::BackIDCardCameraViewController,
-                                                          screen::BackIDCardPreviewViewController}),
+                                                          screen::BackIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentBack}),
                          [](const auto& info) { return std::string(info.param.name.className); });
 INSTANTIATE_TEST_SUITE_P(Sides, IDCardCaptureFailureTest,
                          ::testing::Values(DocumentScreen{screen::FrontIDCardCameraViewController,
-                                                          screen::FrontIDCardPreviewViewController},
+                                                          screen::FrontIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentFront},
                                            DocumentScreen{screen::BackIDCardCameraViewController,
-                                                          screen::BackIDCardPreviewViewController}),
+                                                          screen::BackIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentBack}),
                          [](const auto& info) { return std::string(info.param.name.className); });
 
 class BackIDCardCameraTest : public CaptureTest {};
