@@ -64,7 +64,7 @@ void CameraCaptureViewController::ReadyCameraView() {
         }
     auto input = camera ? AVCaptureDeviceInput::create(camera) : nullptr;
     if (!input) {
-        print("CAMERA INITIALIZATION ISSUE");
+        log("CAMERA INITIALIZATION ISSUE");
         return;
     }
     auto session = AVCaptureSession::create();

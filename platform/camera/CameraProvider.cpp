@@ -2,22 +2,20 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FileContents.h"
+#include "platform/foundation/Log.h"
+#include "platform/graphics/ImageHeader.h"
 
 namespace fv {
 
-namespace {
-
-std::string sampleFrame(const std::string& name) {
+std::string CameraProvider::sampleFramePath(const std::string& name) {
     for (const auto& bundle : NSBundle::allFrameworks())
         if (auto path = bundle->pathForResource(name, "jpg")) return *path;
     return NSBundle::mainBundle()->pathForResource(name, "jpg").value_or("");
 }
 
-}  // namespace
-
 CameraProvider::CameraProvider() {
-    frameFiles_[AVCaptureDevicePositionBack] = sampleFrame("camera_sample_document");
-    frameFiles_[AVCaptureDevicePositionFront] = sampleFrame("camera_sample_face");
+    frameFiles_[AVCaptureDevicePositionBack] = sampleFramePath(kSampleDocumentFront);
+    frameFiles_[AVCaptureDevicePositionFront] = sampleFramePath(kSampleFace);
 }
 
 AVAuthorizationStatus CameraProvider::authorizationStatus(const std::string& mediaType) const {
@@ -79,25 +77,45 @@ void CameraProvider::setInputFails(bool fails) {
 void CameraProvider::setFrameFile(AVCaptureDevicePosition position, const std::string& path) {
     std::lock_guard lock(mutex_);
     frameBytes_.erase(position);
+    refusalsLogged_.erase(position);
     frameFiles_[position] = path;
 }
 
 void CameraProvider::setFrameData(AVCaptureDevicePosition position, Bytes jpeg) {
     std::lock_guard lock(mutex_);
     frameFiles_.erase(position);
+    refusalsLogged_.erase(position);
     frameBytes_[position] = std::move(jpeg);
 }
 
 std::optional<CameraProvider::Bytes> CameraProvider::frameData(AVCaptureDevicePosition position) const {
+    std::optional<Bytes> bytes;
     std::string path;
     {
         std::lock_guard lock(mutex_);
-        if (auto it = frameBytes_.find(position); it != frameBytes_.end()) return it->second;
-        auto it = frameFiles_.find(position);
-        if (it == frameFiles_.end() || it->second.empty()) return std::nullopt;
-        path = it->second;
+        if (auto it = frameBytes_.find(position); it != frameBytes_.end()) {
+            bytes = it->second;
+        } else if (auto file = frameFiles_.find(position); file != frameFiles_.end()) {
+            path = file->second;
+        }
     }
-    return readFileContents(path, kMaxFrameFileSize);
+    if (!bytes && !path.empty()) bytes = readFileContents(path, kMaxFrameFileSize);
+    if (bytes && !withinBudget(position, *bytes)) return std::nullopt;
+    return bytes;
+}
+
+bool CameraProvider::withinBudget(AVCaptureDevicePosition position, const Bytes& frame) const {
+    const auto size = imagePixelSize(frame);
+    if (!size || withinPixelBudget(*size)) return true;
+    bool first = false;
+    {
+        std::lock_guard lock(mutex_);
+        first = refusalsLogged_.insert(position).second;
+    }
+    if (first)
+        log("camera frame of " + size->description() + " pixels refused: above the budget of " +
+            std::to_string(kMaxImagePixels / 1'000'000) + " megapixels");
+    return false;
 }
 
 CameraProvider::StillOutcome CameraProvider::stillOutcome() const {

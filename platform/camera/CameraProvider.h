@@ -1,13 +1,16 @@
 #pragma once
 // The scripted camera behind the capture classes: what the user answers at the permission prompt,
 // which cameras the device has, whether opening one fails, and the frames each camera sees (image
-// files or bytes a host or test provides; by default two sample photos from the registered library
-// bundles, then the main bundle: a document for the back camera and a face for the front one). Thread-safe: capture reads it from the
-// capture queue.
+// files or bytes a host or test provides). By default the back camera sees the front of an identity
+// document and the front camera a face, sample photos found in the registered library bundles, then
+// the main bundle; a host that walks through both sides of the document shows the back camera the
+// document's back when the user would turn it over. Thread-safe: capture reads it from the capture
+// queue.
 #include <cstdint>
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,13 @@ class CameraProvider {
 
     // Largest frame file read; a bigger one counts as unreadable.
     static constexpr std::size_t kMaxFrameFileSize = 32u << 20;
+
+    // The sample photos' names, each "<name>.jpg".
+    static constexpr const char* kSampleDocumentFront = "camera_sample_document";
+    static constexpr const char* kSampleDocumentBack = "camera_sample_document_back";
+    static constexpr const char* kSampleFace = "camera_sample_face";
+    // Where the sample photo `name` is; empty when no bundle has it.
+    static std::string sampleFramePath(const std::string& name);
 
     CameraProvider();
 
@@ -53,7 +63,9 @@ class CameraProvider {
     // ---- frames ----
     void setFrameFile(AVCaptureDevicePosition position, const std::string& path);
     void setFrameData(AVCaptureDevicePosition position, Bytes jpeg);
-    // The frame a camera sees now; none when no file or bytes are set or the file is unreadable.
+    // The frame a camera sees now; none when no file or bytes are set, the file is unreadable, or
+    // its header claims more pixels than an image may have (that one is logged once per frame set,
+    // and never decoded).
     std::optional<Bytes> frameData(AVCaptureDevicePosition position) const;
     StillOutcome stillOutcome() const;
     void setStillOutcome(StillOutcome outcome);
@@ -62,6 +74,9 @@ class CameraProvider {
     void noteCapture();
 
   private:
+    // False, with one log line per frame set, for a frame whose header claims too many pixels.
+    bool withinBudget(AVCaptureDevicePosition position, const Bytes& frame) const;
+
     mutable std::mutex mutex_;
     std::map<std::string, AVAuthorizationStatus> status_;
     bool promptAnswer_ = true;
@@ -71,6 +86,7 @@ class CameraProvider {
     bool inputFails_ = false;
     std::map<AVCaptureDevicePosition, std::string> frameFiles_;
     std::map<AVCaptureDevicePosition, Bytes> frameBytes_;
+    mutable std::set<AVCaptureDevicePosition> refusalsLogged_;
     StillOutcome stillOutcome_ = StillOutcome::Frame;
     int captureCount_ = 0;
 };

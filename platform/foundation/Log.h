@@ -1,7 +1,9 @@
 #pragma once
-// The console: one line per call, no levels. `log` goes to standard error, `print` to standard
-// output. Tests capture lines with LogCapture. Never pass a full card number, CVV, SSN, password or
-// token here; as a last guard, every line has its long digit runs masked before anyone sees it.
+// The console: one line per call, no levels. `log` goes to standard error and carries every line
+// the framework and the platform write for a developer; `print` goes to standard output and is left
+// to a host's own lines. Tests capture lines with LogCapture. Never pass a full card number, CVV,
+// SSN, password or token here; as a last guard, every line has its long digit runs masked before
+// anyone sees it.
 #include <memory>
 #include <string>
 #include <vector>

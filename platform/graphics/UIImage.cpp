@@ -14,6 +14,8 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FileContents.h"
+#include "platform/foundation/Log.h"
+#include "platform/graphics/ImageHeader.h"
 #include "platform/graphics/PNGEncoder.h"
 
 namespace fv {
@@ -184,6 +186,13 @@ UIImage::~UIImage() {
 
 UIImagePtr UIImage::imageWithData(const std::vector<std::uint8_t>& bytes, CGFloat scale) {
     static const std::uint8_t pngMagic[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    const auto claimed = imagePixelSize(bytes);
+    if (!claimed) return nullptr;
+    if (!withinPixelBudget(*claimed)) {
+        log("image of " + claimed->description() + " pixels refused: above the budget of " +
+            std::to_string(kMaxImagePixels / 1'000'000) + " megapixels");
+        return nullptr;
+    }
     cairo_surface_t* s = nullptr;
     if (bytes.size() >= 8 && std::equal(std::begin(pngMagic), std::end(pngMagic), bytes.begin())) {
         s = decodePng(bytes);

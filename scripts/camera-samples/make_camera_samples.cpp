@@ -1,5 +1,6 @@
-// Draws the camera's two sample frames, a photographed identity document and a face, and writes them
-// as JPEG files. Run through scripts/make-camera-samples; the outputs are committed in resources/.
+// Draws the camera's sample frames, the front and the back of a photographed identity document and a
+// face, and writes them as JPEG files. Run through scripts/make-camera-samples; the outputs are
+// committed in resources/.
 #include <cairo.h>
 
 #include <cmath>
@@ -33,8 +34,11 @@ void text(cairo_t* cr, double x, double y, double size, const char* s) {
     cairo_show_text(cr, s);
 }
 
-// A card lying on a desk, seen from above, filling the middle of a landscape frame.
-void drawDocument(cairo_t* cr, int w, int h) {
+// The card's own units: it is drawn at this width and scaled to the frame.
+constexpr double kCardWidth = 920, kCardHeight = kCardWidth / 1.586;
+
+// A wooden desk filling the frame, seen from above.
+void drawDesk(cairo_t* cr, int w, int h) {
     cairo_pattern_t* desk = cairo_pattern_create_linear(0, 0, w, h);
     cairo_pattern_add_color_stop_rgb(desk, 0, 0.36, 0.27, 0.20);
     cairo_pattern_add_color_stop_rgb(desk, 1, 0.22, 0.16, 0.12);
@@ -46,26 +50,43 @@ void drawDocument(cairo_t* cr, int w, int h) {
         cairo_rectangle(cr, 0, i, w, 4);
     }
     cairo_fill(cr);
+}
 
-    const double cw = w * 0.72, ch = cw / 1.586, cx = (w - cw) / 2, cy = (h - ch) / 2;
+// The card's blank with its shadow, in card units.
+void drawCardBlank(cairo_t* cr) {
     cairo_set_source_rgba(cr, 0, 0, 0, 0.35);
-    roundedRect(cr, cx + 10, cy + 12, cw, ch, 28);
+    roundedRect(cr, 10, 12, kCardWidth, kCardHeight, 28);
     cairo_fill(cr);
-    cairo_pattern_t* card = cairo_pattern_create_linear(cx, cy, cx + cw, cy + ch);
+    cairo_pattern_t* card = cairo_pattern_create_linear(0, 0, kCardWidth, kCardHeight);
     cairo_pattern_add_color_stop_rgb(card, 0, 0.86, 0.92, 0.95);
     cairo_pattern_add_color_stop_rgb(card, 1, 0.70, 0.83, 0.88);
     cairo_set_source(cr, card);
-    roundedRect(cr, cx, cy, cw, ch, 28);
+    roundedRect(cr, 0, 0, kCardWidth, kCardHeight, 28);
     cairo_fill(cr);
     cairo_pattern_destroy(card);
+}
 
+// Rows of small dark blocks, as printed text seen from afar.
+void blockRows(cairo_t* cr, double x, double y, double width, int rows, int perRow, double rowStep) {
+    cairo_set_source_rgb(cr, 0.15, 0.18, 0.22);
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < perRow; ++j) {
+            cairo_rectangle(cr, x + j * width / perRow, y + i * rowStep, width / perRow - 6, 16);
+        }
+    }
+    cairo_fill(cr);
+}
+
+void drawCardFront(cairo_t* cr) {
+    drawCardBlank(cr);
+    const double cw = kCardWidth, ch = kCardHeight;
     cairo_set_source_rgb(cr, 0.10, 0.32, 0.46);
-    cairo_rectangle(cr, cx, cy + 36, cw, 64);
+    cairo_rectangle(cr, 0, 36, cw, 64);
     cairo_fill(cr);
     cairo_set_source_rgb(cr, 1, 1, 1);
-    text(cr, cx + 36, cy + 80, 34, "IDENTITY CARD");
+    text(cr, 36, 80, 34, "IDENTITY CARD");
 
-    const double px = cx + 36, py = cy + 130, pw = cw * 0.27, ph = pw * 1.25;
+    const double px = 36, py = 130, pw = cw * 0.27, ph = pw * 1.25;
     cairo_set_source_rgb(cr, 0.93, 0.90, 0.84);
     cairo_rectangle(cr, px, py, pw, ph);
     cairo_fill(cr);
@@ -86,17 +107,88 @@ void drawDocument(cairo_t* cr, int w, int h) {
         cairo_set_source_rgb(cr, 0.30, 0.40, 0.46);
         text(cr, tx, ly + 10, 16, labels[i]);
         cairo_set_source_rgb(cr, 0.15, 0.18, 0.22);
-        cairo_rectangle(cr, tx, ly + 22, (cx + cw - 40 - tx) * (0.9 - 0.15 * (i % 3)), 18);
+        cairo_rectangle(cr, tx, ly + 22, (cw - 40 - tx) * (0.9 - 0.15 * (i % 3)), 18);
         cairo_fill(cr);
     }
-    cairo_set_source_rgb(cr, 0.15, 0.18, 0.22);
+    blockRows(cr, 36, ch - 70, cw - 72, 2, 30, 28);
+}
+
+// The back: an address, a barcode, a signature strip and the machine-readable lines at the bottom.
+void drawCardBack(cairo_t* cr) {
+    drawCardBlank(cr);
+    const double cw = kCardWidth, ch = kCardHeight;
+    cairo_set_source_rgb(cr, 0.10, 0.32, 0.46);
+    cairo_rectangle(cr, 0, 36, cw, 20);
+    cairo_fill(cr);
+
+    const char* labels[] = {"ADDRESS", "PLACE OF BIRTH"};
     for (int i = 0; i < 2; ++i) {
-        for (int j = 0; j < 30; ++j) {
-            cairo_rectangle(cr, cx + 36 + j * (cw - 72) / 30.0, cy + ch - 70 + i * 28, (cw - 72) / 30.0 - 6,
-                            16);
-        }
+        const double ly = 92 + i * 78;
+        cairo_set_source_rgb(cr, 0.30, 0.40, 0.46);
+        text(cr, 36, ly, 16, labels[i]);
+        cairo_set_source_rgb(cr, 0.15, 0.18, 0.22);
+        cairo_rectangle(cr, 36, ly + 12, cw * (0.48 - 0.12 * i), 18);
+        cairo_rectangle(cr, 36, ly + 38, cw * 0.36, 18);
+        cairo_fill(cr);
+    }
+
+    // A barcode of fixed, uneven bars (a simple number sequence, not any real encoding).
+    const double bx = cw * 0.62, by = 80, bw = cw - 40 - bx, bh = 150;
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_rectangle(cr, bx - 10, by - 10, bw + 20, bh + 20);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.08, 0.08, 0.10);
+    unsigned seed = 7;
+    for (double x = bx; x < bx + bw - 8;) {
+        seed = seed * 1103515245u + 12345u;
+        const double bar = 2 + (seed >> 16) % 5, gap = 2 + (seed >> 20) % 4;
+        cairo_rectangle(cr, x, by, bar, bh);
+        x += bar + gap;
     }
     cairo_fill(cr);
+
+    cairo_set_source_rgb(cr, 0.30, 0.40, 0.46);
+    text(cr, 36, 282, 16, "SIGNATURE");
+    cairo_set_source_rgb(cr, 0.97, 0.97, 0.95);
+    cairo_rectangle(cr, 36, 292, cw * 0.5, 56);
+    cairo_fill(cr);
+    cairo_set_source_rgb(cr, 0.12, 0.16, 0.35);
+    cairo_set_line_width(cr, 3);
+    cairo_move_to(cr, 56, 334);
+    cairo_curve_to(cr, 90, 290, 120, 350, 160, 318);
+    cairo_curve_to(cr, 200, 290, 230, 344, 290, 312);
+    cairo_stroke(cr);
+
+    cairo_save(cr);
+    roundedRect(cr, 0, 0, cw, ch, 28);
+    cairo_clip(cr);
+    cairo_set_source_rgb(cr, 0.95, 0.96, 0.93);
+    cairo_rectangle(cr, 0, ch - 160, cw, 160);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    blockRows(cr, 36, ch - 140, cw - 72, 3, 30, 44);
+}
+
+// A card lying on a desk, seen from above, portrait as the back camera is held: the card sits
+// where the capture screen's window shows it, so both the live picture and the crop frame it.
+void drawDocument(cairo_t* cr, int w, int h, void (*card)(cairo_t*)) {
+    drawDesk(cr, w, h);
+    // The window covers (60, 110, 630, 500) of a 750 x 1206 frame; the card keeps a margin in it.
+    const double cw = w * 580.0 / 750, ch = cw / 1.586;
+    const double cx = (w - cw) / 2, cy = h * 360.0 / 1206 - ch / 2;
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, cw / kCardWidth, cw / kCardWidth);
+    card(cr);
+    cairo_restore(cr);
+}
+
+void drawDocumentFront(cairo_t* cr, int w, int h) {
+    drawDocument(cr, w, h, drawCardFront);
+}
+
+void drawDocumentBack(cairo_t* cr, int w, int h) {
+    drawDocument(cr, w, h, drawCardBack);
 }
 
 // A head and shoulders, centred, in a portrait frame as a front camera sees it.
@@ -196,7 +288,9 @@ bool make(const std::string& path, int w, int h, void (*draw)(cairo_t*, int, int
 
 int main(int argc, char** argv) {
     const std::string dir = argc > 1 ? argv[1] : ".";
-    const bool ok = make(dir + "/camera_sample_document.jpg", 1280, 960, drawDocument) &&
+    // The document frames have the capture screens' photo area's shape (375 x 603 points, at 2x).
+    const bool ok = make(dir + "/camera_sample_document.jpg", 750, 1206, drawDocumentFront) &&
+                    make(dir + "/camera_sample_document_back.jpg", 750, 1206, drawDocumentBack) &&
                     make(dir + "/camera_sample_face.jpg", 720, 960, drawFace);
     return ok ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #include "core/ApiDataModel.h"
 #include "core/DataModel.h"
 #include "examples/host/roads/NewCardRoad.h"
+#include "platform/camera/AVCaptureDevice.h"
+#include "platform/foundation/FileContents.h"
 #include "platform/foundation/JSON.h"
 #include "tests/examples/HostTestFixture.h"
 #include "tests/support/ValueLeaves.h"
@@ -91,6 +93,12 @@ TEST_F(NewCardRoad, BothWaysThroughTheWizardPostTheApplicationAndEndAtTheVirtual
     EXPECT_EQ(profile->kycData->ssn, "");
     // The photos were only shown: nothing kept them.
     EXPECT_FALSE(DataModel::sharedInstance()->capturedSelfieImage());
+    // The applicant turned the document over for its back.
+    const auto backSide =
+        readFileContents(CameraProvider::sampleFramePath(CameraProvider::kSampleDocumentBack),
+                         CameraProvider::kMaxFrameFileSize);
+    ASSERT_TRUE(backSide);
+    EXPECT_EQ(AVCaptureDevice::provider()->frameData(AVCaptureDevicePositionBack), backSide);
 
     // Nothing personal reached the console.
     expectConsoleNeverShows(console, {applicant.ssnDigits, applicant.password, applicant.phoneDigits,

@@ -122,6 +122,12 @@ std::string typeSSN(const Walkthrough& walk, const std::string& digits) {
     return "";
 }
 
+// The applicant holds that side of the sample document to the back camera.
+void showDocument(const char* sample) {
+    AVCaptureDevice::provider()->setFrameFile(AVCaptureDevicePositionBack,
+                                              CameraProvider::sampleFramePath(sample));
+}
+
 // The capture button of the camera screen on top, then the preview it opens with the photo.
 std::string takePhoto(const Walkthrough& walk, ScreenName preview) {
     auto screen = walk.topScreen();
@@ -220,8 +226,8 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
     const Walkthrough& w = walk;
     const std::string masked = "(" + applicant.phoneDigits.substr(0, 3) + ") " +
                                applicant.phoneDigits.substr(3, 3) + "-" + applicant.phoneDigits.substr(6);
-    // The camera sees the framework's sample photos (a document at the back, a face at the front) and
-    // the applicant allows it when asked.
+    // The camera sees the framework's sample photos (the document's front or back at the back camera,
+    // a face at the front one) and the applicant allows it when asked.
     AVCaptureDevice::provider()->setPromptAnswer(true);
 
     // The forms from the code step on, which both roads fill alike; `suffix` names their pictures.
@@ -321,13 +327,17 @@ bool walkNewCard(Walkthrough& walk, const NewCardApplicant& applicant) {
          [&] { return tapOn(w, "Btn_finish", screen::VerifyIDCardStartViewController); }},
         {"front", "Continue opens the back camera on the document under the card window",
          [&] {
+             showDocument(CameraProvider::kSampleDocumentFront);
              if (auto problem = tapButton(w, "Btn_continue"); !problem.empty()) return problem;
              return w.reachInRealTime(screen::FrontIDCardCameraViewController);
          }},
         {"front-preview", "the capture button photographs the front, cropped to the window, for approval",
          [&] { return takePhoto(w, screen::FrontIDCardPreviewViewController); }},
-        {"back", "Continue opens the camera for the document's back",
-         [&] { return tapOn(w, "Btn_continue", screen::BackIDCardCameraViewController); }},
+        {"back", "Continue opens the camera for the document's back, which the applicant turns over",
+         [&] {
+             showDocument(CameraProvider::kSampleDocumentBack);
+             return tapOn(w, "Btn_continue", screen::BackIDCardCameraViewController);
+         }},
         {"back-preview", "the capture button photographs the back for approval",
          [&] { return takePhoto(w, screen::BackIDCardPreviewViewController); }},
         {"selfie-camera-id", "Continue opens the selfie camera",

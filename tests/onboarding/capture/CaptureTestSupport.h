@@ -65,6 +65,10 @@ class CaptureTest : public WizardTest {
     }
 
     static CameraProvider& camera() { return *AVCaptureDevice::provider(); }
+    // The user holds the sample document's front or back to the back camera.
+    static void holdDocument(const char* sample) {
+        camera().setFrameFile(AVCaptureDevicePositionBack, CameraProvider::sampleFramePath(sample));
+    }
     static UIApplication& app() { return *UIApplication::sharedApplication(); }
 
     static UIControlPtr captureButton(const UIViewControllerPtr& s) {

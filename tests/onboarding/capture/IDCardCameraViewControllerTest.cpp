@@ -6,6 +6,7 @@
 #include "onboarding/capture/FrontIDCardCameraViewController.h"
 #include "platform/foundation/Log.h"
 #include "tests/onboarding/capture/CaptureTestSupport.h"
+#include "tests/support/ClaimedSizeImages.h"
 
 namespace fv::wizard_test {
 namespace {
@@ -13,6 +14,7 @@ namespace {
 struct DocumentScreen {
     ScreenName name;
     ScreenName preview;
+    const char* sample;  // the side of the sample document the user shows the camera
 };
 
 class IDCardCameraTest : public CaptureTest, public ::testing::WithParamInterface<DocumentScreen> {
@@ -30,6 +32,7 @@ class IDCardCameraTest : public CaptureTest, public ::testing::WithParamInterfac
 };
 
 TEST_P(IDCardCameraTest, ShowsTheBackCameraLiveUnderTheOverlay) {
+    holdDocument(GetParam().sample);
     auto s = openCamera();
     ASSERT_TRUE(s);
     ASSERT_TRUE(s->captureSession());
@@ -149,6 +152,45 @@ TEST_P(IDCardCameraTest, WithoutABackCameraOrItsInputTheScreenStaysUsable) {
     }
 }
 
+// A frame whose header claims 16384x16384 pixels: the screen draws at once without it, a capture
+// opens nothing, and the screen and its buttons go on working.
+TEST_P(IDCardCameraTest, AFrameClaimingTooManyPixelsLeavesTheScreenUsable) {
+    camera().setFrameData(AVCaptureDevicePositionBack, jpegClaiming(16384, 16384));
+    LogCapture log;
+    auto s = openCamera();
+    ASSERT_TRUE(s);
+    display(s);
+    display(s);
+    ASSERT_TRUE(s->captureSession());
+    EXPECT_EQ(s->captureSession()->currentFrame(), nullptr);
+    capture(s);
+    EXPECT_EQ(camera().captureCount(), 1);
+    EXPECT_EQ(host.topViewController(), s);
+    EXPECT_FALSE(s->isCapturing());
+    const auto lines = log.lines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("refused") != std::string::npos; }),
+              1);
+    EXPECT_TRUE(log.contains("Still capture failed: no sample buffer"));
+
+    camera().setFrameData(AVCaptureDevicePositionBack, knownPhotoJPEG());
+    capture(s);
+    EXPECT_TRUE(opened(GetParam().preview, s)) << "the next frame is taken as usual";
+}
+
+TEST_P(IDCardCameraTest, AMissingCameraIsToldOnTheDevelopersLogNotOnTheHostsOutput) {
+    camera().setDevicePositions({});
+    LogCapture log(true);
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    auto s = openCamera();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(out.find("CAMERA INITIALIZATION ISSUE"), std::string::npos) << out;
+    EXPECT_NE(err.find("CAMERA INITIALIZATION ISSUE"), std::string::npos) << err;
+}
+
 TEST_P(IDCardCameraTest, EveryAppearanceReplacesTheSessionAndItsPreviewLayer) {
     auto s = openCamera();
     ASSERT_TRUE(s);
@@ -201,15 +243,19 @@ TEST_P(IDCardCameraTest, BackHidesTheProgressOverlayAndPops) {
 
 INSTANTIATE_TEST_SUITE_P(Sides, IDCardCameraTest,
                          ::testing::Values(DocumentScreen{screen::FrontIDCardCameraViewController,
-                                                          screen::FrontIDCardPreviewViewController},
+                                                          screen::FrontIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentFront},
                                            DocumentScreen{screen::BackIDCardCameraViewController,
-                                                          screen::BackIDCardPreviewViewController}),
+                                                          screen::BackIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentBack}),
                          [](const auto& info) { return std::string(info.param.name.className); });
 INSTANTIATE_TEST_SUITE_P(Sides, IDCardCaptureFailureTest,
                          ::testing::Values(DocumentScreen{screen::FrontIDCardCameraViewController,
-                                                          screen::FrontIDCardPreviewViewController},
+                                                          screen::FrontIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentFront},
                                            DocumentScreen{screen::BackIDCardCameraViewController,
-                                                          screen::BackIDCardPreviewViewController}),
+                                                          screen::BackIDCardPreviewViewController,
+                                                          CameraProvider::kSampleDocumentBack}),
                          [](const auto& info) { return std::string(info.param.name.className); });
 
 class BackIDCardCameraTest : public CaptureTest {};
@@ -221,8 +267,9 @@ TEST_F(BackIDCardCameraTest, SkipGoesOnToTheSelfieWithItsSkipShown) {
                             ThemeManager::sharedInstance()->header_button_color()));
     ASSERT_TRUE(host.tap(s->btn_skip.get()));
     ASSERT_TRUE(opened(screen::UserPictureCaptureViewController, s));
-    if (auto selfie = host.topViewController(); selfie != s)
+    if (auto selfie = host.topViewController(); selfie != s) {
         EXPECT_FALSE(selfie->valueForKey("cameFromProfile").boolValue());
+    }
 }
 
 }  // namespace

@@ -14,13 +14,14 @@ namespace {
 struct Side {
     ScreenName camera;
     ScreenName preview;
-    ScreenName next;  // what Continue opens
+    ScreenName next;     // what Continue opens
+    const char* sample;  // the side of the sample document the user shows the camera
 };
 
 const Side kFront{screen::FrontIDCardCameraViewController, screen::FrontIDCardPreviewViewController,
-                  screen::BackIDCardCameraViewController};
+                  screen::BackIDCardCameraViewController, CameraProvider::kSampleDocumentFront};
 const Side kBack{screen::BackIDCardCameraViewController, screen::BackIDCardPreviewViewController,
-                 screen::UserPictureCaptureViewController};
+                 screen::UserPictureCaptureViewController, CameraProvider::kSampleDocumentBack};
 
 class IDCardPreviewTest : public CaptureTest, public ::testing::WithParamInterface<Side> {
   protected:
@@ -83,8 +84,19 @@ TEST_P(IDCardWholePhotoTest, AnEmptyOrNonFiniteWindowHandsOnTheWholePhoto) {
 }
 
 TEST_P(IDCardPreviewTest, TakesTheThemeAndFramesThePhoto) {
+    holdDocument(GetParam().sample);
     auto preview = captureSide();
     ASSERT_TRUE(preview);
+    // The sample document is photographed as the window frames it: desk at the crop's edges, the
+    // card's light face in the middle, nothing left outside the photo.
+    const auto photo = preview->capturedImage();
+    ASSERT_TRUE(photo);
+    const int w = photo->pixelWidth(), h = photo->pixelHeight();
+    for (auto [x, y] : {std::pair{w / 2, 2}, {2, h / 2}, {w / 2, h - 3}}) {
+        const std::uint32_t p = pixelAt(*photo, x, y);
+        EXPECT_GT((p >> 16) & 0xff, 0x20u) << "desk, not a black band, at " << x << "," << y;
+    }
+    EXPECT_GT(pixelAt(*photo, w * 9 / 10, h / 2) & 0xff, 0x90u) << "the card's face in the middle";
     auto theme = ThemeManager::sharedInstance();
     EXPECT_TRUE(colorsEqual(preview->view_navbar->backgroundColor(), theme->header_color()));
     EXPECT_TRUE(colorsEqual(preview->lbl_headerTitle->textColor(), theme->header_text_color()));
@@ -160,8 +172,9 @@ TEST_F(IDCardPreviewRoadTest, BackContinueAndSkipBothOpenTheSelfieForTheWizard) 
                                 ThemeManager::sharedInstance()->header_button_color()));
         ASSERT_TRUE(host.tap(host.outlet(back, action)));
         ASSERT_TRUE(opened(screen::UserPictureCaptureViewController, back));
-        if (auto selfie = host.topViewController(); selfie != back)
+        if (auto selfie = host.topViewController(); selfie != back) {
             EXPECT_FALSE(selfie->valueForKey("cameFromProfile").boolValue());
+        }
         host.navigationController()->popToRootViewControllerAnimated(false);
         settle();
     }

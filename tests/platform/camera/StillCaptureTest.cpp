@@ -4,7 +4,9 @@
 #include "platform/camera/AVCaptureInput.h"
 #include "platform/camera/AVCaptureSession.h"
 #include "platform/camera/AVCaptureStillImageOutput.h"
+#include "platform/foundation/Log.h"
 #include "platform/graphics/UIImage.h"
+#include "tests/support/ClaimedSizeImages.h"
 
 namespace fv {
 namespace {
@@ -90,6 +92,24 @@ TEST_F(StillCaptureTest, UnreadableFrameFileGivesNoBuffer) {
     const Capture result = capture();
     EXPECT_EQ(result.buffer, nullptr);
     EXPECT_TRUE(result.error);
+}
+
+// A few hundred bytes whose header claims 16384x16384: neither the preview nor a capture decodes
+// them, and the refusal is told once, not on every draw or capture.
+TEST_F(StillCaptureTest, AFrameClaimingTooManyPixelsIsRefusedOnce) {
+    LogCapture log;
+    provider()->setFrameData(AVCaptureDevicePositionBack, jpegClaiming(16384, 16384));
+    EXPECT_EQ(session->currentFrame(), nullptr);
+    EXPECT_EQ(session->currentFrame(), nullptr);
+    const Capture result = capture();
+    EXPECT_EQ(result.buffer, nullptr);
+    EXPECT_TRUE(result.error);
+    EXPECT_EQ(log.lines().size(), 1u);
+    EXPECT_TRUE(log.contains("camera frame of 16384x16384 pixels refused"))
+        << testing::PrintToString(log.lines());
+
+    provider()->setFrameFile(AVCaptureDevicePositionBack, framePath("document.jpg"));
+    EXPECT_TRUE(capture().buffer) << "a frame within the budget is served again";
 }
 
 TEST_F(StillCaptureTest, RefusesAStoppedSessionOrAForeignConnection) {
