@@ -36,6 +36,8 @@ class MultiChoiceSegmentedControl : public UISegmentedControl {
     long selectedSegmentIndex() const;
     // The selection becomes this one index; a negative index selects none.
     void setSelectedSegmentIndex(long index);
+    // Ignored, from code and from interface files alike: a momentary control would keep no selection.
+    void setMomentary(bool) override {}
 
     // The selected indexes at or above an insertion move up by one.
     void insertSegmentWithTitle(const std::string& title, std::size_t index, bool animated = false);

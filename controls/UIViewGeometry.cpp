@@ -173,8 +173,8 @@ bool viewOrAnySuperviewIsKindOfClass(UIView& view, const std::string& className)
 }
 
 bool isSuperviewOfView(const UIView& view, const UIView& other) {
-    for (const UIView* v = &view; v; v = v->superview()) {
-        if (v == &other) return true;
+    for (const UIView* v = &other; v; v = v->superview()) {
+        if (v == &view) return true;
     }
     return false;
 }

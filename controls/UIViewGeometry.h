@@ -63,9 +63,9 @@ UIViewPtr firstSuperviewWithTag(UIView& view, long tag, const std::string& class
 bool viewOrAnySuperviewMatchesPredicate(UIView& view, const ViewPredicate& predicate);
 bool viewOrAnySuperviewIsKindOfClass(UIView& view, const std::string& className);
 
-// True when `other` is the receiver or one of its ancestors.
+// True when the receiver is `other` or one of `other`'s ancestors.
 bool isSuperviewOfView(const UIView& view, const UIView& other);
-// True when the receiver is `other` or one of its ancestors.
+// True when the receiver is `other` or one of `other`'s descendants.
 bool isSubviewOfView(const UIView& view, const UIView& other);
 
 // The nearest view controller in the responder chain above the receiver.

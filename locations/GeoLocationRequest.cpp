@@ -71,7 +71,7 @@ double GeoLocationRequest::horizontalAccuracyThreshold() const {
 }
 
 void GeoLocationRequest::startTimeoutTimerIfNeeded() {
-    if (timeout_ <= 0 || timeoutTimer_) return;
+    if (!hasTimeLimit() || timeoutTimer_) return;
     requestStartTime_ = Date{wallNow()};
     std::weak_ptr<GeoLocationRequest> weak = weak_from_this();
     timeoutTimer_ = RunLoop::main().scheduleTimer(timeout_, false, [weak](Timer&) {
@@ -80,8 +80,14 @@ void GeoLocationRequest::startTimeoutTimerIfNeeded() {
 }
 
 bool GeoLocationRequest::hasTimedOut() {
-    if (timeout_ > 0 && timeAlive() > timeout_) hasTimedOut_ = true;
+    if (hasTimeLimit() && timeAlive() > timeout_) hasTimedOut_ = true;
     return hasTimedOut_;
+}
+
+// A limit that is not a number, or is infinite, would otherwise make a timer that fires at once or
+// never; neither is a limit a caller can have meant.
+bool GeoLocationRequest::hasTimeLimit() const {
+    return std::isfinite(timeout_) && timeout_ > 0;
 }
 
 void GeoLocationRequest::forceTimeout() {

@@ -37,7 +37,7 @@ class GeoLocationRequest : public std::enable_shared_from_this<GeoLocationReques
 
     LocationAccuracy desiredAccuracy() const { return desiredAccuracy_; }
     void setDesiredAccuracy(LocationAccuracy accuracy) { desiredAccuracy_ = accuracy; }
-    // Seconds; not above 0 means no time limit.
+    // Seconds; a value not above 0, not a number or infinite means no time limit.
     double timeout() const { return timeout_; }
     void setTimeout(double seconds) { timeout_ = seconds; }
     const LocationRequestBlock& block() const { return block_; }
@@ -71,6 +71,7 @@ class GeoLocationRequest : public std::enable_shared_from_this<GeoLocationReques
   private:
     explicit GeoLocationRequest(LocationRequestType type);
     void stopTimer();
+    bool hasTimeLimit() const;
 
     bool hasTimedOut_ = false;
     std::weak_ptr<GeoLocationRequestDelegate> delegate_;

@@ -11,6 +11,7 @@
 #include "platform/foundation/ResetHooks.h"
 #include "platform/graphics/GraphicsContext.h"
 #include "platform/graphics/TextLayout.h"
+#include "platform/kits/DateWheelPan.h"
 #include "platform/kits/KitTouch.h"
 #include "platform/ui/UIEvent.h"
 
@@ -57,13 +58,20 @@ std::weak_ptr<DatePickerPopup>& lastShown() {
 
 }  // namespace
 
-// The dialog's full-window view: backdrop, card, wheels and buttons; it takes every touch. It keeps
-// its dialog alive while shown, as callers often make a dialog, show it and let go of it.
+// The dialog's full-window view: backdrop, card, wheels and buttons; it takes every touch, taps on
+// the arrows and drags over the wheels. It keeps its dialog alive while shown, as callers often make a
+// dialog, show it and let go of it.
 class DatePickerPopupView : public UIView {
   public:
     explicit DatePickerPopupView(std::shared_ptr<DatePickerPopup> owner) : owner_(std::move(owner)) {
         setBackgroundColor(UIColor::colorWithWhite(0, 0.4));
         setOpaque(false);
+        DateWheelPan::Wheels wheels;
+        wheels.wheelAt = [this](CGPoint p) { return wheelAt(p); };
+        wheels.began = [this](std::size_t) { owner_->beginTurn(); };
+        wheels.turned = [this](std::size_t wheel, long rows) { owner_->turn(wheel, rows); };
+        pan_ = DateWheelPan::create(std::move(wheels));
+        addGestureRecognizer(pan_);
     }
 
     CGRect card() const {
@@ -94,17 +102,25 @@ class DatePickerPopupView : public UIView {
         return {{x, CGRectGetMaxY(c) - kButtonHeight}, {width, kButtonHeight}};
     }
 
-    void touchesBegan(const UITouchSet&, UIEvent*) override {}
+    std::optional<std::size_t> wheelAt(CGPoint p) const {
+        for (std::size_t i = 0; i < wheelCount(); ++i)
+            if (CGRectContainsPoint(wheel(i), p)) return i;
+        return std::nullopt;
+    }
+
+    // A finger on a running wheel stops it there; that touch is not also a tap on an arrow.
+    void touchesBegan(const UITouchSet&, UIEvent*) override {
+        caughtRunningWheel_ = pan_->isRunningOn();
+        pan_->stopRunning();
+    }
     void touchesEnded(const UITouchSet& touches, UIEvent*) override {
         auto owner = owner_;
         if (touches.empty() || !owner) return;
         const CGPoint p = touches.front()->locationInView(this);
         if (CGRectContainsPoint(button(true), p)) return owner->finish(true);
         if (owner->showCancelButton_ && CGRectContainsPoint(button(false), p)) return owner->finish(false);
-        for (std::size_t i = 0; i < wheelCount(); ++i) {
-            const CGRect w = wheel(i);
-            if (CGRectContainsPoint(w, p)) return owner->roll(i, p.y < CGRectGetMidY(w));
-        }
+        if (caughtRunningWheel_) return;
+        if (auto i = wheelAt(p)) owner->roll(*i, p.y < CGRectGetMidY(wheel(*i)));
     }
 
     void drawRect(CGRect) override {
@@ -165,6 +181,8 @@ class DatePickerPopupView : public UIView {
     }
 
     std::shared_ptr<DatePickerPopup> owner_;
+    DateWheelPanPtr pan_;
+    bool caughtRunningWheel_ = false;
 };
 
 DatePickerPopupPtr DatePickerPopup::create(UIColorPtr textColor, UIColorPtr buttonColor, UIFontPtr font,
@@ -237,19 +255,36 @@ std::string DatePickerPopup::localeIdentifier() const {
 }
 
 void DatePickerPopup::roll(std::size_t wheel, bool forward) {
-    if (!lastShow_) return;
+    if (auto next = rolled(picked_, wheel, forward ? 1 : -1)) picked_ = *next;
+    if (view_) view_->setNeedsDisplay();
+}
+
+void DatePickerPopup::beginTurn() {
+    turnBase_ = picked_;
+}
+
+// Counted from where the turn began, so that a wheel held at a bound on the way comes back as it went.
+void DatePickerPopup::turn(std::size_t wheel, long rows) {
+    if (!isVisible()) return;
+    if (auto next = rolled(turnBase_, wheel, rows)) picked_ = *next;
+    if (view_) view_->setNeedsDisplay();
+}
+
+std::optional<Date> DatePickerPopup::rolled(Date from, std::size_t wheel, long rows) const {
+    if (!lastShow_) return std::nullopt;
     const std::vector<Wheel> wheels = wheelsFor(lastShow_->datePickerMode);
-    if (wheel >= wheels.size()) return;
+    if (wheel >= wheels.size()) return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::Calendar> calendar(
         icu::Calendar::createInstance(icu::Locale(localeIdentifier().c_str()), status));
-    if (U_FAILURE(status)) return;
-    calendar->setTime(picked_.secondsSince1970 * 1000.0, status);
+    if (U_FAILURE(status)) return std::nullopt;
+    calendar->setTime(from.secondsSince1970 * 1000.0, status);
     // A wheel turns on its own: past its last value it comes round to its first, as on a device.
-    calendar->roll(wheels[wheel].field, forward ? 1 : -1, status);
+    const auto amount = static_cast<std::int32_t>(std::clamp<long>(rows, -100000, 100000));
+    calendar->roll(wheels[wheel].field, amount, status);
     const UDate next = calendar->getTime(status);
-    if (U_SUCCESS(status)) picked_ = bounded({next / 1000.0});
-    if (view_) view_->setNeedsDisplay();
+    if (U_FAILURE(status)) return std::nullopt;
+    return bounded({next / 1000.0});
 }
 
 std::vector<std::string> DatePickerPopup::wheelTitles() const {
@@ -291,6 +326,12 @@ bool DatePickerPopup::cancel() {
     auto view = std::static_pointer_cast<DatePickerPopupView>(view_);
     auto frame = view ? screenFrameOf(view->button(false)) : std::nullopt;
     return frame && kits::tapAtScreenPoint({CGRectGetMidX(*frame), CGRectGetMidY(*frame)});
+}
+
+std::optional<CGRect> DatePickerPopup::wheelFrame(std::size_t index) const {
+    auto view = std::static_pointer_cast<DatePickerPopupView>(view_);
+    if (!view || index >= view->wheelCount()) return std::nullopt;
+    return screenFrameOf(view->wheel(index));
 }
 
 bool DatePickerPopup::tapWheel(std::size_t index, bool forward) {

@@ -1,13 +1,15 @@
 #pragma once
 // A date-picker dialog: a card at the bottom of the screen, over a dimmed backdrop, with a title, one
 // wheel per date component and Done (and optionally Cancel) buttons. Tapping the upper half of a wheel
-// rolls it forward by one, the lower half back, within [minimumDate, maximumDate]. Done closes the
+// rolls it forward by one, the lower half back, within [minimumDate, maximumDate]; a vertical drag on
+// a wheel turns it a value per row and a flick runs on (DateWheelPan.h). Done closes the
 // dialog and hands the chosen date to the callback; Cancel closes it and hands none. Each show's
 // callback runs exactly once: showing again while up first cancels the earlier show. A shown dialog
 // keeps itself alive until it closes, so a caller need not hold it.
 //
 // Test driver: DatePickerPopup::visiblePopup(), lastShow() (the parameters of the last show),
-// pickedDate(), wheelTitles(), pick(date), tapDone(), cancel(), tapWheel(index, forward).
+// pickedDate(), wheelTitles(), wheelFrame(index), pick(date), tapDone(), cancel(),
+// tapWheel(index, forward).
 #include <functional>
 #include <memory>
 #include <optional>
@@ -66,6 +68,8 @@ class DatePickerPopup : public NSObject {
     bool tapDone();
     // Taps Cancel; false when not up or shown without a cancel button.
     bool cancel();
+    // A wheel's frame in screen coordinates, while up; for drags.
+    std::optional<CGRect> wheelFrame(std::size_t index) const;
     // Taps the upper (forward) or lower half of a wheel; false when there is no such wheel.
     bool tapWheel(std::size_t index, bool forward);
     // Closes any dialog up without calling back; the test host calls this between tests.
@@ -75,6 +79,10 @@ class DatePickerPopup : public NSObject {
     friend class DatePickerPopupView;
     void finish(bool done);
     void roll(std::size_t wheel, bool forward);
+    void beginTurn();
+    void turn(std::size_t wheel, long rows);
+    // `from` with one wheel rolled by `rows`, brought within the bounds.
+    std::optional<Date> rolled(Date from, std::size_t wheel, long rows) const;
     Date bounded(Date date) const;
     std::string localeIdentifier() const;
     std::optional<CGRect> screenFrameOf(CGRect viewRect) const;
@@ -87,6 +95,7 @@ class DatePickerPopup : public NSObject {
     std::optional<ShowParameters> lastShow_;
     Callback callback_;
     Date picked_;
+    Date turnBase_;
     std::weak_ptr<UIWindow> window_;
     std::shared_ptr<UIView> view_;
 };

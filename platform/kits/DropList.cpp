@@ -27,8 +27,18 @@ std::weak_ptr<DropList>& lastShown() {
 
 }  // namespace
 
-// The full-window view of a shown list: it draws the rows and takes every touch on the screen, so a
-// tap outside the list closes it rather than reaching the screen below.
+// The list's window takes no touch of its own: only its view's list answers hit tests.
+class DropListWindow : public UIWindow {
+  public:
+    UIViewPtr hitTest(CGPoint p, UIEvent* event) override {
+        auto hit = UIWindow::hitTest(p, event);
+        return hit.get() == this ? nullptr : hit;
+    }
+};
+
+// The full-window view of a shown list: it draws the rows and takes the touches on the list. A touch
+// that starts beside the list closes it and goes on to the screen below, so that the tap which leaves
+// the list also reaches the field or button the user meant.
 class DropListView : public UIView {
   public:
     DropListView(std::weak_ptr<DropList> owner, std::vector<std::string> rows, CGRect listFrame,
@@ -43,6 +53,13 @@ class DropListView : public UIView {
     CGRect rowFrame(std::size_t index) const {
         return {{list_.origin.x, list_.origin.y + static_cast<CGFloat>(index) * DropList::kRowHeight},
                 {list_.size.width, DropList::kRowHeight}};
+    }
+
+    // Hit testing happens once, as a touch starts, which is when a touch beside the list closes it.
+    UIViewPtr hitTest(CGPoint p, UIEvent* event) override {
+        if (isHidden() || CGRectContainsPoint(list_, p)) return UIView::hitTest(p, event);
+        if (auto owner = owner_.lock()) owner->hide();
+        return nullptr;
     }
 
     void touchesBegan(const UITouchSet&, UIEvent*) override {}
@@ -130,7 +147,7 @@ bool DropList::show() {
     const CGRect list{{x, down ? belowTop : aboveBottom - height}, {a.size.width, height}};
 
     hide();
-    auto window = UIWindow::create();
+    auto window = std::make_shared<DropListWindow>();
     window->setWindowLevel(kListLevel);
     window->setBackgroundColor(UIColor::clearColor());
     auto self = std::static_pointer_cast<DropList>(shared_from_this());
@@ -201,7 +218,10 @@ bool DropList::tapOutside() {
     // A corner of the screen the list does not cover.
     for (CGPoint p : {CGPoint{screen.origin.x + 2, screen.origin.y + 2},
                       CGPoint{CGRectGetMaxX(screen) - 2, CGRectGetMaxY(screen) - 2}})
-        if (!CGRectContainsPoint(*list, p)) return kits::tapAtScreenPoint(p);
+        if (!CGRectContainsPoint(*list, p)) {
+            kits::tapAtScreenPoint(p);
+            return true;
+        }
     return false;
 }
 

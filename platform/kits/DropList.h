@@ -1,7 +1,8 @@
 #pragma once
 // A drop-down list of texts, shown against an anchor view in a window of its own above the screen.
-// A pick closes the list, then calls `selectionAction` with the row's index and text; a tap anywhere
-// outside the list closes it without a pick. The rows' font is one process-wide setting
+// A pick closes the list, then calls `selectionAction` with the row's index and text; a touch anywhere
+// outside the list closes it without a pick and goes on to whatever lies beneath. The rows' font is one
+// process-wide setting
 // (`DropList::appearance().setTextFont`), read each time a list is shown: the last setter wins.
 //
 // Placement: opening downwards, the list's top-left corner lies at the anchor's top-left corner plus
@@ -73,7 +74,8 @@ class DropList : public NSObject {
     std::optional<CGRect> listFrame() const;
     // A tap on the row; false when it is not on screen.
     bool select(long index);
-    // A tap on the screen beside the list; false when the list is not up.
+    // A tap on the screen beside the list, which also reaches what lies there; false when the list is
+    // not up.
     bool tapOutside();
     // Closes the shown list and restores the default row font; the test host calls this between tests.
     static void reset();

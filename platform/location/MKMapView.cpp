@@ -402,8 +402,8 @@ void MKMapView::drawGrid(CGContext& context) const {
         context.moveToPoint({0, y});
         context.addLineToPoint({w, y});
         context.strokePath();
-        // Not over the longitudes written along the bottom edge.
-        if (y <= h - 13)
+        // Whole or not at all at the top edge, and not over the longitudes along the bottom one.
+        if (y >= 12 && y <= h - 13)
             TextLayout::drawText(context, degreesText(lat, latitudeStep, 'N', 'S'), style,
                                  {3, y - 12, 80, 12});
     }

@@ -76,7 +76,7 @@ class UISegmentedControl : public UIControl {
     long selectedSegmentIndex() const { return selectedIndex_; }
     void setSelectedSegmentIndex(long index);
     bool isMomentary() const { return momentary_; }
-    void setMomentary(bool momentary) { momentary_ = momentary; }
+    virtual void setMomentary(bool momentary) { momentary_ = momentary; }
 
     const std::vector<UISegmentPtr>& segmentViews() const { return segments_; }
     // The segment under `x` in the control's coordinates, or -1.

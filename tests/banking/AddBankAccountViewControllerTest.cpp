@@ -13,6 +13,7 @@
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/testing/TestHost.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/UIToolbar.h"
 #include "tests/banking/support/BundleWithFile.h"
 
@@ -105,10 +106,12 @@ TEST_F(AddBankAccountTest, TheAccountTypeFieldOpensTheListInsteadOfAKeyboard) {
 
     ASSERT_TRUE(host.tap(form->tf_AccountType.get()));
     ASSERT_TRUE(form->dropList->isVisible());
-    // The list's window takes taps beside it, so the next field starts editing from code.
-    ASSERT_TRUE(form->tf_BankName.get()->becomeFirstResponder());
+    // One tap on another field closes the list and starts editing there.
+    ASSERT_TRUE(host.tap(form->tf_BankName.get()));
     EXPECT_FALSE(form->dropList->isVisible());
     EXPECT_TRUE(form->tf_BankName.get()->isFirstResponder());
+    EXPECT_TRUE(Keyboard::isVisible());
+    EXPECT_EQ(form->tf_AccountType.get()->text(), "Money Market");
 }
 
 TEST_F(AddBankAccountTest, AnUntouchedFormHandsOverTheFirstTypeAndEmptyTexts) {

@@ -232,6 +232,32 @@ TEST_F(MultiChoiceSegmentedControlTest, FromAnInterfaceFileTapsSelectSeveral) {
     EXPECT_EQ(delegate->calls.size(), 2u);
 }
 
+TEST_F(MultiChoiceSegmentedControlTest, IsNeverMomentary) {
+    auto nib = UINib::nibWithXML(R"(<interface>
+  <MultiChoiceSegmentedControl id="types" frame="20 200 335 32" momentary="YES">
+    <segment title="ATM"/><segment title="Branch"/><segment title="Partner"/>
+  </MultiChoiceSegmentedControl>
+</interface>)",
+                                 "MultiChoiceMomentary");
+    auto objects = nib->instantiateWithOwner(nullptr);
+    ASSERT_TRUE(nib->errors().empty()) << nib->errors().front();
+    ASSERT_EQ(objects.size(), 1u);
+    auto loaded = std::dynamic_pointer_cast<MultiChoiceSegmentedControl>(objects.front());
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_FALSE(loaded->isMomentary());
+
+    auto control = show();
+    control->setMomentary(true);
+    EXPECT_FALSE(control->isMomentary());
+    static_cast<UISegmentedControl&>(*control).setMomentary(true);
+    EXPECT_FALSE(control->isMomentary());
+    EXPECT_TRUE(control->setValueForKey("momentary", Value(true)));
+    EXPECT_FALSE(control->valueForKey("momentary").boolValue());
+    ASSERT_TRUE(tapSegment(control, 0));
+    ASSERT_TRUE(tapSegment(control, 2));
+    EXPECT_EQ(shown(*control), (std::vector<std::size_t>{0, 2}));
+}
+
 TEST_F(MultiChoiceSegmentedControlTest, SnapshotTwoOfThreeSelected) {
     auto control = show();
     control->setSelectedSegmentIndexes(indexes({0, 2}));

@@ -158,12 +158,16 @@ TEST(ViewSearch, WalksUpFromReceiver) {
 
 TEST(ViewSearch, SuperviewAndSubviewRelations) {
     Tree t;
-    EXPECT_TRUE(isSuperviewOfView(*t.inner, *t.root));
+    EXPECT_TRUE(isSuperviewOfView(*t.root, *t.inner));
+    EXPECT_TRUE(isSuperviewOfView(*t.label, *t.inner));
     EXPECT_TRUE(isSuperviewOfView(*t.inner, *t.inner));
-    EXPECT_FALSE(isSuperviewOfView(*t.root, *t.inner));
-    EXPECT_FALSE(isSuperviewOfView(*t.inner, *t.box));
-    EXPECT_TRUE(isSubviewOfView(*t.root, *t.inner));
-    EXPECT_FALSE(isSubviewOfView(*t.inner, *t.root));
+    EXPECT_FALSE(isSuperviewOfView(*t.inner, *t.root));
+    EXPECT_FALSE(isSuperviewOfView(*t.box, *t.inner));
+    EXPECT_TRUE(isSubviewOfView(*t.inner, *t.root));
+    EXPECT_TRUE(isSubviewOfView(*t.deep, *t.box));
+    EXPECT_TRUE(isSubviewOfView(*t.inner, *t.inner));
+    EXPECT_FALSE(isSubviewOfView(*t.root, *t.inner));
+    EXPECT_FALSE(isSubviewOfView(*t.deep, *t.label));
 }
 
 class ViewResponders : public TestHostFixture {};

@@ -146,17 +146,30 @@ TEST_F(GeoLocationManagerTest, ATimeLimitEndsTheRequestWithTheBestFixHeld) {
     EXPECT_EQ(counters().stopUpdatingLocation, 1);
 }
 
-TEST_F(GeoLocationManagerTest, ATimeLimitOfZeroOrBelowNeverExpires) {
+class NoTimeLimit : public GeoLocationManagerTest, public ::testing::WithParamInterface<double> {};
+
+TEST_P(NoTimeLimit, NeverExpiresAndRunsNoTimer) {
     authorise();
     Answers answers;
-    manager()->requestLocationWithDesiredAccuracy(5, 0.0, answers.block());
-    manager()->requestLocationWithDesiredAccuracy(5, -3.0, answers.block());
+    manager()->requestLocationWithDesiredAccuracy(5, GetParam(), answers.block());
+    ASSERT_EQ(manager()->locationRequests().size(), 1u);
+    EXPECT_FALSE(manager()->locationRequests().front()->hasTimeoutTimer());
     host.advance(3600);
     device()->deliverLocation(fix(0, 500));
     host.advance(1);
     EXPECT_TRUE(answers.list.empty());
-    EXPECT_EQ(manager()->locationRequests().size(), 2u);
+    ASSERT_EQ(manager()->locationRequests().size(), 1u);
+    EXPECT_FALSE(manager()->locationRequests().front()->hasTimedOut());
+    device()->deliverLocation(fix(0, 3));
+    host.runUntilIdle();
+    ASSERT_EQ(answers.list.size(), 1u);
+    EXPECT_EQ(answers.list[0].status, LocationRequestStatusSuccess);
 }
+
+INSTANTIATE_TEST_SUITE_P(ZeroNegativeOrNotFinite, NoTimeLimit,
+                         ::testing::Values(0.0, -3.0, std::numeric_limits<double>::quiet_NaN(),
+                                           std::numeric_limits<double>::infinity(),
+                                           -std::numeric_limits<double>::infinity()));
 
 TEST_F(GeoLocationManagerTest, ALevelAboveFiveEndsOnlyByItsTimeLimitAndLeavesTheDeviceAccuracy) {
     authorise();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KitTestSupport.h"
+#include "platform/kits/DateWheelPan.h"
 
 namespace fv {
 namespace {
@@ -117,6 +118,72 @@ TEST_F(DatePickerPopupTest, WheelsRollWithinTheBounds) {
     ASSERT_TRUE(popup->tapDone());
     ASSERT_EQ(results.size(), 1u);
     EXPECT_EQ(results[0], Date{kNoon - kDay});
+}
+
+// A drag over a wheel, by `rows` rows of travel (positive: the finger goes up), at `speed`.
+class DatePickerDragTest : public DatePickerPopupTest {
+  protected:
+    bool dragWheel(const DatePickerPopupPtr& popup, std::size_t wheel, double rows, double speed) {
+        const auto frame = popup->wheelFrame(wheel);
+        if (!frame || host.overlayWindows().empty()) return false;
+        const CGPoint from{CGRectGetMidX(*frame), CGRectGetMidY(*frame)};
+        const CGPoint to{from.x, from.y - rows * DateWheelPan::kRowHeight};
+        return host.drag(host.overlayWindows().back(), from, to, speed);
+    }
+    std::string year(const DatePickerPopupPtr& popup) { return popup->wheelTitles().at(2); }
+};
+
+TEST_F(DatePickerDragTest, AWheelFollowsADragRowByRowWithinTheBounds) {
+    auto popup = make();
+    showOn(popup, std::nullopt, Date{kNoon});
+    ASSERT_TRUE(dragWheel(popup, 2, -3.5, 100));  // down: earlier years
+    EXPECT_EQ(year(popup), "2023");
+    ASSERT_TRUE(dragWheel(popup, 2, 1.2, 100));
+    EXPECT_EQ(year(popup), "2024");
+    ASSERT_TRUE(dragWheel(popup, 2, 5, 100));  // past the maximum: held at it
+    EXPECT_EQ(popup->pickedDate(), Date{kNoon});
+    ASSERT_TRUE(dragWheel(popup, 0, -2, 100));  // months come round
+    EXPECT_EQ(popup->wheelTitles(), (std::vector<std::string>{"October", "7", "2026"}));
+    host.advance(2);
+    EXPECT_EQ(popup->wheelTitles(), (std::vector<std::string>{"October", "7", "2026"}))
+        << "a slow drag stops";
+    // The arrows still step, and a drag off the wheels turns none.
+    ASSERT_TRUE(popup->tapWheel(2, false));
+    EXPECT_EQ(year(popup), "2025");
+    const CGRect title = *popup->wheelFrame(0);
+    ASSERT_TRUE(host.drag(host.overlayWindows().back(), {CGRectGetMidX(title), title.origin.y - 20},
+                          {CGRectGetMidX(title), title.origin.y - 200}, 100));
+    EXPECT_EQ(year(popup), "2025");
+    ASSERT_TRUE(popup->tapDone());
+    EXPECT_EQ(results, (std::vector<std::optional<Date>>{Date{kNoon - 365 * kDay - 61 * kDay}}));
+}
+
+TEST_F(DatePickerDragTest, AFlickRunsOnSlowingOnTheClockUntilCaught) {
+    auto popup = make();
+    showOn(popup, std::nullopt, Date{kNoon});
+    // Two rows under the finger, then 3000 points per second: 1497 points more as it slows.
+    ASSERT_TRUE(dragWheel(popup, 2, -2, 3000));
+    EXPECT_EQ(year(popup), "2024");
+    host.advance(0.2);
+    const int midway = std::stoi(year(popup));
+    EXPECT_LT(midway, 2024);
+    EXPECT_GT(midway, 1975);
+    host.advance(1);
+    EXPECT_EQ(year(popup), "1975");
+    host.advance(1);
+    EXPECT_EQ(year(popup), "1975");
+
+    // A finger on a running wheel stops it there; that touch is not a tap on an arrow.
+    ASSERT_TRUE(dragWheel(popup, 2, 1, 3000));
+    host.advance(0.1);
+    const CGRect wheel = *popup->wheelFrame(2);
+    ASSERT_TRUE(host.tap(CGPoint{CGRectGetMidX(wheel), wheel.origin.y + wheel.size.height / 4}));
+    const std::string caught = year(popup);
+    EXPECT_GT(std::stoi(caught), 1976);
+    host.advance(2);
+    EXPECT_EQ(year(popup), caught);
+    ASSERT_TRUE(popup->tapWheel(2, true));
+    EXPECT_EQ(std::stoi(year(popup)), std::stoi(caught) + 1);
 }
 
 TEST_F(DatePickerPopupTest, Snapshot) {

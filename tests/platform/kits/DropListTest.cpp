@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "KitTestSupport.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/UITextField.h"
 
 namespace fv {
 namespace {
@@ -61,6 +63,25 @@ TEST_F(DropListTest, ATapOutsideClosesWithoutAPickAndHideIsHarmless) {
     list->hide();
     list->hide();
     EXPECT_FALSE(list->tapOutside());
+}
+
+TEST_F(DropListTest, ATapBesideTheListClosesItAndReachesTheViewBeneath) {
+    auto field = UITextField::create({{20, 400}, {300, 40}});
+    host.rootScreen()->view()->addSubview(field);
+    list->direction = DropList::Direction::bottom;
+    ASSERT_TRUE(list->show());
+    ASSERT_TRUE(host.tap(field));
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(picks.empty());
+    EXPECT_TRUE(field->isFirstResponder());
+    EXPECT_TRUE(Keyboard::isVisible());
+    // Taps on the list itself still pick, and a list over the field still keeps the field from them.
+    field->resignFirstResponder();
+    field->setFrame({{20, 150}, {300, 40}});
+    ASSERT_TRUE(list->show());
+    ASSERT_TRUE(list->select(0));
+    EXPECT_EQ(picks, (Picks{{0, "Checking"}}));
+    EXPECT_FALSE(field->isFirstResponder());
 }
 
 TEST_F(DropListTest, AnyDirectionOpensUpwardsWhenTheRowsDoNotFitBelow) {

@@ -4,6 +4,7 @@
 #include "platform/location/MKPointAnnotation.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UIViewRendering.h"
+#include "tests/support/Pixels.h"
 
 namespace fv {
 namespace {
@@ -242,6 +243,27 @@ TEST_F(MapViewTest, RendersAGridWithPinsWhereThingsAre) {
     map->selectAnnotation(market, false);
     host.runUntilIdle();
     EXPECT_TRUE(host.snapshot("map_grid_pins", map));
+}
+
+// The darkest grey drawn in the map's top `rows` points from its left edge over `width` points.
+int darkestAtTheTop(MKMapView& map, int rows, int width) {
+    const auto image = renderView(map, 1);
+    int darkest = 255;
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < width; ++x) darkest = std::min<int>(darkest, test::pixelAt(*image, x, y) & 0xff);
+    return darkest;
+}
+
+TEST_F(MapViewTest, LatitudeLabelsStayWholeAtTheTopEdge) {
+    // The region slides north by small steps so that a line of latitude passes through the top
+    // points; its label, written above the line, must then be left out rather than cut.
+    const auto region = MKCoordinateRegionMakeWithDistance({51.51, -0.08}, 2500, 2500);
+    for (int step = 0; step < 40; ++step) {
+        map->setRegion({{region.center.latitude + step * 0.0005, region.center.longitude}, region.span},
+                       false);
+        EXPECT_GT(darkestAtTheTop(*map, 2, 60), 170)
+            << "a label's glyphs reach the top edge at step " << step;
+    }
 }
 
 TEST_F(MapViewTest, SetsItsPropertiesByName) {
