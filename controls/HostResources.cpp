@@ -1,6 +1,6 @@
 #include "controls/HostResources.h"
 
-#include "core/FrameworkResources.h"
+#include "controls/ControlsBundle.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/ui/UINib.h"
 
@@ -8,7 +8,7 @@ namespace fv {
 
 std::string hostLocalizedText(const std::string& key, const std::string& table) {
     std::string fallback = key;
-    if (auto framework = frameworkBundle()) fallback = framework->localizedStringForKey(key, "", table);
+    if (auto framework = controlsBundle()) fallback = framework->localizedStringForKey(key, "", table);
     auto main = NSBundle::mainBundle();
     return main ? main->localizedStringForKey(key, fallback, table) : fallback;
 }
@@ -17,7 +17,7 @@ UIImagePtr hostImageNamed(const std::string& name) {
     if (auto main = NSBundle::mainBundle()) {
         if (auto image = UIImage::imageNamed(name, main)) return image;
     }
-    auto framework = frameworkBundle();
+    auto framework = controlsBundle();
     return framework ? UIImage::imageNamed(name, framework) : nullptr;
 }
 

@@ -1,7 +1,7 @@
 #include "controls/PasswordKitStrings.h"
 
 #include "platform/foundation/Bundle.h"
-#include "core/FrameworkResources.h"
+#include "controls/ControlsBundle.h"
 
 namespace fv {
 
@@ -18,7 +18,7 @@ std::string passwordKitString(const std::string& key) {
         std::string text = main->localizedStringForKey(key, kMissing, kTable);
         if (text != kMissing) return text;
     }
-    if (const auto framework = frameworkBundle()) return framework->localizedStringForKey(key, "", kTable);
+    if (const auto framework = controlsBundle()) return framework->localizedStringForKey(key, "", kTable);
     return key;
 }
 

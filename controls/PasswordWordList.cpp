@@ -4,7 +4,7 @@
 #include "platform/foundation/FileContents.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Text.h"
-#include "core/FrameworkResources.h"
+#include "controls/ControlsBundle.h"
 
 namespace fv {
 
@@ -47,7 +47,7 @@ PasswordWordListPtr PasswordWordList::wordListWithContentsOfFile(const std::stri
 
 PasswordWordListPtr PasswordWordList::englishWordList() {
     static const PasswordWordListPtr list = [] {
-        const auto bundle = frameworkBundle();
+        const auto bundle = controlsBundle();
         const auto path = bundle ? bundle->pathForResource("PasswordWords", "txt") : std::nullopt;
         if (!path) {
             log("PasswordWordList: the framework bundle has no PasswordWords.txt");

@@ -54,10 +54,7 @@ void SDKManager::GetNewCard(const UINavigationControllerPtr& navigationCtrl) {
         return;
     }
     const auto screen = DataModel::sharedInstance()->getCardViews();
-    if (!screen) {
-        log("GetNewCard: the new-card screens are not available");
-        return;
-    }
+    if (!screen) return;  // a missing screen class is a fault the registry reported
     // Pushing a screen that a stack already holds would break that stack.
     const auto current = screen->navigationController();
     if (current == navigationCtrl) {
@@ -79,10 +76,8 @@ void SDKManager::OpenMyCards(const UINavigationControllerPtr& navigationCtrl) {
         return;
     }
     const auto stack = DataModel::sharedInstance()->cardToBankTransferNavView();
-    if (!stack || stack->viewControllers().empty()) {
-        log("OpenMyCards: the card-to-bank transfer screen is not available");
-        return;
-    }
+    // None only when its screen class is missing, a fault the registry reported.
+    if (!stack || stack->viewControllers().empty()) return;
     // A copy: pushing moves the screen off its own stack, whose storage the reference would point into.
     const UIViewControllerPtr screen = stack->viewControllers().front();
     navigationCtrl->pushViewController(screen, true);

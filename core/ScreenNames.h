@@ -3,8 +3,8 @@
 // ("<name>.xml" in the framework bundle). DataModel's stacks, the screens that open one another, the
 // example host and the tests all say `screen::CardToBankTransferViewController`, never the bare text.
 //
-// A new screen: add FV_SCREEN(Name) below and list it in kScreenNames with built = false; flip it to
-// true in the change that lands its class and interface file (a test checks both ways).
+// A new screen: add FV_SCREEN(Name) below and list it in kScreenNames, in the change that lands its
+// class, its interface file and its test (a test checks all three).
 
 namespace fv {
 
@@ -63,54 +63,49 @@ FV_SCREEN(AccountAddingConfirmationViewController);
 
 #undef FV_SCREEN
 
-struct ScreenNameEntry {
-    ScreenName name;
-    bool built;  // its class and interface file are part of the framework
-};
-
-inline constexpr ScreenNameEntry kScreenNames[] = {
-    {screen::MyCardsViewController, true},
-    {screen::CardControlViewController, true},
-    {screen::TransactionsViewController, true},
-    {screen::DirectDepositViewController, true},
-    {screen::BankTransferViewController, true},
-    {screen::LoadCheckViewController, true},
-    {screen::LoadCenterViewController, true},
-    {screen::LocationsViewController, true},
-    {screen::FundTransferHistoryViewController, true},
-    {screen::CardToCardTransferViewController, true},
-    {screen::MyBankAccountsViewController, true},
-    {screen::AddBankAccountViewController, true},
-    {screen::VerificationPhoneEmailViewController, true},
-    {screen::CardToBankTransferViewController, true},
-    {screen::BankAccountsListViewController, true},
-    {screen::CardToBankTransferConfirmationViewController, true},
-    {screen::CardToBankTransferSuccessViewController, true},
-    {screen::TransferConfirmationViewController, true},
-    {screen::TransferSuccessViewController, true},
-    {screen::AccountAddedSuccessfullyViewController, true},
-    {screen::UnVerifiedAccountAddedViewController, true},
-    {screen::OTPVerificationViewController, true},
-    {screen::LinkAppAccountViewController, true},
-    {screen::UserInfoFormViewController, true},
-    {screen::DobSSNFormViewController, true},
-    {screen::AccountCreationViewController, true},
-    {screen::VerifyIDCardStartViewController, true},
-    {screen::FrontIDCardCameraViewController, true},
-    {screen::FrontIDCardPreviewViewController, true},
-    {screen::BackIDCardCameraViewController, true},
-    {screen::BackIDCardPreviewViewController, true},
-    {screen::UserPictureCaptureViewController, true},
-    {screen::UserPicturePreviewViewController, true},
-    {screen::CardholderAgreementViewController, true},
-    {screen::SuccessAndVerifiedViewController, true},
-    {screen::VirtualCardViewController, true},
-    {screen::BalancePreviewViewController, true},
-    {screen::RecipientListViewController, true},
-    {screen::AddRecipientViewController, true},
+inline constexpr ScreenName kScreenNames[] = {
+    screen::MyCardsViewController,
+    screen::CardControlViewController,
+    screen::TransactionsViewController,
+    screen::DirectDepositViewController,
+    screen::BankTransferViewController,
+    screen::LoadCheckViewController,
+    screen::LoadCenterViewController,
+    screen::LocationsViewController,
+    screen::FundTransferHistoryViewController,
+    screen::CardToCardTransferViewController,
+    screen::MyBankAccountsViewController,
+    screen::AddBankAccountViewController,
+    screen::VerificationPhoneEmailViewController,
+    screen::CardToBankTransferViewController,
+    screen::BankAccountsListViewController,
+    screen::CardToBankTransferConfirmationViewController,
+    screen::CardToBankTransferSuccessViewController,
+    screen::TransferConfirmationViewController,
+    screen::TransferSuccessViewController,
+    screen::AccountAddedSuccessfullyViewController,
+    screen::UnVerifiedAccountAddedViewController,
+    screen::OTPVerificationViewController,
+    screen::LinkAppAccountViewController,
+    screen::UserInfoFormViewController,
+    screen::DobSSNFormViewController,
+    screen::AccountCreationViewController,
+    screen::VerifyIDCardStartViewController,
+    screen::FrontIDCardCameraViewController,
+    screen::FrontIDCardPreviewViewController,
+    screen::BackIDCardCameraViewController,
+    screen::BackIDCardPreviewViewController,
+    screen::UserPictureCaptureViewController,
+    screen::UserPicturePreviewViewController,
+    screen::CardholderAgreementViewController,
+    screen::SuccessAndVerifiedViewController,
+    screen::VirtualCardViewController,
+    screen::BalancePreviewViewController,
+    screen::RecipientListViewController,
+    screen::AddRecipientViewController,
     // Bank accounts and funding
-    {screen::MicroPaymentsVerificationViewController, true},
-    {screen::AccountAddingConfirmationViewController, true},
+    screen::MicroPaymentsVerificationViewController,
+    screen::AccountAddingConfirmationViewController,
 };
 
 }  // namespace fv

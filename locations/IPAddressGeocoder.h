@@ -15,7 +15,7 @@
 
 #include "platform/foundation/Value.h"
 #include "platform/location/CLLocation.h"
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 #include "platform/net/OperationQueue.h"
 #include "platform/net/URLRequest.h"
 

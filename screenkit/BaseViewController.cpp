@@ -75,10 +75,7 @@ UIViewControllerPtr BaseViewController::pushScreen(ScreenName name, const Screen
     auto nav = navigationController();
     if (!nav) return nullptr;
     auto next = ScreenRegistry::screenNamed(name);
-    if (!next) {
-        reportFault(what + ": no such screen is built");
-        return nullptr;
-    }
+    if (!next) return nullptr;  // the registry reported the fault
     if (auto refused = setup.applyTo(*next); !refused.empty()) {
         reportFault(what + ": it takes no \"" + refused.front() + "\"");
         return nullptr;

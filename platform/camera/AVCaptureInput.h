@@ -6,7 +6,7 @@
 
 #include "platform/camera/AVCaptureDevice.h"
 #include "platform/foundation/NSObject.h"
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 
 namespace fv {
 

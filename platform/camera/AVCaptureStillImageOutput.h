@@ -10,7 +10,7 @@
 
 #include "platform/camera/AVCaptureOutput.h"
 #include "platform/foundation/Value.h"
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 
 namespace fv {
 

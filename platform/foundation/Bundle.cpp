@@ -97,6 +97,19 @@ std::optional<fs::path> libraryFolderOf(const void* anchor) {
     return folder;
 }
 
+// The load address of the library an address lies in; none outside any loaded object.
+const void* libraryBaseOf(const void* anchor) {
+    static std::mutex mutex;
+    static std::map<const void*, const void*> known;
+    std::lock_guard lock(mutex);
+    auto it = known.find(anchor);
+    if (it != known.end()) return it->second;
+    Dl_info info{};
+    const void* base = dladdr(anchor, &info) ? info.dli_fbase : nullptr;
+    known.emplace(anchor, base);
+    return base;
+}
+
 std::optional<fs::path> folderOf(const NSBundle::Location& location) {
     if (!location.environmentVariable.empty()) {
         if (auto env = envOrEmpty(location.environmentVariable.c_str()); !env.empty()) {
@@ -187,6 +200,19 @@ std::shared_ptr<NSBundle> NSBundle::bundleWithIdentifier(const std::string& iden
         foundFolders()[key] = *folder;
     }
     return bundleAt(*folder, identifier);
+}
+
+std::shared_ptr<NSBundle> NSBundle::bundleForAddress(const void* anchor) {
+    const void* library = anchor ? libraryBaseOf(anchor) : nullptr;
+    if (!library) return nullptr;
+    std::vector<Registered> entries;
+    {
+        std::lock_guard lock(registryMutex());
+        entries = registry();
+    }
+    for (const auto& r : entries)
+        if (r.location.anchor && libraryBaseOf(r.location.anchor) == library) return bundleWithIdentifier(r.identifier);
+    return nullptr;
 }
 
 std::vector<std::shared_ptr<NSBundle>> NSBundle::allFrameworks() {

@@ -27,6 +27,10 @@ class NSBundle {
     static void registerBundle(const std::string& identifier, Location location);
     // The registered bundle of that identifier; none when it is unknown or its folder does not exist.
     static std::shared_ptr<NSBundle> bundleWithIdentifier(const std::string& identifier);
+    // The registered bundle of the shared library holding the code at `anchor` (a function of that
+    // library's); none when that library registered none. Lets code find its own library's bundle
+    // without naming it.
+    static std::shared_ptr<NSBundle> bundleForAddress(const void* anchor);
     // The registered bundles whose folders exist, in the order they were registered.
     static std::vector<std::shared_ptr<NSBundle>> allFrameworks();
     // The host's bundle: $FERNVAULT_MAIN_BUNDLE, else the path set below, else the executable's folder.

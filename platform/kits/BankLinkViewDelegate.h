@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/foundation/Value.h"
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 
 namespace fv {
 

@@ -8,7 +8,7 @@
 
 #include "platform/foundation/NSObject.h"
 #include "platform/location/CLPlacemark.h"
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 
 namespace fv {
 

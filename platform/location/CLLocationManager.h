@@ -9,7 +9,7 @@
 #include "platform/foundation/NSObject.h"
 #include "platform/location/CLHeading.h"
 #include "platform/location/CLLocation.h"
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 
 namespace fv {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 #include "platform/net/URLRequest.h"
 
 namespace fv {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/foundation/Value.h"
-#include "platform/net/NSError.h"
+#include "platform/foundation/NSError.h"
 #include "platform/net/URLSession.h"
 
 namespace fv {

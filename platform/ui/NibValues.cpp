@@ -197,6 +197,63 @@ bool setLayerValue(CALayer& layer, const std::string& key, const Value& v) {
     return true;
 }
 
+std::variant<ConstraintSpec, std::string> parseConstraint(
+    const std::string& text, const std::function<std::shared_ptr<UIView>(const std::string&)>& viewNamed) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    if (words.size() < 3)
+        return std::string("expected \"item.attribute == item.attribute * m + c @priority\"");
+
+    auto item = [&](const std::string& word, std::shared_ptr<UIView>& view, NSLayoutAttribute& attr) {
+        auto dot = word.rfind('.');
+        if (dot == std::string::npos) return false;
+        auto a = layoutAttribute(word.substr(dot + 1));
+        if (!a) return false;
+        attr = *a;
+        view = viewNamed(word.substr(0, dot));
+        return view != nullptr;
+    };
+    ConstraintSpec spec;
+    if (!item(words[0], spec.first, spec.firstAttribute))
+        return "unknown view or attribute \"" + words[0] + "\"";
+    if (words[1] == "==") {
+        spec.relation = NSLayoutRelationEqual;
+    } else if (words[1] == "<=") {
+        spec.relation = NSLayoutRelationLessThanOrEqual;
+    } else if (words[1] == ">=") {
+        spec.relation = NSLayoutRelationGreaterThanOrEqual;
+    } else {
+        return "unknown relation \"" + words[1] + "\"";
+    }
+    std::size_t i = 2;
+    if (auto c = parseNumber(words[i])) {
+        spec.constant = *c;
+        ++i;
+    } else if (!item(words[i++], spec.second, spec.secondAttribute)) {
+        return "unknown view or attribute \"" + words[i - 1] + "\"";
+    }
+    while (i < words.size()) {
+        const std::string& w = words[i];
+        if ((w == "*" || w == "+" || w == "-") && i + 1 < words.size()) {
+            auto n = parseNumber(words[i + 1]);
+            if (!n || !spec.second) return "\"" + w + "\" needs a number after a second item";
+            if (w == "*") spec.multiplier = *n;
+            if (w == "+") spec.constant = *n;
+            if (w == "-") spec.constant = -*n;
+            i += 2;
+        } else if (w.size() > 1 && w[0] == '@') {
+            auto p = parseNumber(w.substr(1));
+            if (!p || *p <= 0 || *p > 1000) return "priority \"" + w + "\" is not in 1...1000";
+            spec.priority = static_cast<float>(*p);
+            ++i;
+        } else {
+            return "unexpected \"" + w + "\"";
+        }
+    }
+    return spec;
+}
+
 }  // namespace nib
 
 }  // namespace fv

@@ -3,9 +3,12 @@
 // ("Inter-Regular 17"; "system 15" and "boldSystem 15" for the system faces), an image its name in
 // the registered library bundles (then the main bundle). A null value means none. Properties of these types
 // accept such values so that interface files can set them.
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "platform/foundation/Value.h"
@@ -39,6 +42,21 @@ bool setLayerValue(CALayer& layer, const std::string& key, const Value& v);
 // "left width bottom ..." as an autoresizing mask; none for an unknown word.
 std::optional<unsigned> autoresizingMask(const std::string& text);
 std::optional<NSLayoutAttribute> layoutAttribute(const std::string& name);
+
+// A constraint as a file writes it: "item.attr == item.attr * m + c @priority" or "item.attr == c".
+struct ConstraintSpec {
+    std::shared_ptr<UIView> first;
+    NSLayoutAttribute firstAttribute = NSLayoutAttributeNotAnAttribute;
+    NSLayoutRelation relation = NSLayoutRelationEqual;
+    std::shared_ptr<UIView> second;
+    NSLayoutAttribute secondAttribute = NSLayoutAttributeNotAnAttribute;
+    double multiplier = 1;
+    double constant = 0;
+    float priority = UILayoutPriorityRequired;
+};
+// The constraint `text` states, its items found by `viewNamed`; or what is wrong with the text.
+std::variant<ConstraintSpec, std::string> parseConstraint(
+    const std::string& text, const std::function<std::shared_ptr<UIView>(const std::string&)>& viewNamed);
 
 }  // namespace nib
 

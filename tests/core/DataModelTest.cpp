@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/ScreenRegistry.h"
+#include "platform/foundation/Fault.h"
 #include "platform/foundation/Log.h"
 #include "platform/testing/TestHost.h"
 #include "tests/core/FacadeTestScreens.h"
@@ -77,7 +78,8 @@ TEST_P(DataModelStackTest, EachCallBuildsAFreshHiddenBarStackAroundItsScreenOrNo
 INSTANTIATE_TEST_SUITE_P(AllStacks, DataModelStackTest, ::testing::ValuesIn(kStacks),
                          [](const auto& info) { return std::string(info.param.property); });
 
-TEST_F(DataModelStackTest, AStackOfAScreenNotYetAvailableIsNone) {
+// A screen class that went missing is a program fault, and only its own stack is lost.
+TEST_F(DataModelStackTest, AStackWhoseScreenClassIsMissingIsNoneAndAFault) {
     DataModel model;
     {
         HiddenScreenClass hidden("MyCardsViewController");
@@ -85,17 +87,26 @@ TEST_F(DataModelStackTest, AStackOfAScreenNotYetAvailableIsNone) {
         EXPECT_EQ(model.homeNavView(), nullptr);
         EXPECT_NE(model.cardToBankTransferNavView(), nullptr);
     }
+    const auto faults = host.faults().faults();
+    ASSERT_EQ(faults.size(), 1u);
+    EXPECT_NE(faults[0].find("MyCardsViewController is not a creatable view controller"), std::string::npos)
+        << faults[0];
+    host.faults().clear();
     model.initAllViews();
     EXPECT_NE(model.homeNavView(), nullptr);
+    EXPECT_TRUE(host.faults().faults().empty());
 }
 
-TEST(ScreenRegistryTest, MakesOnlyRegisteredViewControllers) {
-    LogCapture capture;
+TEST(ScreenRegistryTest, MakesOnlyRegisteredViewControllersAndReportsTheRest) {
+    FaultCollector faults;
     EXPECT_EQ(ScreenRegistry::screenNamed(ScreenName{"NoSuchViewController"}), nullptr);
     EXPECT_FALSE(ScreenRegistry::isRegistered(ScreenName{"NoSuchViewController"}));
     EXPECT_FALSE(ScreenRegistry::isRegistered(ScreenName{"UIView"}));
     EXPECT_EQ(ScreenRegistry::screenNamed(ScreenName{"UIView"}), nullptr);
-    EXPECT_TRUE(capture.contains("UIView is not a creatable view controller"));
+    const auto reported = faults.faults();
+    ASSERT_EQ(reported.size(), 2u);
+    EXPECT_NE(reported[0].find("no screen class NoSuchViewController"), std::string::npos) << reported[0];
+    EXPECT_NE(reported[1].find("UIView is not a creatable view controller"), std::string::npos) << reported[1];
 }
 
 TEST(DataModelTest, WizardScreenIsMadeOnceAndKeptAcrossRebuilds) {
@@ -110,9 +121,11 @@ TEST(DataModelTest, WizardScreenIsMadeOnceAndKeptAcrossRebuilds) {
 }
 
 TEST(DataModelTest, NoWizardScreenWhileItsClassIsMissing) {
+    FaultCollector faults;
     HiddenScreenClass hidden("VerificationPhoneEmailViewController");
     DataModel model;
     EXPECT_EQ(model.getCardViews(), nullptr);
+    EXPECT_EQ(faults.faults().size(), 1u);
 }
 
 TEST(DataModelTest, SelectionsStartEmptyAndSurviveRebuilds) {

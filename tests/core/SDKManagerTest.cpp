@@ -175,13 +175,17 @@ TEST_F(SDKManagerTest, OpenMyCardsMovesTheTransferScreenOntoTheHostStack) {
     EXPECT_EQ(shown->appearance(), UIViewController::Appearance::Appeared);
 }
 
-TEST_F(SDKManagerTest, OpenMyCardsWithoutTheTransferScreenLogsAndChangesNothing) {
+TEST_F(SDKManagerTest, OpenMyCardsWithoutTheTransferScreenIsAFaultAndChangesNothing) {
     HiddenScreenClass hidden("CardToBankTransferViewController");
-    LogCapture capture;
     sdk->OpenMyCards(host.navigationController());
     EXPECT_EQ(model->cardToBankTransferNavView(), nullptr);
     EXPECT_EQ(host.navigationStack().size(), 1u);
-    EXPECT_TRUE(capture.contains("OpenMyCards: the card-to-bank transfer screen is not available"));
+    const auto faults = host.faults().faults();
+    ASSERT_EQ(faults.size(), 1u);
+    EXPECT_NE(faults[0].find("CardToBankTransferViewController is not a creatable view controller"),
+              std::string::npos)
+        << faults[0];
+    host.faults().clear();
 }
 
 }  // namespace

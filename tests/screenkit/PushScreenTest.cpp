@@ -56,7 +56,7 @@ constexpr ScreenName kUnbuiltScreen{"UnbuiltSampleViewController"};
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefusedPushTest,
     ::testing::Values(
-        RefusedPush{"notBuilt", kUnbuiltScreen, {}, "no such screen is built"},
+        RefusedPush{"unregistered", kUnbuiltScreen, {}, "no screen class UnbuiltSampleViewController"},
         RefusedPush{"unknownSetting", screen::CardToBankTransferSuccessViewController,
                     ScreenSetup().value("cameFrom", Value("X")), "takes no \"cameFrom\""}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,5 +1,6 @@
 #include "platform/foundation/Bundle.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -148,6 +149,22 @@ TEST_F(BundleTest, RegisteredBundleByIdentifier) {
     EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.library"));
     all = NSBundle::allFrameworks();
     for (const auto& b : all) EXPECT_NE(b->bundleIdentifier(), "com.example.library");
+}
+
+void anchorInThisProgram() {}
+void otherFunctionInThisProgram() {}
+
+// Code finds its own library's bundle from any of its functions, and nothing for a library that
+// registered none.
+TEST_F(BundleTest, BundleForTheLibraryHoldingAnAddress) {
+    NSBundle::registerBundle("com.example.program",
+                             {"FV_TEST_PROGRAM_BUNDLE", reinterpret_cast<const void*>(&anchorInThisProgram), {}});
+    env_.set("FV_TEST_PROGRAM_BUNDLE", dir_.path().c_str());
+    const auto bundle = NSBundle::bundleForAddress(reinterpret_cast<const void*>(&otherFunctionInThisProgram));
+    ASSERT_TRUE(bundle);
+    EXPECT_EQ(bundle->bundleIdentifier(), "com.example.program");
+    EXPECT_FALSE(NSBundle::bundleForAddress(::dlsym(RTLD_DEFAULT, "getpid")));  // the C library's
+    EXPECT_FALSE(NSBundle::bundleForAddress(nullptr));
 }
 
 }  // namespace
