@@ -99,6 +99,8 @@ FcConfig* buildOwn() {
     return nullptr;
 }
 
+// Never made fontconfig's current configuration: that one is the host's, with its users' aliases and
+// its own rules, and the fonts we register stay out of it.
 struct Shared {
     FcConfig* config = nullptr;
     bool own = false;
@@ -106,11 +108,9 @@ struct Shared {
     Shared() {
         config = buildOwn();
         own = config != nullptr;
-        if (own) {
-            FcConfigSetCurrent(config);
-        } else {
-            config = FcConfigReference(nullptr);
-        }
+        // The configuration the environment or the system chooses, loaded as a copy of our own.
+        if (!own) config = FcInitLoadConfigAndFonts();
+        if (!config) config = FcConfigCreate();
     }
 };
 

@@ -279,6 +279,9 @@ PangoFontMap* sharedFontMap() {
     std::lock_guard lock(pangoLock());
     PangoFontMap*& map = fontMapSlot();
     if (!map) {
+        // The first map also has Pango load fontconfig's current configuration (the host's, else the
+        // system's) on a thread of its own; the font worker makes it early enough that text rarely
+        // waits for that.
         map = pango_cairo_font_map_new();
         pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map), FontConfiguration::shared());
         pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(map), 72);
