@@ -48,7 +48,8 @@ void AddBankAccountViewController::formatView() {
 void AddBankAccountViewController::loadAccountTypes() {
     accountTypeArr.clear();
     accountTypeTitles.clear();
-    if (auto records = readFrameworkArray("accountTypes"); records && records->asArray()) {
+    if (auto records = readFrameworkArray("accountTypes", kSettingsListLimits);
+        records && records->asArray()) {
         // Titles and records come from the same filtered list, so a picked index names its own record.
         for (const Value& entry : *records->asArray()) {
             const Value& title = entry["title"];

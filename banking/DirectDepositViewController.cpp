@@ -3,7 +3,6 @@
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
-#include "platform/foundation/PropertyList.h"
 
 namespace fv {
 
@@ -18,8 +17,7 @@ void DirectDepositViewController::setDefaultSelection() {
     lbl_directDeposit->setTextColor(theme->main_font_color());
     lbl_routingNumber->setTextColor(theme->main_font_color());
 
-    auto path = frameworkResourcePath("directDeposit", "plist");
-    auto record = path ? PropertyList::readDictionary(*path) : std::nullopt;
+    auto record = readFrameworkDictionary("directDeposit");
     if (!record || !record->asDictionary()) {
         log("directDeposit.plist could not be read; the deposit details keep their placeholders");
         return;

@@ -1,5 +1,7 @@
 #include "core/ApiDataModel.h"
 
+#include <algorithm>
+
 #include "platform/foundation/JSON.h"
 #include "platform/foundation/Log.h"
 
@@ -50,11 +52,23 @@ void outline(const Value& value, std::size_t depth, std::size_t& names, std::str
     out += "}";
 }
 
+// A reply code worth logging is a few letters or digits; anything longer or odder may be a value the
+// backend put in the wrong member, such as a card or account number.
+constexpr std::size_t kMaxCodeLength = 8;
+
+std::string shownCode(const std::string& code) {
+    const auto alphanumeric = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    };
+    const bool shortCode =
+        code.size() <= kMaxCodeLength && std::all_of(code.begin(), code.end(), alphanumeric);
+    return shortCode ? "\"" + code + "\"" : "withheld (not a short code)";
+}
+
 std::string replySummary(const GetNewCardResponseModel& model, const Value& reply) {
     const auto& response = model.createCardHolderResponse;
-    const std::string code = response && response->responseInfo
-                                 ? "\"" + shown(response->responseInfo->responseCode) + "\""
-                                 : "none";
+    const std::string code =
+        response && response->responseInfo ? shownCode(response->responseInfo->responseCode) : "none";
     std::string members;
     std::size_t names = 0;
     outline(reply, 0, names, members);

@@ -1,5 +1,6 @@
 #pragma once
 // The framework bundle (kFrameworkBundleIdentifier) and its files, looked up by name.
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,8 +21,23 @@ std::shared_ptr<NSBundle> frameworkBundle();
 // The path of "<name>.<type>" in the framework bundle; none when the bundle or the file is missing.
 std::optional<std::string> frameworkResourcePath(const std::string& name, const std::string& type);
 
-// "<name>.plist" of the framework bundle read as an array; none when it is missing, unreadable or
-// holds no array.
-std::optional<Value> readFrameworkArray(const std::string& name);
+// Bounds on a bundled list: far above anything the framework ships, low enough that an oversized or
+// damaged file cannot stall a screen or exhaust memory. Entries are counted at every depth: the
+// members of each array and dictionary.
+struct BundledListLimits {
+    std::size_t maxBytes;
+    std::size_t maxEntries;
+};
+// Short lists of settings: account types, fonts, card controls, deposit details.
+inline constexpr BundledListLimits kSettingsListLimits{1u << 20, 10'000};
+// Lists of records: cards, recipients, bank accounts, transfers, addresses.
+inline constexpr BundledListLimits kRecordListLimits{4u << 20, 100'000};
+
+// "<name>.plist" of the framework bundle read as an array or a dictionary; none when it is missing,
+// unreadable or of the other root type. A file over either limit is refused with one log line.
+std::optional<Value> readFrameworkArray(const std::string& name,
+                                        const BundledListLimits& limits = kRecordListLimits);
+std::optional<Value> readFrameworkDictionary(const std::string& name,
+                                             const BundledListLimits& limits = kSettingsListLimits);
 
 }  // namespace fv

@@ -29,7 +29,7 @@ void SDKManager::initAllView() {
 void SDKManager::registerFonts() {
     if (fontsRegistered_) return;
     fontsRegistered_ = true;
-    const auto names = readFrameworkArray("fonts");
+    const auto names = readFrameworkArray("fonts", kSettingsListLimits);
     if (!names) {
         log("SDKManager: the framework's font list \"fonts.plist\" is missing or unreadable");
         return;
@@ -41,7 +41,7 @@ void SDKManager::registerFonts() {
 
 void SDKManager::seedCardControlData() {
     auto& defaults = NSUserDefaults::standardUserDefaults();
-    const auto cards = readFrameworkArray("cardControl");
+    const auto cards = readFrameworkArray("cardControl", kSettingsListLimits);
     Value::Bytes archived = cards ? NSKeyedArchiver::archivedDataWithRootObject(*cards) : Value::Bytes{};
     if (archived.empty() || !defaults.setObject(Value(std::move(archived)), kCardControlDataDefaultsKey))
         defaults.removeObjectForKey(kCardControlDataDefaultsKey);

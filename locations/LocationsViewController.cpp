@@ -4,7 +4,6 @@
 #include <numbers>
 
 #include "controls/UIImageViewTint.h"
-#include "screenkit/UISearchBarTheme.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
@@ -13,12 +12,16 @@
 #include "locations/Map_Utilities.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Numbers.h"
+#include "screenkit/UISearchBarTheme.h"
 
 namespace fv {
 
 FV_REGISTER_CLASS(LocationsViewController);
 
 namespace {
+
+// Tens of thousands of places, each a dictionary of four texts, and their groups.
+constexpr BundledListLimits kLocationListLimits{16u << 20, 250'000};
 
 // "Lat" and "Lng" are decimal texts, read as far as they hold a number, whatever the process locale.
 CLLocationCoordinate2D coordinateOf(const Value& point) {
@@ -100,7 +103,7 @@ void LocationsViewController::formatView() {
 }
 
 void LocationsViewController::loadLocationTypes() {
-    const auto groups = readFrameworkArray(kResourceName);
+    const auto groups = readFrameworkArray(kResourceName, kLocationListLimits);
     if (!groups) log("locations.plist could not be read; no locations are shown");
     locationTypesArr_.clear();
     std::size_t leftOut = 0;

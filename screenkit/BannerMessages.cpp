@@ -179,7 +179,6 @@ State& state() {
 // nothing behind: neither it nor the banners waiting after it are shown later.
 void forgetIfTornDown() {
     State& s = state();
-    if (s.current.expired() && s.window.expired()) return;
     auto window = s.window.lock();
     if (window && !window->isHidden() && !s.current.expired()) return;
     if (s.timer) s.timer->invalidate();

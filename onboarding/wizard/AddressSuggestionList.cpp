@@ -1,20 +1,17 @@
 #include "onboarding/wizard/AddressSuggestionList.h"
 
 #include "core/FrameworkResources.h"
-#include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Predicate.h"
-#include "platform/foundation/PropertyList.h"
 
 namespace fv {
 
 std::vector<std::string> AddressSuggestionList::load() {
-    const auto path = frameworkBundle()->pathForResource("usadata", "plist");
-    if (!path) {
+    if (!frameworkResourcePath("usadata", "plist")) {
         log("Address suggestions: usadata.plist is not in the framework bundle");
         return {};
     }
-    const auto root = PropertyList::readArray(*path);
+    const auto root = readFrameworkArray("usadata");
     if (!root) {
         log("Address suggestions: usadata.plist holds no list");
         return {};

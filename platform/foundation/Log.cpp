@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <mutex>
+#include <string_view>
 
 namespace fv {
 
@@ -28,6 +29,19 @@ Console& console() {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The byte length of a character that may stand between the digit groups of a written number at
+// `at` (blank, tab, dash, and the no-break, narrow no-break, figure and thin spaces), or 0.
+std::size_t separatorWidth(const std::string& line, std::size_t at) {
+    if (at >= line.size()) return 0;
+    const char c = line[at];
+    if (c == ' ' || c == '\t' || c == '-') return 1;
+    const std::string_view rest = std::string_view(line).substr(at);
+    for (std::string_view wide : {"\u00A0", "\u202F", "\u2007", "\u2009"}) {
+        if (rest.starts_with(wide)) return wide.size();
+    }
+    return 0;
 }
 
 void emit(std::FILE* stream, const std::string& text) {
@@ -60,17 +74,20 @@ std::string maskDigitRuns(const std::string& line) {
             out += line[i++];
             continue;
         }
+        // Each byte is looked at at most twice (a separator run that ends the number is copied by the
+        // outer loop), so a hostile line costs linear time.
         std::string digits;
         std::size_t end = i;
         for (std::size_t j = i; j < line.size();) {
             if (isDigit(line[j])) {
                 digits += line[j++];
                 end = j;
-            } else if ((line[j] == ' ' || line[j] == '-') && j + 1 < line.size() && isDigit(line[j + 1])) {
-                ++j;
-            } else {
-                break;
+                continue;
             }
+            std::size_t next = j;
+            while (std::size_t width = separatorWidth(line, next)) next += width;
+            if (next == j || next == line.size() || !isDigit(line[next])) break;
+            j = next;
         }
         if (digits.size() >= kMinRun)
             out += "…" + digits.substr(digits.size() - 4);

@@ -13,8 +13,9 @@ namespace fv {
 void log(const std::string& line);
 void print(const std::string& line);
 
-// `line` with every run of 12 or more digits (single spaces or dashes between them count as part of
-// the run, as in "4111 1111 1111 1111") replaced by "…" and its last four digits.
+// `line` with every run of 12 or more digits replaced by "…" and its last four digits. Digit groups
+// parted by runs of blanks, tabs, dashes or no-break spaces count as one run, as in
+// "4111 1111 1111 1111" or a card face's "4929   1834   5520   7316".
 std::string maskDigitRuns(const std::string& line);
 
 // While alive, captures every line of both streams (and still writes them through when `echo`).

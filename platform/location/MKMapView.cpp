@@ -105,7 +105,7 @@ void MKMapView::setShowsUserLocation(bool shows) {
             locationManager_->stopUpdatingLocation();
             locationManager_->stopUpdatingHeading();
         }
-        dropView(userLocation_);
+        dropViews({userLocation_.get()});
         userLocation_->setLocation(std::nullopt);
         userLocation_->setHeading(std::nullopt);
         if (selected_ == userLocation_) selected_.reset();
@@ -160,7 +160,7 @@ std::vector<MKAnnotationPtr> MKMapView::annotations() const {
 
 void MKMapView::addAnnotation(const MKAnnotationPtr& annotation) {
     if (!annotation || annotation == userLocation_) return;
-    if (std::find(annotations_.begin(), annotations_.end(), annotation) != annotations_.end()) return;
+    if (!annotationSet_.insert(annotation.get()).second) return;
     annotations_.push_back(annotation);
     setNeedsLayout();
 }
@@ -170,35 +170,37 @@ void MKMapView::addAnnotations(const std::vector<MKAnnotationPtr>& annotations) 
 }
 
 void MKMapView::removeAnnotation(const MKAnnotationPtr& annotation) {
-    if (!annotation || annotation == userLocation_) return;
-    auto it = std::find(annotations_.begin(), annotations_.end(), annotation);
-    if (it == annotations_.end()) return;
-    annotations_.erase(it);
-    if (selected_ == annotation) {
+    removeAnnotations({annotation});
+}
+
+void MKMapView::removeAnnotations(const std::vector<MKAnnotationPtr>& annotations) {
+    std::unordered_set<const MKAnnotation*> gone;
+    for (const auto& a : annotations) {
+        if (a && a != userLocation_ && annotationSet_.erase(a.get())) gone.insert(a.get());
+    }
+    if (gone.empty()) return;
+    const auto isGone = [&](const MKAnnotationPtr& a) { return gone.contains(a.get()); };
+    std::erase_if(annotations_, isGone);
+    if (selected_ && isGone(selected_)) {
         selected_.reset();
         if (callout_) callout_->removeFromSuperview();
         callout_.reset();
     }
-    dropView(annotation);
+    dropViews(gone);
 }
 
-void MKMapView::removeAnnotations(const std::vector<MKAnnotationPtr>& annotations) {
-    for (const auto& a : annotations) removeAnnotation(a);
-}
-
-void MKMapView::dropView(const MKAnnotationPtr& annotation) {
-    auto it =
-        std::find_if(views_.begin(), views_.end(), [&](const auto& e) { return e.first == annotation; });
-    if (it == views_.end()) return;
-    it->second->removeFromSuperview();
-    views_.erase(it);
+void MKMapView::dropViews(const std::unordered_set<const MKAnnotation*>& annotations) {
+    const auto isGone = [&](const auto& entry) { return annotations.contains(entry.first.get()); };
+    for (const auto& entry : views_) {
+        if (isGone(entry)) entry.second->removeFromSuperview();
+    }
+    std::erase_if(views_, isGone);
+    for (const MKAnnotation* a : annotations) viewIndex_.erase(a);
 }
 
 MKAnnotationViewPtr MKMapView::viewForAnnotation(const MKAnnotationPtr& annotation) const {
-    for (const auto& [a, view] : views_) {
-        if (a == annotation) return view;
-    }
-    return nullptr;
+    const auto it = viewIndex_.find(annotation.get());
+    return it == viewIndex_.end() ? nullptr : it->second;
 }
 
 MKAnnotationViewPtr MKMapView::makeView(const MKAnnotationPtr& annotation) {
@@ -370,6 +372,7 @@ void MKMapView::layoutSubviews() {
         if (viewForAnnotation(annotation)) continue;
         auto view = makeView(annotation);
         views_.emplace_back(annotation, view);
+        viewIndex_.emplace(annotation.get(), view);
         addSubview(view);
     }
     for (const auto& [annotation, view] : views_) placeView(view);

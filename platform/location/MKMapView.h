@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/location/CLLocationManager.h"
@@ -130,7 +132,7 @@ class MKMapView : public UIView {
                                           const std::vector<MKAnnotationPtr>& annotations);
     void placeView(const MKAnnotationViewPtr& view) const;
     void placeCallout();
-    void dropView(const MKAnnotationPtr& annotation);
+    void dropViews(const std::unordered_set<const MKAnnotation*>& annotations);
     void drawGrid(CGContext& context) const;
 
     std::weak_ptr<MKMapViewDelegate> delegate_;
@@ -141,8 +143,12 @@ class MKMapView : public UIView {
     MKUserLocationPtr userLocation_;
     CLLocationManagerPtr locationManager_;
     std::shared_ptr<CLLocationManagerDelegate> tracker_;
+    // In the order added; the sets index them so that a map of many thousand places is built, laid
+    // out and cleared in linear time.
     std::vector<MKAnnotationPtr> annotations_;
+    std::unordered_set<const MKAnnotation*> annotationSet_;
     std::vector<std::pair<MKAnnotationPtr, MKAnnotationViewPtr>> views_;
+    std::unordered_map<const MKAnnotation*, MKAnnotationViewPtr> viewIndex_;
     MKAnnotationPtr selected_;
     std::shared_ptr<UILabel> callout_;
     MKCoordinateRegion region_{{0, 0}, {180, 360}};

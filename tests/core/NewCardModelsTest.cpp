@@ -219,6 +219,36 @@ TEST(GetNewCardResponse, ReplySummaryLogsCodesAndMembersNotValues) {
         EXPECT_EQ(line.find(fragment), std::string::npos) << fragment << " in " << line;
 }
 
+struct CodeCase {
+    std::string code;  // as it stands in the reply's JSON
+    std::string logged;
+};
+
+class ReplySummaryCode : public testing::TestWithParam<CodeCase> {};
+
+// Only a short code reaches the log: a backend that puts an account number or a sentence in the code
+// must not get it logged, however it is spaced.
+TEST_P(ReplySummaryCode, OnlyShortCodesAreLogged) {
+    LogCapture capture;
+    ApiDataModel::sharedInstance()->Initialize_GetNewCardResponseInstance(
+        R"({"create_cardholder_response": {"responseInfo": {"responseCode": )" + GetParam().code +
+        R"(, "acquirerRefNo": "", "responseDesc": "", "transactionId": ""}}})");
+    ASSERT_EQ(capture.lines().size(), 1u);
+    EXPECT_EQ(capture.lines()[0].rfind("New card response: responseCode " + GetParam().logged + ", ", 0), 0u)
+        << capture.lines()[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ReplySummaryCode,
+    testing::Values(CodeCase{R"("0")", R"("0")"}, CodeCase{R"("05")", R"("05")"},
+                    CodeCase{R"("E42ab")", R"("E42ab")"}, CodeCase{R"("12345678")", R"("12345678")"},
+                    CodeCase{"17", R"("17")"}, CodeCase{R"("")", R"("")"},
+                    CodeCase{R"("123456789")", "withheld (not a short code)"},
+                    CodeCase{R"("021000021 4929")", "withheld (not a short code)"},
+                    CodeCase{R"("4929 1834")", "withheld (not a short code)"},
+                    CodeCase{R"("05\n")", "withheld (not a short code)"},
+                    CodeCase{R"("Card 4929 1834 5520 7316 declined")", "withheld (not a short code)"}));
+
 TEST(GetNewCardResponse, ReplySummaryStaysShortForAHostileReply) {
     std::string members;
     for (int i = 0; i < 1000; ++i)
