@@ -1,14 +1,9 @@
 #include "platform/graphics/ImageHeader.h"
 
 #include <algorithm>
-#include <csetjmp>
 #include <iterator>
 
-// jpeglib.h needs size_t and FILE declared before it.
-#include <cstddef>
-#include <cstdio>
-
-#include <jpeglib.h>
+#include "platform/graphics/JpegErrors.h"
 
 namespace fv {
 namespace {
@@ -29,24 +24,10 @@ std::optional<ImagePixelSize> pngPixelSize(const std::vector<std::uint8_t>& byte
     return ImagePixelSize{static_cast<int>(width), static_cast<int>(height)};
 }
 
-struct JpegError {
-    jpeg_error_mgr mgr;
-    std::jmp_buf jump;
-};
-
-void jpegFail(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
-}
-void jpegQuiet(j_common_ptr, int) {}
-void jpegNoMessage(j_common_ptr) {}
-
 // Kept free of objects with destructors: libjpeg reports errors by longjmp.
 bool readJpegHeader(const std::vector<std::uint8_t>& bytes, jpeg_decompress_struct* info, JpegError* err,
                     ImagePixelSize* size) {
-    info->err = jpeg_std_error(&err->mgr);
-    err->mgr.error_exit = jpegFail;
-    err->mgr.emit_message = jpegQuiet;
-    err->mgr.output_message = jpegNoMessage;
+    info->err = quietJpegErrors(err);
     if (setjmp(err->jump)) {
         jpeg_destroy_decompress(info);
         return false;

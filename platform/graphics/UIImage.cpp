@@ -16,6 +16,7 @@
 #include "platform/foundation/FileContents.h"
 #include "platform/foundation/Log.h"
 #include "platform/graphics/ImageHeader.h"
+#include "platform/graphics/JpegErrors.h"
 #include "platform/graphics/PNGEncoder.h"
 
 namespace fv {
@@ -62,26 +63,6 @@ cairo_surface_t* decodePng(const std::vector<std::uint8_t>& bytes) {
     if (usableSurface(s)) return s;
     cairo_surface_destroy(s);
     return nullptr;
-}
-
-struct JpegError {
-    jpeg_error_mgr mgr;
-    std::jmp_buf jump;
-};
-
-void jpegFail(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
-}
-void jpegQuiet(j_common_ptr, int) {}
-void jpegNoMessage(j_common_ptr) {}
-
-// Errors jump back to the caller's setjmp; warnings and messages are dropped.
-jpeg_error_mgr* quietJpegErrors(JpegError* err) {
-    jpeg_error_mgr* mgr = jpeg_std_error(&err->mgr);
-    mgr->error_exit = jpegFail;
-    mgr->emit_message = jpegQuiet;
-    mgr->output_message = jpegNoMessage;
-    return mgr;
 }
 
 // Kept free of objects with destructors: libjpeg reports errors by longjmp.

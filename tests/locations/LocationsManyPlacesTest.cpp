@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "LocationsTestSupport.h"
+#include "LocationsScreenSupport.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "locations/Custom_Annotation.h"
@@ -22,20 +22,6 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 using Screen = LocationsViewController;
 
-// The real bundle, with a "locations.plist" the test writes.
-class BundleWithOwnLocations {
-  public:
-    BundleWithOwnLocations() {
-        for (const auto& entry : fs::directory_iterator(FV_SOURCE_DIR "/resources"))
-            if (entry.path().filename() != "locations.plist")
-                fs::create_symlink(entry.path(), bundle_.path() / entry.path().filename());
-    }
-    fs::path file() const { return bundle_.path() / "locations.plist"; }
-
-  private:
-    test::TemporaryBundle bundle_;
-};
-
 // `count` places of one type spread over a grid around Portland, named "<type> <n>".
 Value group(const std::string& type, int count) {
     Value::Array points;
@@ -50,26 +36,8 @@ Value group(const std::string& type, int count) {
     return Value(Value::Dictionary{{"Type", type}, {"Points", Value(std::move(points))}});
 }
 
-class LocationsManyPlacesTest : public LocationsTest {
+class LocationsManyPlacesTest : public LocationsScreenFixture {
   protected:
-    void SetUp() override {
-        DataModel::sharedInstance()->setUserLocation(std::nullopt);
-        host.navigationController()->setNavigationBarHidden(true);
-    }
-    void TearDown() override {
-        host.advance(BannerMessages::kDuration + 1);
-        LocationsTest::TearDown();
-    }
-    std::shared_ptr<Screen> open() {
-        auto screen = std::make_shared<Screen>("LocationsViewController", frameworkBundle());
-        host.show(screen);
-        return screen;
-    }
-    static Names listed(const std::shared_ptr<Screen>& screen) {
-        Names out;
-        for (const Value& p : screen->annotationsArr()) out.push_back(p["Name"].stringValue());
-        return out;
-    }
     // The pins on the map, each with its own view placed on the map, in the order they were placed.
     static Names pinned(const std::shared_ptr<Screen>& screen) {
         auto map = screen->mapView.get();
@@ -89,7 +57,7 @@ class LocationsManyPlacesTest : public LocationsTest {
         return out;
     }
 
-    BundleWithOwnLocations bundle;
+    BundleWithLocations bundle;
 };
 
 // Thousands of places still give one pin each, with its own view, as the list shows them; changing

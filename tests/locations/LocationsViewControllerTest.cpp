@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "LocationsTestSupport.h"
+#include "LocationsScreenSupport.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
 #include "core/ThemeManager.h"
@@ -52,37 +52,11 @@ Value group(const std::string& type, Value::Array points) {
     return Value(Value::Dictionary{{"Type", type}, {"Points", Value(std::move(points))}});
 }
 
-// The framework bundle with its own "locations.plist", in force while alive.
-class BundleWithLocations {
-  public:
-    explicit BundleWithLocations(const Value& groups) {
-        for (const auto& entry : fs::directory_iterator(FV_SOURCE_DIR "/resources"))
-            if (entry.path().filename() != "locations.plist")
-                fs::create_symlink(entry.path(), bundle_.path() / entry.path().filename());
-        PropertyList::writeFile((bundle_.path() / "locations.plist").string(), groups);
-    }
-
-  private:
-    test::TemporaryBundle bundle_;
-};
-
-class LocationsScreenTest : public LocationsTest {
+class LocationsScreenTest : public LocationsScreenFixture {
   protected:
     void SetUp() override {
-        DataModel::sharedInstance()->setUserLocation(std::nullopt);
-        host.navigationController()->setNavigationBarHidden(true);
+        LocationsScreenFixture::SetUp();
         device()->setFixedLocation(CLLocation(kUser.latitude, kUser.longitude));
-    }
-    void TearDown() override {
-        host.advance(BannerMessages::kDuration + 1);
-        LocationsTest::TearDown();
-    }
-
-    std::shared_ptr<Screen> open() {
-        auto screen = std::make_shared<Screen>("LocationsViewController", frameworkBundle());
-        host.show(screen);
-        screen->tbl_locationTable.get()->layoutIfNeeded();
-        return screen;
     }
     // The user allows the app to use the location, and the first fix arrives.
     void letTheFixArrive() { authorise(); }
@@ -90,13 +64,6 @@ class LocationsScreenTest : public LocationsTest {
     static LocationTableViewCellPtr row(const std::shared_ptr<Screen>& screen, long r) {
         return std::dynamic_pointer_cast<LocationTableViewCell>(
             screen->tbl_locationTable.get()->cellForRowAtIndexPath(NSIndexPath::indexPathForRow(r, 0)));
-    }
-    // What the list holds, top to bottom.
-    static Names listed(const std::shared_ptr<Screen>& screen) {
-        Names out;
-        for (const Value& p : screen->annotationsArr()) out.push_back(p["Name"].stringValue());
-        EXPECT_EQ(screen->tbl_locationTable.get()->numberOfRowsInSection(0), static_cast<long>(out.size()));
-        return out;
     }
     // The location pins on the map, in the order they were placed.
     static std::vector<Custom_AnnotationPtr> pins(const std::shared_ptr<Screen>& screen) {
