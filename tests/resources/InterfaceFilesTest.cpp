@@ -100,13 +100,15 @@ std::vector<std::string> basesOf(const std::string& className) {
 }
 
 // Where a screen's tests are found: "<Class>Test.cpp", or "<Base>ScreensTest.cpp" naming the screen
-// for screens sharing a base ("FundingInfoBase" gives "FundingInfoScreensTest.cpp" too).
+// for screens sharing a base, the base's trailing "Base" or "ViewController" left out too ("TitleBarBase"
+// gives "TitleBarScreensTest.cpp", "CameraCaptureViewController" "CameraCaptureScreensTest.cpp").
 bool hasTestNamedAfterIt(const std::string& className) {
     std::set<std::string> accepted;
-    for (auto base : basesOf(className)) {
+    for (const auto& base : basesOf(className)) {
         accepted.insert(base + "ScreensTest.cpp");
-        if (base.size() > 4 && base.ends_with("Base"))
-            accepted.insert(base.substr(0, base.size() - 4) + "ScreensTest.cpp");
+        for (const std::string suffix : {"Base", "ViewController"})
+            if (base.size() > suffix.size() && base.ends_with(suffix))
+                accepted.insert(base.substr(0, base.size() - suffix.size()) + "ScreensTest.cpp");
     }
     for (const auto& entry : fs::recursive_directory_iterator(fs::path(FV_SOURCE_DIR) / "tests")) {
         const std::string file = entry.path().filename().string();
