@@ -80,6 +80,12 @@ class RecipientListTest : public TestHostFixture {
         host.advance(1);
         ASSERT_EQ(cell->cellState(), kCellStateRight);
     }
+    // Swipes the row open and taps one of its buttons: 0 edit, 1 delete.
+    void tapRowButton(const std::shared_ptr<RecipientListTableViewCell>& cell, std::size_t button) {
+        swipeOpen(cell);
+        ASSERT_TRUE(host.tap(cell->rightUtilityButtons()[button]));
+        host.advance(1);
+    }
 
     void settle() { host.advance(0.5); }
 
@@ -227,9 +233,7 @@ TEST_F(RecipientListTest, DeleteOnlyClosesTheButtons) {
     auto list = openList();
     ASSERT_TRUE(list);
     auto cell = row(list, 2);
-    swipeOpen(cell);
-    ASSERT_TRUE(host.tap(cell->rightUtilityButtons()[1]));
-    host.advance(1);
+    tapRowButton(cell, 1);
     EXPECT_EQ(cell->cellState(), kCellStateCenter);
     EXPECT_EQ(shownNames(list), kFileNames);
     EXPECT_FALSE(ModalPopup::sharedInstance()->isVisible());
@@ -243,9 +247,7 @@ TEST_F(RecipientListTest, EditShowsTheNicknamePopupAndSaveOrCancelChangeNothing)
     popup->setTapOutsideToDismiss(true);
     for (const char* button : {"btn_Save", "btn_cancel"}) {
         auto cell = row(list, 0);
-        swipeOpen(cell);
-        ASSERT_TRUE(host.tap(cell->rightUtilityButtons()[0]));
-        host.advance(1);
+        tapRowButton(cell, 0);
         EXPECT_EQ(cell->cellState(), kCellStateCenter);
         ASSERT_TRUE(popup->isVisible());
         EXPECT_EQ(popup->closeButtonType(), ModalPopupCloseButtonTypeNone);
@@ -283,9 +285,7 @@ TEST_P(RecipientPopupOnPhone, IsThePhonesWidthLessEightyAndStaysOnIt) {
     auto list = openList();
     ASSERT_TRUE(list);
     auto cell = row(list, 1);
-    swipeOpen(cell);
-    ASSERT_TRUE(host.tap(cell->rightUtilityButtons()[0]));
-    host.advance(1);
+    tapRowButton(cell, 0);
     auto popup = ModalPopup::sharedInstance();
     ASSERT_TRUE(popup->isVisible());
     auto content = list->view_editPopup.get();
