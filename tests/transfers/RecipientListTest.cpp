@@ -68,7 +68,9 @@ class RecipientListTest : public TestHostFixture {
         field->setText(std::string(""));
         bar->setText(std::string(""));
         list->searchBarTextDidChange(bar.get(), "");
-        if (!text.empty()) ASSERT_TRUE(host.typeText(field, text));
+        if (!text.empty()) {
+            ASSERT_TRUE(host.typeText(field, text));
+        }
     }
 
     // A fast swipe to the left across the row's middle, which opens its buttons.
@@ -257,8 +259,9 @@ TEST_F(RecipientListTest, EditShowsTheNicknamePopupAndSaveOrCancelChangeNothing)
         host.advance(1);
         ASSERT_TRUE(popup->isVisible());
         ASSERT_TRUE(host.typeText(list->popup_tf_nickname.get(), "Sis"));
-        if (std::string(button) == "btn_Save")
+        if (std::string(button) == "btn_Save") {
             EXPECT_TRUE(host.snapshot("recipient_edit_popup", popup->window()));
+        }
         ASSERT_TRUE(host.tap(TestHost::outlet(list, button)));
         host.advance(1);
         EXPECT_FALSE(popup->isVisible());

@@ -221,8 +221,9 @@ TEST_F(BackIDCardCameraTest, SkipGoesOnToTheSelfieWithItsSkipShown) {
                             ThemeManager::sharedInstance()->header_button_color()));
     ASSERT_TRUE(host.tap(s->btn_skip.get()));
     ASSERT_TRUE(opened(screen::UserPictureCaptureViewController, s));
-    if (auto selfie = host.topViewController(); selfie != s)
+    if (auto selfie = host.topViewController(); selfie != s) {
         EXPECT_FALSE(selfie->valueForKey("cameFromProfile").boolValue());
+    }
 }
 
 }  // namespace

@@ -160,8 +160,9 @@ TEST_F(IDCardPreviewRoadTest, BackContinueAndSkipBothOpenTheSelfieForTheWizard) 
                                 ThemeManager::sharedInstance()->header_button_color()));
         ASSERT_TRUE(host.tap(host.outlet(back, action)));
         ASSERT_TRUE(opened(screen::UserPictureCaptureViewController, back));
-        if (auto selfie = host.topViewController(); selfie != back)
+        if (auto selfie = host.topViewController(); selfie != back) {
             EXPECT_FALSE(selfie->valueForKey("cameFromProfile").boolValue());
+        }
         host.navigationController()->popToRootViewControllerAnimated(false);
         settle();
     }
