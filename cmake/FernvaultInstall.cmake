@@ -18,10 +18,8 @@ endif()
 
 set(FV_INSTALLED_LIBRARIES)
 foreach(part ${FV_PLATFORM_PARTS})
-  if(TARGET fv_${part})
-    set_target_properties(fv_${part} PROPERTIES OUTPUT_NAME fernvault_${part} EXPORT_NAME ${part})
-    list(APPEND FV_INSTALLED_LIBRARIES fv_${part})
-  endif()
+  set_target_properties(fv_${part} PROPERTIES OUTPUT_NAME fernvault_${part} EXPORT_NAME ${part})
+  list(APPEND FV_INSTALLED_LIBRARIES fv_${part})
 endforeach()
 list(APPEND FV_INSTALLED_LIBRARIES fernvault)
 set_target_properties(fernvault_platform PROPERTIES EXPORT_NAME platform)
@@ -76,18 +74,29 @@ add_custom_command(TARGET fernvault POST_BUILD
 install(TARGETS ${FV_INSTALLED_LIBRARIES} fernvault_platform fernvault_userdriver EXPORT FernvaultTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
-install(FILES platform/testing/UserDriver.h DESTINATION ${FV_INCLUDE_PREFIX}/platform/testing
-  COMPONENT Development)
-# Headers that pull in the libraries underneath are internal to their folder and stay out.
+# The installed headers: those of the platform and the framework, less the test host's and those that
+# pull in the libraries underneath (internal to their folder), plus the user driver's.
+set(FV_INSTALLED_HEADERS platform/testing/UserDriver.h)
 foreach(dir platform ${FV_FRAMEWORK_DIRS})
-  if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${dir})
-    install(DIRECTORY ${dir} DESTINATION ${FV_INCLUDE_PREFIX} COMPONENT Development
-      FILES_MATCHING PATTERN "*.h"
-      PATTERN "testing" EXCLUDE
-      PATTERN "IcuText.h" EXCLUDE
-      PATTERN "FontSupport.h" EXCLUDE)
-  endif()
+  file(GLOB_RECURSE headers RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${dir}/*.h)
+  list(FILTER headers EXCLUDE REGEX "^platform/testing/|/IcuText\\.h$|/FontSupport\\.h$")
+  list(APPEND FV_INSTALLED_HEADERS ${headers})
 endforeach()
+foreach(header ${FV_INSTALLED_HEADERS})
+  get_filename_component(dir ${header} DIRECTORY)
+  install(FILES ${header} DESTINATION ${FV_INCLUDE_PREFIX}/${dir} COMPONENT Development)
+endforeach()
+# Each of them compiles on its own, as the first include of a host's file: one generated file each.
+if(FV_CHECK_HEADERS)
+  set(FV_HEADER_CHECK_SOURCES)
+  foreach(header ${FV_INSTALLED_HEADERS})
+    string(REGEX REPLACE "\\.h$" ".cpp" source ${CMAKE_CURRENT_BINARY_DIR}/header-check/${header})
+    file(CONFIGURE OUTPUT ${source} CONTENT "#include \"${header}\"\n")
+    list(APPEND FV_HEADER_CHECK_SOURCES ${source})
+  endforeach()
+  add_library(fv_installed_headers OBJECT ${FV_HEADER_CHECK_SOURCES})
+  target_link_libraries(fv_installed_headers PRIVATE fernvault fernvault_userdriver)
+endif()
 install(DIRECTORY resources/ DESTINATION ${FV_BUNDLE_DESTINATION} COMPONENT Runtime)
 
 install(EXPORT FernvaultTargets NAMESPACE Fernvault:: DESTINATION ${FV_CMAKE_DESTINATION}
@@ -145,4 +154,11 @@ if(FV_BUILD_TESTS AND TARGET fernvault_host)
   set_tests_properties(install_host_out_of_tree install_pkg_config PROPERTIES
     FIXTURES_REQUIRED fernvault_installed TIMEOUT 600
     ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
+endif()
+
+# A host that adds this tree with add_subdirectory gets the libraries alone.
+if(FV_BUILD_TESTS AND FV_TOP_LEVEL)
+  add_test(NAME embed_add_subdirectory COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+    -DCHECK_DIR=${CMAKE_CURRENT_BINARY_DIR}/embed-check -DCC=${CMAKE_C_COMPILER} -DCXX=${CMAKE_CXX_COMPILER}
+    -P ${CMAKE_CURRENT_LIST_DIR}/CheckSubdirectory.cmake)
 endif()

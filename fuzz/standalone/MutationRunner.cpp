@@ -5,8 +5,6 @@
 //
 // The random sequence is fixed, so a failure repeats; the input that failed is written to
 // "<name>-failure.bin" in the working folder before the sanitizer ends the process.
-#include <sanitizer/common_interface_defs.h>
-
 #include <chrono>
 #include <csignal>
 #include <cstdint>
@@ -19,6 +17,8 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// Only a sanitizer runtime has it: weak, so that builds without sanitizers link and run the seeds too.
+extern "C" __attribute__((weak)) void __sanitizer_set_death_callback(void (*callback)());
 
 namespace {
 
@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
     }
     const double seconds = std::stod(argv[1]);
     failurePath = std::filesystem::path(argv[0]).filename().string() + "-failure.bin";
-    __sanitizer_set_death_callback(saveCurrentInput);
+    if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(saveCurrentInput);
     std::signal(SIGABRT, onAbort);
 
     std::vector<Bytes> seeds;

@@ -11,7 +11,11 @@
 #include "onboarding/wizard/AccountCreationViewModel.h"
 #include "onboarding/wizard/AccountCreationViewModelDelegate.h"
 #include "onboarding/wizard/WizardViewController.h"
+#include "platform/ui/UIButton.h"
+#include "platform/ui/UILabel.h"
+#include "platform/ui/UIProgressView.h"
 #include "platform/ui/UIScrollView.h"
+#include "platform/ui/UITextField.h"
 #include "screenkit/LinkLabel.h"
 
 namespace fv {

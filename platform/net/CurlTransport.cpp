@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "platform/foundation/RunLoop.h"
-#include "platform/net/CurlLibrary.h"
 #include "platform/net/OperationQueue.h"
 #include "platform/net/TrustedAuthorities.h"
 
@@ -141,8 +140,8 @@ struct Transfer {
     CurlTransport::Done done;
 
     ~Transfer() {
-        if (easy) curl::api().easy_cleanup(easy);
-        curl::api().slist_free_all(headers);
+        if (easy) curl_easy_cleanup(easy);
+        curl_slist_free_all(headers);
     }
 };
 
@@ -173,10 +172,10 @@ size_t onHeader(char* data, size_t size, size_t count, void* user) {
 NSHTTPURLResponse makeResponse(Transfer& transfer) {
     NSHTTPURLResponse response;
     long status = 0;
-    curl::api().easy_getinfo(transfer.easy, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_getinfo(transfer.easy, CURLINFO_RESPONSE_CODE, &status);
     response.statusCode = status;
     char* effective = nullptr;
-    if (curl::api().easy_getinfo(transfer.easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective) {
+    if (curl_easy_getinfo(transfer.easy, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective) {
         response.URL = NSURL::URLWithString(effective);
     }
     for (auto& [name, value] : transfer.headerLines) {
@@ -209,21 +208,21 @@ std::string lowered(std::string text) {
 
 std::optional<Origin> originOf(const char* url) {
     if (!url) return std::nullopt;
-    CURLU* parsed = curl::api().url();
+    CURLU* parsed = curl_url();
     if (!parsed) return std::nullopt;
     std::optional<Origin> origin;
-    if (curl::api().url_set(parsed, CURLUPART_URL, url, 0) == CURLUE_OK) {
+    if (curl_url_set(parsed, CURLUPART_URL, url, 0) == CURLUE_OK) {
         char *scheme = nullptr, *host = nullptr, *port = nullptr;
-        if (curl::api().url_get(parsed, CURLUPART_SCHEME, &scheme, 0) == CURLUE_OK &&
-            curl::api().url_get(parsed, CURLUPART_HOST, &host, 0) == CURLUE_OK &&
-            curl::api().url_get(parsed, CURLUPART_PORT, &port, CURLU_DEFAULT_PORT) == CURLUE_OK) {
+        if (curl_url_get(parsed, CURLUPART_SCHEME, &scheme, 0) == CURLUE_OK &&
+            curl_url_get(parsed, CURLUPART_HOST, &host, 0) == CURLUE_OK &&
+            curl_url_get(parsed, CURLUPART_PORT, &port, CURLU_DEFAULT_PORT) == CURLUE_OK) {
             origin = Origin{lowered(scheme), lowered(host), port};
         }
-        curl::api().free(scheme);
-        curl::api().free(host);
-        curl::api().free(port);
+        curl_free(scheme);
+        curl_free(host);
+        curl_free(port);
     }
-    curl::api().url_cleanup(parsed);
+    curl_url_cleanup(parsed);
     return origin;
 }
 
@@ -255,14 +254,14 @@ enum class Redirect { None, Follow, Refused };
 // next exchange; when refused, `error` says why.
 Redirect prepareRedirect(Transfer& t, NSError& error) {
     long status = 0;
-    curl::api().easy_getinfo(t.easy, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_getinfo(t.easy, CURLINFO_RESPONSE_CODE, &status);
     char* location = nullptr;
-    curl::api().easy_getinfo(t.easy, CURLINFO_REDIRECT_URL, &location);
+    curl_easy_getinfo(t.easy, CURLINFO_REDIRECT_URL, &location);
     bool redirecting = status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
     if (!redirecting || !location) return Redirect::None;
     std::string target = location;  // owned by the handle until its next exchange
     char* current = nullptr;
-    curl::api().easy_getinfo(t.easy, CURLINFO_EFFECTIVE_URL, &current);
+    curl_easy_getinfo(t.easy, CURLINFO_EFFECTIVE_URL, &current);
     auto from = originOf(current);
     auto to = originOf(target.c_str());
     if (!from || !to || !(*from == *to)) {
@@ -278,13 +277,13 @@ Redirect prepareRedirect(Transfer& t, NSError& error) {
         error = URLError(NSURLErrorTimedOut);
         return Redirect::Refused;
     }
-    curl::api().easy_setopt(t.easy, CURLOPT_URL, target.c_str());
-    curl::api().easy_setopt(t.easy, CURLOPT_TIMEOUT_MS, left);
+    curl_easy_setopt(t.easy, CURLOPT_URL, target.c_str());
+    curl_easy_setopt(t.easy, CURLOPT_TIMEOUT_MS, left);
     // As browsers do: a 303 asks for a GET, and so do 301 and 302 after a POST; 307 and 308 repeat
     // the request as it was.
     if ((status == 303 && t.method != "HEAD") || ((status == 301 || status == 302) && t.method == "POST")) {
-        curl::api().easy_setopt(t.easy, CURLOPT_CUSTOMREQUEST, nullptr);
-        curl::api().easy_setopt(t.easy, CURLOPT_HTTPGET, 1L);
+        curl_easy_setopt(t.easy, CURLOPT_CUSTOMREQUEST, nullptr);
+        curl_easy_setopt(t.easy, CURLOPT_HTTPGET, 1L);
         t.method = "GET";
     }
     t.body.clear();
@@ -304,42 +303,42 @@ std::optional<NSError> configure(Transfer& t, const NSURLRequest& request) {
             return URLError(NSURLErrorBadURL);
     }
     CURL* e = t.easy;
-    curl::api().easy_setopt(e, CURLOPT_URL, url->absoluteString().c_str());
-    curl::api().easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_URL, url->absoluteString().c_str());
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
     // Redirects are looked at one by one in prepareRedirect(), never followed blindly by curl.
-    curl::api().easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L);
-    curl::api().easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-    curl::api().easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl::api().easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
+    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 2L);
     if (TrustedAuthorities::count() > 0) {
         // Beside the system's store; a cached store would outlive authorities removed since.
-        curl::api().easy_setopt(e, CURLOPT_CA_CACHE_TIMEOUT, 0L);
-        curl::api().easy_setopt(e, CURLOPT_SSL_CTX_FUNCTION, addTrustedAuthorities);
+        curl_easy_setopt(e, CURLOPT_CA_CACHE_TIMEOUT, 0L);
+        curl_easy_setopt(e, CURLOPT_SSL_CTX_FUNCTION, addTrustedAuthorities);
     }
-    curl::api().easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.limit));
+    curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(t.limit));
     double timeout = request.timeoutInterval();
     if (!(timeout > 0) || !std::isfinite(timeout)) timeout = 60.0;
     long timeoutMs = static_cast<long>(std::ceil(timeout * 1000.0));
-    curl::api().easy_setopt(e, CURLOPT_TIMEOUT_MS, timeoutMs);
+    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, timeoutMs);
     t.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     t.method = method;
-    curl::api().easy_setopt(e, CURLOPT_WRITEFUNCTION, onBody);
-    curl::api().easy_setopt(e, CURLOPT_WRITEDATA, &t);
-    curl::api().easy_setopt(e, CURLOPT_HEADERFUNCTION, onHeader);
-    curl::api().easy_setopt(e, CURLOPT_HEADERDATA, &t);
-    curl::api().easy_setopt(e, CURLOPT_PRIVATE, &t);
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, onBody);
+    curl_easy_setopt(e, CURLOPT_WRITEDATA, &t);
+    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, onHeader);
+    curl_easy_setopt(e, CURLOPT_HEADERDATA, &t);
+    curl_easy_setopt(e, CURLOPT_PRIVATE, &t);
 
     t.requestBody = request.HTTPBody();
     if (method == "GET" && t.requestBody.empty()) {
-        curl::api().easy_setopt(e, CURLOPT_HTTPGET, 1L);
+        curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
     } else if (method == "HEAD") {
-        curl::api().easy_setopt(e, CURLOPT_NOBODY, 1L);
+        curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
     } else {
         // The body is sent from our buffer, which lives as long as the transfer.
         const char* body = t.requestBody.empty() ? "" : reinterpret_cast<const char*>(t.requestBody.data());
-        curl::api().easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(t.requestBody.size()));
-        curl::api().easy_setopt(e, CURLOPT_POSTFIELDS, body);
-        if (method != "POST") curl::api().easy_setopt(e, CURLOPT_CUSTOMREQUEST, method.c_str());
+        curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(t.requestBody.size()));
+        curl_easy_setopt(e, CURLOPT_POSTFIELDS, body);
+        if (method != "POST") curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, method.c_str());
     }
 
     for (const auto& [name, value] : request.allHTTPHeaderFields()) {
@@ -349,11 +348,11 @@ std::optional<NSError> configure(Transfer& t, const NSURLRequest& request) {
             return URLError(NSURLErrorBadURL);
         }
         std::string line = value.empty() ? name + ";" : name + ": " + value;
-        t.headers = curl::api().slist_append(t.headers, line.c_str());
+        t.headers = curl_slist_append(t.headers, line.c_str());
     }
     // Waiting for "100 Continue" only delays the body; servers we talk to never need it.
-    t.headers = curl::api().slist_append(t.headers, "Expect:");
-    curl::api().easy_setopt(e, CURLOPT_HTTPHEADER, t.headers);
+    t.headers = curl_slist_append(t.headers, "Expect:");
+    curl_easy_setopt(e, CURLOPT_HTTPHEADER, t.headers);
     return std::nullopt;
 }
 
@@ -373,11 +372,11 @@ struct CurlTransport::Impl {
         for (;;) {
             if (!takeWork()) break;
             int running = 0;
-            curl::api().multi_perform(multi, &running);
+            curl_multi_perform(multi, &running);
             collectFinished();
-            curl::api().multi_poll(multi, nullptr, 0, 1000, nullptr);
+            curl_multi_poll(multi, nullptr, 0, 1000, nullptr);
         }
-        for (auto& [id, transfer] : active) curl::api().multi_remove_handle(multi, transfer->easy);
+        for (auto& [id, transfer] : active) curl_multi_remove_handle(multi, transfer->easy);
         active.clear();
     }
 
@@ -392,13 +391,13 @@ struct CurlTransport::Impl {
             cancelled.swap(cancels);
         }
         for (auto& transfer : added) {
-            curl::api().multi_add_handle(multi, transfer->easy);
+            curl_multi_add_handle(multi, transfer->easy);
             active.emplace(transfer->id, std::move(transfer));
         }
         for (std::uint64_t id : cancelled) {
             auto it = active.find(id);
             if (it == active.end()) continue;
-            curl::api().multi_remove_handle(multi, it->second->easy);
+            curl_multi_remove_handle(multi, it->second->easy);
             active.erase(it);
         }
         return true;
@@ -406,21 +405,21 @@ struct CurlTransport::Impl {
 
     void collectFinished() {
         int left = 0;
-        while (CURLMsg* message = curl::api().multi_info_read(multi, &left)) {
+        while (CURLMsg* message = curl_multi_info_read(multi, &left)) {
             if (message->msg != CURLMSG_DONE) continue;
             Transfer* raw = nullptr;
-            curl::api().easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &raw);
+            curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &raw);
             CURLcode code = message->data.result;
             auto it = active.find(raw->id);
             if (it == active.end()) continue;
             std::unique_ptr<Transfer> transfer = std::move(it->second);
             active.erase(it);
-            curl::api().multi_remove_handle(multi, transfer->easy);
+            curl_multi_remove_handle(multi, transfer->easy);
             Result result;
             NSError refusal;
             Redirect redirect = code == CURLE_OK ? prepareRedirect(*transfer, refusal) : Redirect::None;
             if (redirect == Redirect::Follow) {
-                curl::api().multi_add_handle(multi, transfer->easy);
+                curl_multi_add_handle(multi, transfer->easy);
                 active.emplace(transfer->id, std::move(transfer));
                 continue;
             }
@@ -451,11 +450,8 @@ CurlTransport::CurlTransport() : impl_(std::make_unique<Impl>()) {
     // Built first, so torn down after this worker has stopped posting to it.
     RunLoop::main();
     NSOperationQueue::mainQueue();
-    // libcurl is opened with the first load, not with the process. Without it every load fails at
-    // once with an error, and the reason is logged.
-    if (!curl::load()) return;
-    curl::api().global_init(CURL_GLOBAL_DEFAULT);
-    impl_->multi = curl::api().multi_init();
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+    impl_->multi = curl_multi_init();
     if (impl_->multi) impl_->worker = std::thread([impl = impl_.get()] { impl->run(); });
 }
 
@@ -465,11 +461,11 @@ CurlTransport::~CurlTransport() {
         std::lock_guard lock(impl_->mutex);
         impl_->stopping = true;
     }
-    curl::api().multi_wakeup(impl_->multi);
+    curl_multi_wakeup(impl_->multi);
     impl_->worker.join();
     impl_->incoming.clear();
-    curl::api().multi_cleanup(impl_->multi);
-    curl::api().global_cleanup();
+    curl_multi_cleanup(impl_->multi);
+    curl_global_cleanup();
 }
 
 CurlTransport& CurlTransport::shared() {
@@ -488,7 +484,7 @@ std::uint64_t CurlTransport::start(const NSURLRequest& request, Done done, std::
     transfer->id = impl_->nextId++;
     transfer->limit = maximumBytes > 0 ? maximumBytes : maximumResponseBytes.load();
     transfer->done = std::move(done);
-    transfer->easy = curl::api().easy_init();
+    transfer->easy = curl_easy_init();
     std::uint64_t id = transfer->id;
     std::optional<NSError> error =
         transfer->easy ? configure(*transfer, request) : URLError(NSURLErrorUnknown);
@@ -502,7 +498,7 @@ std::uint64_t CurlTransport::start(const NSURLRequest& request, Done done, std::
         std::lock_guard lock(impl_->mutex);
         if (!impl_->stopping) impl_->incoming.push_back(std::move(transfer));
     }
-    curl::api().multi_wakeup(impl_->multi);
+    curl_multi_wakeup(impl_->multi);
     return id;
 }
 
@@ -521,7 +517,7 @@ void CurlTransport::cancel(std::uint64_t identifier) {
         }
         impl_->cancels.push_back(identifier);
     }
-    curl::api().multi_wakeup(impl_->multi);
+    curl_multi_wakeup(impl_->multi);
 }
 
 }  // namespace fv

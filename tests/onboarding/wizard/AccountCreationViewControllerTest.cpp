@@ -184,8 +184,9 @@ TEST_F(AccountCreationTest, WithAnSSNTheAddressIsWrittenAndTheGateOpensTheSelfie
     EXPECT_FALSE(ProgressHUD::isVisible());
     EXPECT_EQ(profileLeaf("email"), "ada@example.org.uk");
     EXPECT_TRUE(opened(screen::UserPictureCaptureViewController, screen));
-    if (ScreenRegistry::isRegistered(screen::UserPictureCaptureViewController))
+    if (ScreenRegistry::isRegistered(screen::UserPictureCaptureViewController)) {
         EXPECT_EQ(host.topViewController()->valueForKey("cameFromProfile"), Value(false));
+    }
     EXPECT_EQ(requestJSON().find("correct horse"), std::string::npos) << "the password goes nowhere";
     EXPECT_EQ(requestJSON().find("password"), std::string::npos);
     for (const auto& line : console.lines()) EXPECT_EQ(line.find("correct horse"), std::string::npos) << line;
