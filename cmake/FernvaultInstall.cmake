@@ -79,7 +79,8 @@ install(TARGETS ${FV_INSTALLED_LIBRARIES} fernvault_platform fernvault_userdrive
 set(FV_INSTALLED_HEADERS platform/testing/UserDriver.h)
 foreach(dir platform ${FV_FRAMEWORK_DIRS})
   file(GLOB_RECURSE headers RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${dir}/*.h)
-  list(FILTER headers EXCLUDE REGEX "^platform/testing/|/IcuText\\.h$|/FontSupport\\.h$")
+  list(FILTER headers EXCLUDE REGEX
+    "^platform/testing/|/IcuText\\.h$|/FontSupport\\.h$|/JpegErrors\\.h$|/NibInstantiation\\.h$")
   list(APPEND FV_INSTALLED_HEADERS ${headers})
 endforeach()
 foreach(header ${FV_INSTALLED_HEADERS})
