@@ -1,13 +1,11 @@
 #include "controls/SwipeTableViewCell.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "controls/SwipeCellScrollView.h"
 #include "controls/SwipeLongPressGestureRecognizer.h"
 #include "controls/SwipeUtilityButtonTapGestureRecognizer.h"
 #include "controls/SwipeUtilityButtonView.h"
-#include "platform/ui/UIControl.h"
 
 namespace fv {
 
@@ -17,9 +15,6 @@ namespace {
 
 constexpr double kMinimumPressDuration = 0.16;
 constexpr CGFloat kSectionIndexPadding = 15;
-constexpr CGFloat kAccessoryMargin = 15;
-// Releases at least this fast (points per millisecond) snap by direction alone.
-constexpr CGFloat kSnapVelocity = 0.5;
 const std::string kStateKeyPath = "state";
 
 NSLayoutConstraintPtr pin(const UIViewPtr& a, NSLayoutAttribute attribute, const UIViewPtr& b,
@@ -210,77 +205,6 @@ void SwipeTableViewCell::setRightUtilityButtons(const SwipeUtilityButtons& butto
     layoutIfNeeded();
 }
 
-// ---- geometry ----
-
-CGFloat SwipeTableViewCell::leftUtilityButtonsWidth() const {
-    if (!leftUtilityButtonsView_) return 0;
-    return roundHalfAway(leftUtilityButtonsView_->frame().size.width);
-}
-
-CGFloat SwipeTableViewCell::rightUtilityButtonsWidth() const {
-    if (!rightUtilityButtonsView_) return 0;
-    return roundHalfAway(rightUtilityButtonsView_->frame().size.width + additionalRightPadding_);
-}
-
-CGPoint SwipeTableViewCell::contentOffsetForCellState(std::int64_t state) const {
-    switch (state) {
-        case kCellStateCenter:
-            return {leftUtilityButtonsWidth(), 0};
-        case kCellStateLeft:
-            return {0, 0};
-        case kCellStateRight:
-            return {utilityButtonsPadding(), 0};
-        default:
-            return {0, 0};
-    }
-}
-
-// Padding alone (the section index) is no reason to open a side: only buttons are.
-bool SwipeTableViewCell::hasLeftButtons() const {
-    return !leftUtilityButtons_.empty() && leftUtilityButtonsWidth() > 0;
-}
-
-bool SwipeTableViewCell::hasRightButtons() const {
-    return !rightUtilityButtons_.empty() && rightUtilityButtonsView_ &&
-           roundHalfAway(rightUtilityButtonsView_->frame().size.width) > 0;
-}
-
-// ---- opening and closing ----
-
-void SwipeTableViewCell::setOffsetNow(CGPoint offset) {
-    scrollAnimating_ = false;
-    cellScrollView_->setContentOffset(offset);
-}
-
-void SwipeTableViewCell::scrollToState(SwipeCellState state, bool animated) {
-    CGPoint target = contentOffsetForCellState(state);
-    if (animated && target != cellScrollView_->contentOffset()) {
-        scrollAnimating_ = true;
-        cellScrollView_->setContentOffset(target, true);
-    } else {
-        setOffsetNow(target);
-    }
-    if (auto d = delegate()) d->swipeableTableViewCellScrollingToState(*this, state);
-}
-
-void SwipeTableViewCell::hideUtilityButtonsAnimated(bool animated) {
-    ensureSetUp();
-    if (!setUp_ || cellState_ == kCellStateCenter) return;
-    scrollToState(kCellStateCenter, animated);
-}
-
-void SwipeTableViewCell::showLeftUtilityButtonsAnimated(bool animated) {
-    ensureSetUp();
-    if (!setUp_ || cellState_ == kCellStateLeft) return;
-    scrollToState(kCellStateLeft, animated);
-}
-
-void SwipeTableViewCell::showRightUtilityButtonsAnimated(bool animated) {
-    ensureSetUp();
-    if (!setUp_ || cellState_ == kCellStateRight) return;
-    scrollToState(kCellStateRight, animated);
-}
-
 // ---- the table ----
 
 void SwipeTableViewCell::didMoveToSuperview() {
@@ -360,216 +284,6 @@ void SwipeTableViewCell::setFrame(CGRect frame) {
     UITableViewCell::setFrame(frame);
     if (widthChanged) layoutIfNeeded();
     layoutUpdating_ = false;
-}
-
-void SwipeTableViewCell::updateCellState() {
-    if (layoutUpdating_ || !setUp_) return;
-    CGPoint offset = cellScrollView_->contentOffset();
-    for (auto state : {kCellStateCenter, kCellStateLeft, kCellStateRight}) {
-        if (contentOffsetForCellState(state) == offset) {
-            cellState_ = state;
-            break;
-        }
-    }
-
-    // How far the content has moved, in the cell's own coordinates.
-    UIView* contentParent = contentView()->superview();
-    CGFloat moved = contentParent ? convertRectFromView(contentView()->frame(), contentParent).origin.x : 0;
-    leftUtilityClipConstraint_->setConstant(std::max<CGFloat>(moved, 0));
-    rightUtilityClipConstraint_->setConstant(std::min<CGFloat>(moved, 0));
-
-    if (isEditing()) {
-        leftUtilityClipConstraint_->setConstant(0);
-        setOffsetNow(CGPointMake(leftUtilityButtonsWidth(), 0));
-        cellState_ = kCellStateCenter;
-    }
-    leftUtilityClipView_->setHidden(leftUtilityClipConstraint_->constant() == 0);
-    rightUtilityClipView_->setHidden(rightUtilityClipConstraint_->constant() == 0);
-
-    if (auto accessory = accessoryView(); accessory && !isEditing()) {
-        CGRect a = accessory->frame();
-        a.origin.x = moved + frame().size.width - a.size.width - kAccessoryMargin;
-        accessory->setFrame(a);
-    }
-
-    bool scrolling = cellScrollView_->isDragging() || cellScrollView_->isDecelerating();
-    tap_->setEnabled(!scrolling);
-    longPress_->setEnabled(!scrolling && cellState_ == kCellStateCenter);
-    cellScrollView_->setScrollEnabled(!isEditing());
-}
-
-// ---- scroll-view delegate ----
-
-void SwipeTableViewCell::scrollViewDidScroll(UIScrollView& scrollView) {
-    CGFloat x = scrollView.contentOffset().x;
-    CGFloat left = leftUtilityButtonsWidth();
-    auto d = delegate();
-    if (x > left) {
-        if (!hasRightButtons()) {
-            setOffsetNow(CGPointMake(left, 0));
-            tap_->setEnabled(true);
-        } else if (d && !d->swipeableTableViewCellCanSwipeToState(*this, kCellStateRight)) {
-            setOffsetNow(CGPointMake(left, 0));
-        }
-    } else {
-        if (!hasLeftButtons()) {
-            setOffsetNow(CGPointMake(left, 0));
-            tap_->setEnabled(true);
-        } else if (d && !d->swipeableTableViewCellCanSwipeToState(*this, kCellStateLeft)) {
-            setOffsetNow(CGPointMake(left, 0));
-        }
-    }
-    updateCellState();
-    if (d) d->swipeableTableViewCellDidScroll(*this, scrollView);
-}
-
-void SwipeTableViewCell::scrollViewWillEndDragging(UIScrollView& scrollView, CGPoint velocity,
-                                                   CGPoint* targetContentOffset) {
-    (void)scrollView;
-    CGFloat v = velocity.x;
-    CGFloat left = leftUtilityButtonsWidth();
-    CGFloat right = rightUtilityButtonsWidth();
-    CGFloat t = targetContentOffset ? targetContentOffset->x : cellScrollView_->contentOffset().x;
-    SwipeCellState next = kCellStateCenter;
-    if (v >= kSnapVelocity) {
-        if (cellState_ != kCellStateLeft && hasRightButtons()) next = kCellStateRight;
-    } else if (v <= -kSnapVelocity) {
-        if (cellState_ != kCellStateRight && hasLeftButtons()) next = kCellStateLeft;
-    } else if (hasRightButtons() && t > utilityButtonsPadding() - right * 0.5) {
-        next = kCellStateRight;
-    } else if (hasLeftButtons() && t < left * 0.5) {
-        next = kCellStateLeft;
-    }
-
-    cellState_ = next;
-    auto d = delegate();
-    if (d) d->swipeableTableViewCellScrollingToState(*this, next);
-    if (next != kCellStateCenter && d) {
-        if (auto table = containingTableView()) {
-            for (auto& cell : table->visibleCells()) {
-                auto other = std::dynamic_pointer_cast<SwipeTableViewCell>(cell);
-                if (!other || other.get() == this) continue;
-                if (d->swipeableTableViewCellShouldHideUtilityButtonsOnSwipe(*other))
-                    other->hideUtilityButtonsAnimated(true);
-            }
-        }
-    }
-    if (targetContentOffset) *targetContentOffset = contentOffsetForCellState(next);
-}
-
-void SwipeTableViewCell::scrollViewDidEndDragging(UIScrollView& scrollView, bool decelerate) {
-    (void)scrollView;
-    if (!decelerate) tap_->setEnabled(true);
-}
-
-void SwipeTableViewCell::scrollViewDidEndDecelerating(UIScrollView& scrollView) {
-    (void)scrollView;
-    updateCellState();
-    if (auto d = delegate()) d->swipeableTableViewCellDidEndScrolling(*this);
-}
-
-void SwipeTableViewCell::scrollViewDidEndScrollingAnimation(UIScrollView& scrollView) {
-    (void)scrollView;
-    scrollAnimating_ = false;
-    updateCellState();
-    if (auto d = delegate()) d->swipeableTableViewCellDidEndScrolling(*this);
-}
-
-// ---- taps and presses ----
-
-void SwipeTableViewCell::scrollViewTapped(UIGestureRecognizer* recognizer) {
-    (void)recognizer;
-    if (cellState_ != kCellStateCenter) {
-        hideUtilityButtonsAnimated(true);
-    } else if (isSelected()) {
-        deselectCell();
-    } else if (shouldHighlight()) {
-        selectCell();
-    }
-}
-
-void SwipeTableViewCell::scrollViewPressed(UIGestureRecognizer* recognizer) {
-    if (!recognizer) return;
-    switch (recognizer->state()) {
-        case UIGestureRecognizerStateBegan:
-            if (!isHighlighted() && shouldHighlight()) setHighlighted(true, false);
-            break;
-        case UIGestureRecognizerStateEnded:
-            setHighlighted(false, false);
-            scrollViewTapped(recognizer);
-            break;
-        case UIGestureRecognizerStateCancelled:
-            setHighlighted(false, false);
-            break;
-        default:
-            break;
-    }
-}
-
-bool SwipeTableViewCell::shouldHighlight() {
-    auto table = containingTableView();
-    if (!table) return true;
-    auto path = table->indexPathForCell(this);
-    auto td = table->tableDelegate();
-    if (!td || !path) return true;
-    return td->tableViewShouldHighlightRowAtIndexPath(*table, *path);
-}
-
-void SwipeTableViewCell::selectCell() {
-    if (cellState_ != kCellStateCenter) return;
-    auto table = containingTableView();
-    if (!table) return;
-    auto path = table->indexPathForCell(this);
-    auto td = table->tableDelegate();
-    if (td && path) path = td->tableViewWillSelectRowAtIndexPath(*table, *path);
-    if (!path) return;
-    table->selectRowAtIndexPath(*path, false, UITableViewScrollPositionNone);
-    if (td) td->tableViewDidSelectRowAtIndexPath(*table, *path);
-}
-
-void SwipeTableViewCell::deselectCell() {
-    if (cellState_ != kCellStateCenter) return;
-    auto table = containingTableView();
-    if (!table) return;
-    auto path = table->indexPathForCell(this);
-    auto td = table->tableDelegate();
-    if (td && path) path = td->tableViewWillDeselectRowAtIndexPath(*table, *path);
-    if (!path) return;
-    table->deselectRowAtIndexPath(*path, false);
-    if (td) td->tableViewDidDeselectRowAtIndexPath(*table, *path);
-}
-
-void SwipeTableViewCell::leftUtilityButtonHandler(SwipeUtilityButtonTapGestureRecognizer* recognizer) {
-    auto d = delegate();
-    if (d && recognizer) {
-        d->swipeableTableViewCellDidTriggerLeftUtilityButtonWithIndex(
-            *this, static_cast<std::int64_t>(recognizer->buttonIndex()));
-    }
-}
-
-void SwipeTableViewCell::rightUtilityButtonHandler(SwipeUtilityButtonTapGestureRecognizer* recognizer) {
-    auto d = delegate();
-    if (d && recognizer) {
-        d->swipeableTableViewCellDidTriggerRightUtilityButtonWithIndex(
-            *this, static_cast<std::int64_t>(recognizer->buttonIndex()));
-    }
-}
-
-// ---- gesture delegate ----
-
-bool SwipeTableViewCell::gestureRecognizerShouldRecognizeSimultaneouslyWithGestureRecognizer(
-    UIGestureRecognizer* recognizer, UIGestureRecognizer* other) {
-    UIGestureRecognizer* tablePan = tableViewPan_.get();
-    UIGestureRecognizer* press = longPress_.get();
-    return tablePan &&
-           ((recognizer == tablePan && other == press) || (recognizer == press && other == tablePan));
-}
-
-bool SwipeTableViewCell::gestureRecognizerShouldReceiveTouch(UIGestureRecognizer* recognizer,
-                                                             UITouch* touch) {
-    (void)recognizer;
-    auto view = touch ? touch->view.lock() : nullptr;
-    return !(view && view->isKindOfClass("UIControl"));
 }
 
 // ---- the rest of the cell's life ----

@@ -61,16 +61,6 @@ std::optional<CLLocationAccuracy> platformAccuracy(LocationAccuracy level) {
     }
 }
 
-template <typename Request>
-std::vector<std::shared_ptr<Request>> without(const std::vector<std::shared_ptr<Request>>& list,
-                                              std::int64_t requestID) {
-    std::vector<std::shared_ptr<Request>> rest;
-    for (const auto& r : list) {
-        if (r->requestID() != requestID) rest.push_back(r);
-    }
-    return rest;
-}
-
 }  // namespace
 
 std::shared_ptr<GeoLocationManager> GeoLocationManager::sharedInstance() {
@@ -214,7 +204,7 @@ void GeoLocationManager::addLocationRequest(const GeoLocationRequestPtr& request
 }
 
 void GeoLocationManager::removeLocationRequest(const GeoLocationRequestPtr& request) {
-    locationRequests_ = without(locationRequests_, request->requestID());
+    locationRequests_ = requestsWithout(locationRequests_, request->requestID());
     if (request->type() == LocationRequestTypeSignificantChanges) {
         stopMonitoringSignificantLocationChangesIfPossible();
         return;
@@ -413,70 +403,6 @@ void GeoLocationManager::locationManagerDidChangeAuthorizationStatus(CLLocationM
                status == kCLAuthorizationStatusAuthorizedWhenInUse) {
         const auto requests = locationRequests_;
         for (const auto& request : requests) request->startTimeoutTimerIfNeeded();
-    }
-}
-
-// ---- headings ----
-
-std::int64_t GeoLocationManager::subscribeToHeadingUpdatesWithBlock(HeadingRequestBlock block) {
-    auto request = std::make_shared<GeoHeadingRequest>(std::move(block));
-    if (headingServicesState() == HeadingServicesStateUnavailable) {
-        RunLoop::main().post([block = request->block()] {
-            if (block) block(std::nullopt, HeadingRequestStatusUnavailable);
-        });
-        return request->requestID();
-    }
-    auto list = headingRequests_;
-    list.push_back(request);
-    headingRequests_ = std::move(list);
-    if (!isUpdatingHeading_) {
-        locationManager_->startUpdatingHeading();
-        isUpdatingHeading_ = true;
-    }
-    return request->requestID();
-}
-
-void GeoLocationManager::cancelHeadingRequest(std::int64_t requestID) {
-    headingRequests_ = without(headingRequests_, requestID);
-    if (headingRequests_.empty() && isUpdatingHeading_) {
-        locationManager_->stopUpdatingHeading();
-        isUpdatingHeading_ = false;
-    }
-}
-
-std::optional<CLHeading> GeoLocationManager::currentHeading() {
-    if (currentHeading_ && !(currentHeading_->trueHeading() > 0 && currentHeading_->headingAccuracy() > 0)) {
-        currentHeading_.reset();
-    }
-    return currentHeading_;
-}
-
-HeadingRequestStatus GeoLocationManager::statusForHeadingRequest() {
-    if (headingServicesState() == HeadingServicesStateUnavailable) return HeadingRequestStatusUnavailable;
-    return currentHeading() ? HeadingRequestStatusSuccess : HeadingRequestStatusInvalid;
-}
-
-void GeoLocationManager::locationManagerDidUpdateHeading(CLLocationManager&, const CLHeading& heading) {
-    currentHeading_ = heading;
-    processRecurringHeadingRequests();
-}
-
-void GeoLocationManager::processRecurringHeadingRequests() {
-    const auto requests = headingRequests_;
-    for (const auto& request : requests) {
-        HeadingRequestStatus status = statusForHeadingRequest();
-        if (status == HeadingRequestStatusUnavailable) {
-            RunLoop::main().post([block = request->block()] {
-                if (block) block(std::nullopt, HeadingRequestStatusUnavailable);
-            });
-            cancelHeadingRequest(request->requestID());
-            continue;
-        }
-        // The heading judged here travels with its status: a later, invalid reading must not turn a
-        // success into a success without a heading.
-        RunLoop::main().post([block = request->block(), heading = currentHeading(), status] {
-            if (block) block(heading, status);
-        });
     }
 }
 
