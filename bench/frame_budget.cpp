@@ -126,7 +126,8 @@ ProcessRun runProcess(std::vector<std::string> args) {
         return run;
     }
     char buffer[4096];
-    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        run.output.append(buffer, static_cast<std::size_t>(n));
     close(pipeFds[0]);
     waitpid(pid, &run.status, 0);
     run.wallMs = ms(Clock::now() - start);

@@ -1,7 +1,7 @@
 #include "controls/PasswordKitStrings.h"
 
-#include "platform/foundation/Bundle.h"
 #include "controls/ControlsBundle.h"
+#include "platform/foundation/Bundle.h"
 
 namespace fv {
 

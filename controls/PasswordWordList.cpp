@@ -1,10 +1,10 @@
 #include "controls/PasswordWordList.h"
 
+#include "controls/ControlsBundle.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FileContents.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/Text.h"
-#include "controls/ControlsBundle.h"
 
 namespace fv {
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/foundation/NSError.h"
 #include "platform/foundation/Value.h"
 #include "platform/location/CLLocation.h"
-#include "platform/foundation/NSError.h"
 #include "platform/net/OperationQueue.h"
 #include "platform/net/URLRequest.h"
 

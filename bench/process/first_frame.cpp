@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     if (!image || image->isEmpty()) return 1;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("first_frame_ms %.3f peak_kib %ld\n", std::chrono::duration<double, std::milli>(end - start).count(),
-                usage.ru_maxrss);
+    std::printf("first_frame_ms %.3f peak_kib %ld\n",
+                std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss);
     return 0;
 }

@@ -22,7 +22,7 @@ constexpr int kRows = 12;
 constexpr double kRowHeight = 52, kWidth = 375, kHeight = 667, kInset = 16;
 
 std::string rowTitle(int i) {
-    static const std::array<const char*, 6> titles = {"Available balance", "Card ending",  "Bank account",
+    static const std::array<const char*, 6> titles = {"Available balance", "Card ending",   "Bank account",
                                                       "Routing ends in",   "Last transfer", "Daily limit"};
     return titles[static_cast<std::size_t>(i) % titles.size()];
 }
@@ -48,8 +48,9 @@ class Replay : public RawTwin {
         }
         cairo_destroy(cr);
         const CGSize size = view.bounds().size;
-        target_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(std::ceil(size.width * scale)),
-                                             static_cast<int>(std::ceil(size.height * scale)));
+        target_ =
+            cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(std::ceil(size.width * scale)),
+                                       static_cast<int>(std::ceil(size.height * scale)));
     }
     ~Replay() override {
         cairo_surface_destroy(recording_);

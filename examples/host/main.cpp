@@ -42,8 +42,9 @@ int main(int argc, char** argv) {
             }
             ++i;
         } else if (arg == "-h" || arg == "--help") {
-            fv::print("usage: fernvault_host [--fast] [--no-pictures] [--road NAME] [output-folder]; roads: " +
-                      roadNames());
+            fv::print(
+                "usage: fernvault_host [--fast] [--no-pictures] [--road NAME] [output-folder]; roads: " +
+                roadNames());
             return 0;
         } else if (!arg.empty() && arg[0] == '-') {
             fv::log("fernvault_host: unknown option " + arg + " (try --help)");

@@ -47,9 +47,14 @@ void run(const Bytes& input) {
 }
 
 // Fragments that open and close nesting or end texts early tend to reach the interesting paths.
-const std::vector<std::string> kTokens = {"[", "]", "{", "}", "\"", "\\u0000", "<array>", "</array>", "<dict>",
-                                          "<key>", "</dict>", "&#0;", "%", "://", "99999999999999999999",
-                                          "-", "e", ".", ";", "=", std::string(1, '\0'), "\xC3", "\xFF"};
+const std::vector<std::string> kTokens = {"[",       "]",        "{",
+                                          "}",       "\"",       "\\u0000",
+                                          "<array>", "</array>", "<dict>",
+                                          "<key>",   "</dict>",  "&#0;",
+                                          "%",       "://",      "99999999999999999999",
+                                          "-",       "e",        ".",
+                                          ";",       "=",        std::string(1, '\0'),
+                                          "\xC3",    "\xFF"};
 
 Bytes mutate(const std::vector<Bytes>& seeds, std::mt19937& random) {
     auto pick = [&](std::size_t n) { return n == 0 ? std::size_t{0} : std::size_t(random() % n); };
@@ -61,7 +66,8 @@ Bytes mutate(const std::vector<Bytes>& seeds, std::mt19937& random) {
                 if (!out.empty()) out[pick(out.size())] ^= static_cast<std::uint8_t>(1u << (random() % 8));
                 break;
             case 1:  // insert a random byte
-                out.insert(out.begin() + static_cast<long>(pick(out.size() + 1)), static_cast<std::uint8_t>(random()));
+                out.insert(out.begin() + static_cast<long>(pick(out.size() + 1)),
+                           static_cast<std::uint8_t>(random()));
                 break;
             case 2: {  // delete a range
                 if (out.empty()) break;
@@ -79,8 +85,10 @@ Bytes mutate(const std::vector<Bytes>& seeds, std::mt19937& random) {
                 if (out.empty()) break;
                 const std::size_t at = pick(out.size());
                 const std::size_t n = 1 + pick(std::min<std::size_t>(out.size() - at, 64));
-                const Bytes range(out.begin() + static_cast<long>(at), out.begin() + static_cast<long>(at + n));
-                for (int times = 1 + static_cast<int>(random() % 8); times > 0 && out.size() < kMaxInput; --times)
+                const Bytes range(out.begin() + static_cast<long>(at),
+                                  out.begin() + static_cast<long>(at + n));
+                for (int times = 1 + static_cast<int>(random() % 8); times > 0 && out.size() < kMaxInput;
+                     --times)
                     out.insert(out.begin() + static_cast<long>(at), range.begin(), range.end());
                 break;
             }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/camera/AVCaptureDevice.h"
-#include "platform/foundation/NSObject.h"
 #include "platform/foundation/NSError.h"
+#include "platform/foundation/NSObject.h"
 
 namespace fv {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/camera/AVCaptureOutput.h"
-#include "platform/foundation/Value.h"
 #include "platform/foundation/NSError.h"
+#include "platform/foundation/Value.h"
 
 namespace fv {
 

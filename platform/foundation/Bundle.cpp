@@ -191,7 +191,8 @@ std::shared_ptr<NSBundle> NSBundle::bundleWithIdentifier(const std::string& iden
             if (r.identifier == identifier) location = r.location;
         if (!location) return nullptr;
         key = identifier + '\n' + envOrEmpty(location->environmentVariable.c_str());
-        if (auto it = foundFolders().find(key); it != foundFolders().end()) return bundleAt(it->second, identifier);
+        if (auto it = foundFolders().find(key); it != foundFolders().end())
+            return bundleAt(it->second, identifier);
     }
     auto folder = folderOf(*location);
     if (!folder) return nullptr;
@@ -211,7 +212,8 @@ std::shared_ptr<NSBundle> NSBundle::bundleForAddress(const void* anchor) {
         entries = registry();
     }
     for (const auto& r : entries)
-        if (r.location.anchor && libraryBaseOf(r.location.anchor) == library) return bundleWithIdentifier(r.identifier);
+        if (r.location.anchor && libraryBaseOf(r.location.anchor) == library)
+            return bundleWithIdentifier(r.identifier);
     return nullptr;
 }
 
@@ -272,7 +274,8 @@ std::optional<std::string> NSBundle::pathForResource(const std::string& name, co
     if (!isSafeRelativeName(name) || !isSafeRelativeName(file)) return std::nullopt;
     if (std::string path = joined(path_, file); fileExists(path)) return path;
     for (const std::string& language : preferredLanguages())
-        if (std::string path = joined(joined(path_, language + ".lproj"), file); fileExists(path)) return path;
+        if (std::string path = joined(joined(path_, language + ".lproj"), file); fileExists(path))
+            return path;
     if (std::string path = joined(joined(path_, "Base.lproj"), file); fileExists(path)) return path;
     return std::nullopt;
 }

@@ -13,7 +13,7 @@ namespace fv {
 namespace {
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
@@ -22,7 +22,7 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -33,7 +33,7 @@ std::optional<std::vector<std::uint8_t>> readFileContents(const std::string& pat
     // then refuses it, along with devices, sockets and folders (which would read as empty).
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return std::nullopt;
-    struct stat info{};
+    struct stat info {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     std::vector<std::uint8_t> bytes;
     std::uint8_t buf[65536];
@@ -49,7 +49,7 @@ std::optional<std::vector<std::uint8_t>> readFileContents(const std::string& pat
 }
 
 bool isRegularFile(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

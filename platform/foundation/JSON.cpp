@@ -14,7 +14,7 @@ using nlohmann::json;
 // Builds the value tree straight from the parser's events, so nesting is bounded before anything
 // deep is built.
 class Builder : public nlohmann::json_sax<json> {
-public:
+  public:
     bool null() override { return add(Value()); }
     bool boolean(bool b) override { return add(Value(b)); }
     bool number_integer(number_integer_t i) override { return add(Value(static_cast<long long>(i))); }
@@ -43,7 +43,7 @@ public:
 
     std::optional<Value> result;
 
-private:
+  private:
     bool open(Value container) {
         if (stack_.size() >= JSON::kMaxDepth) return false;
         stack_.push_back(std::move(container));

@@ -9,7 +9,7 @@
 namespace fv {
 
 class JSON {
-public:
+  public:
     // Nesting deeper than this is refused.
     static constexpr std::size_t kMaxDepth = 512;
 

@@ -10,7 +10,7 @@
 namespace fv {
 
 class NSKeyedArchiver {
-public:
+  public:
     // Containers nested deeper than this are refused on both sides.
     static constexpr std::size_t kMaxDepth = 200;
 
@@ -20,7 +20,7 @@ public:
 };
 
 class NSKeyedUnarchiver {
-public:
+  public:
     // Larger archives are refused unread.
     static constexpr std::size_t kMaxArchiveSize = 64u << 20;
 

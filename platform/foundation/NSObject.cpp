@@ -124,9 +124,13 @@ NSObject::~NSObject() {
     associated.clear();
 }
 
-const ClassInfo& NSObject::classInfo() const { return classInfoOf<NSObject>(); }
+const ClassInfo& NSObject::classInfo() const {
+    return classInfoOf<NSObject>();
+}
 
-bool NSObject::isKindOfClass(const std::string& name) const { return classInfo().isSubclassOf(name); }
+bool NSObject::isKindOfClass(const std::string& name) const {
+    return classInfo().isSubclassOf(name);
+}
 
 bool NSObject::respondsToSelector(const std::string& selector) const {
     return classInfo().findAction(selector) != nullptr;
@@ -178,7 +182,9 @@ Value NSObject::valueForKey(const std::string& key) const {
     }
 }
 
-bool NSObject::hasValueForKey(const std::string& key) const { return classInfo().findProperty(key) != nullptr; }
+bool NSObject::hasValueForKey(const std::string& key) const {
+    return classInfo().findProperty(key) != nullptr;
+}
 
 bool NSObject::setObjectForKey(const std::string& key, const NSObjectPtr& object) {
     const auto* m = classInfo().findObject(key);
@@ -200,7 +206,9 @@ NSObjectPtr NSObject::objectForKey(const std::string& key) const {
     }
 }
 
-bool NSObject::hasObjectForKey(const std::string& key) const { return classInfo().findObject(key) != nullptr; }
+bool NSObject::hasObjectForKey(const std::string& key) const {
+    return classInfo().findObject(key) != nullptr;
+}
 
 void NSObject::addObserver(NSObject* observer, const std::string& keyPath, ObserverCallback callback) {
     if (!callback) return;

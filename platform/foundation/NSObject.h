@@ -38,7 +38,7 @@ template <typename T>
 const ClassInfo& classInfoOf();
 
 class NSObject : public std::enable_shared_from_this<NSObject> {
-public:
+  public:
     NSObject() = default;
     virtual ~NSObject();
     NSObject(const NSObject&) = delete;
@@ -91,7 +91,7 @@ public:
         return std::dynamic_pointer_cast<T>(weak_from_this().lock());
     }
 
-private:
+  private:
     struct Observation {
         NSObject* observer;
         NSObjectWeak observerWeak;
@@ -108,19 +108,23 @@ private:
 bool answersAction(const NSObject& target, const std::string& selector, const std::string& sender);
 
 // Use inside a class body: declares its identity and its superclass. Leaves the body in `public:`.
-#define FV_CLASS(Name, Super)                                                                     \
-public:                                                                                           \
-    using super = Super;                                                                          \
-    using fv_self = Name;                                                                         \
-    static constexpr const char* staticClassName() { return #Name; }                              \
-    const ::fv::ClassInfo& classInfo() const override { return ::fv::classInfoOf<Name>(); }       \
-                                                                                                  \
-public:
+#define FV_CLASS(Name, Super)                           \
+  public:                                               \
+    using super = Super;                                \
+    using fv_self = Name;                               \
+    static constexpr const char* staticClassName() {    \
+        return #Name;                                   \
+    }                                                   \
+    const ::fv::ClassInfo& classInfo() const override { \
+        return ::fv::classInfoOf<Name>();               \
+    }                                                   \
+                                                        \
+  public:
 
 // Use inside a class body, after FV_CLASS: declares a required outlet and registers it, in one line.
 //     FV_OUTLET(UILabel, lbl_title);
-#define FV_OUTLET(Type, Name)                                                                    \
-    ::fv::Outlet<Type> Name{#Name};                                                              \
+#define FV_OUTLET(Type, Name)       \
+    ::fv::Outlet<Type> Name{#Name}; \
     static inline const bool fv_outlet_##Name = ::fv::detail::addOutlet<fv_self>(#Name, &fv_self::Name)
 
 // Use once at namespace scope in the class's .cpp: registers the class when the library loads.
@@ -130,8 +134,9 @@ public:
 namespace detail {
 template <typename T>
 concept HasOwnRegisterMembers = requires(ClassBuilder<T>& b) {
-    { T::registerMembers(b) };
-} && std::is_same_v<decltype(&T::registerMembers), void (*)(ClassBuilder<T>&)>;
+    {T::registerMembers(b)};
+}
+&&std::is_same_v<decltype(&T::registerMembers), void (*)(ClassBuilder<T>&)>;
 
 template <typename T>
 concept HasOwnCreate = requires {

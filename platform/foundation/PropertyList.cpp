@@ -541,8 +541,8 @@ bool PropertyList::writeFile(const std::string& path, const Value& value) {
     const auto target = resolveSymbolicLinks(path);
     if (!target) return false;
     std::random_device entropy;
-    const std::string temp = temporaryPrefix(*target) + std::to_string(::getpid()) + "-" +
-                             std::to_string(entropy());
+    const std::string temp =
+        temporaryPrefix(*target) + std::to_string(::getpid()) + "-" + std::to_string(entropy());
     // Owner-only from the start: the file may hold card data, and the rename keeps the mode.
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return false;

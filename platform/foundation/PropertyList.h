@@ -10,7 +10,7 @@
 namespace fv {
 
 class PropertyList {
-public:
+  public:
     // Deep enough for any real property list (and for archives of the deepest tree they accept),
     // shallow enough that reading hostile input cannot exhaust the stack, even on a worker thread.
     static constexpr std::size_t kMaxDepth = 512;

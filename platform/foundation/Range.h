@@ -14,7 +14,9 @@ struct NSRange {
 
 constexpr std::size_t NSNotFound = static_cast<std::size_t>(INT64_MAX);
 
-inline NSRange NSMakeRange(std::size_t loc, std::size_t len) { return {loc, len}; }
+inline NSRange NSMakeRange(std::size_t loc, std::size_t len) {
+    return {loc, len};
+}
 
 // Text form "{loc, len}".
 inline std::string NSStringFromRange(NSRange r) {

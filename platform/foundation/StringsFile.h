@@ -9,7 +9,7 @@
 namespace fv {
 
 class StringsFile {
-public:
+  public:
     using Table = std::map<std::string, std::string>;
 
     // None when the text is not a well-formed table; texts come out in UTF-8.

@@ -17,7 +17,7 @@
 namespace fv {
 
 class NSUserDefaults {
-public:
+  public:
     static NSUserDefaults& standardUserDefaults();
     // Drops the standard store (and any unsynchronized change) and reads it anew from the location
     // the environment names now.
@@ -50,7 +50,7 @@ public:
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     void load();
     bool moveCorruptFileAside();
 

@@ -32,7 +32,9 @@ std::optional<std::string> Value::asString() const {
     return std::nullopt;
 }
 
-const Value::Bytes* Value::asData() const { return std::get_if<Bytes>(&v_); }
+const Value::Bytes* Value::asData() const {
+    return std::get_if<Bytes>(&v_);
+}
 
 std::optional<fv::Date> Value::asDate() const {
     if (auto* d = std::get_if<fv::Date>(&v_)) return *d;
@@ -51,23 +53,29 @@ const Value::Dictionary* Value::asDictionary() const {
 
 bool Value::boolValue(bool fallback) const {
     switch (type()) {
-        case Type::Bool: return *asBool();
-        case Type::Integer: return *asInteger() != 0;
-        case Type::Real: return *asReal() != 0.0;
+        case Type::Bool:
+            return *asBool();
+        case Type::Integer:
+            return *asInteger() != 0;
+        case Type::Real:
+            return *asReal() != 0.0;
         case Type::String: {
             const std::string& s = std::get<std::string>(v_);
             if (s == "YES" || s == "yes" || s == "true" || s == "TRUE" || s == "1") return true;
             if (s == "NO" || s == "no" || s == "false" || s == "FALSE" || s == "0") return false;
             return fallback;
         }
-        default: return fallback;
+        default:
+            return fallback;
     }
 }
 
 std::int64_t Value::integerValue(std::int64_t fallback) const {
     switch (type()) {
-        case Type::Bool: return *asBool() ? 1 : 0;
-        case Type::Integer: return *asInteger();
+        case Type::Bool:
+            return *asBool() ? 1 : 0;
+        case Type::Integer:
+            return *asInteger();
         case Type::Real: {
             double d = *asReal();
             if (std::isnan(d) || d >= 9.2e18 || d <= -9.2e18) return fallback;
@@ -79,15 +87,18 @@ std::int64_t Value::integerValue(std::int64_t fallback) const {
             auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
             return ec == std::errc() && p == s.data() + s.size() && !s.empty() ? out : fallback;
         }
-        default: return fallback;
+        default:
+            return fallback;
     }
 }
 
 double Value::doubleValue(double fallback) const {
     switch (type()) {
-        case Type::Bool: return *asBool() ? 1.0 : 0.0;
+        case Type::Bool:
+            return *asBool() ? 1.0 : 0.0;
         case Type::Integer:
-        case Type::Real: return *asReal();
+        case Type::Real:
+            return *asReal();
         case Type::String: {
             const std::string& s = std::get<std::string>(v_);
             // Digits past 64 bits (a card number read from JSON) would come back rounded.
@@ -99,17 +110,21 @@ double Value::doubleValue(double fallback) const {
             auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
             return ec == std::errc() && p == s.data() + s.size() && !s.empty() ? out : fallback;
         }
-        default: return fallback;
+        default:
+            return fallback;
     }
 }
 
 std::string Value::stringValue(const std::string& fallback) const {
     switch (type()) {
-        case Type::String: return std::get<std::string>(v_);
+        case Type::String:
+            return std::get<std::string>(v_);
         case Type::Bool:
         case Type::Integer:
-        case Type::Real: return description();
-        default: return fallback;
+        case Type::Real:
+            return description();
+        default:
+            return fallback;
     }
 }
 
@@ -192,13 +207,20 @@ std::string shortestReal(double d) {
 
 std::string Value::description() const {
     switch (type()) {
-        case Type::Null: return "<null>";
-        case Type::Bool: return *asBool() ? "1" : "0";
-        case Type::Integer: return std::to_string(*asInteger());
-        case Type::Real: return shortestReal(*asReal());
-        case Type::String: return std::get<std::string>(v_);
-        case Type::Data: return "<" + std::to_string(asData()->size()) + " bytes>";
-        case Type::Date: return shortestReal(asDate()->secondsSince1970);
+        case Type::Null:
+            return "<null>";
+        case Type::Bool:
+            return *asBool() ? "1" : "0";
+        case Type::Integer:
+            return std::to_string(*asInteger());
+        case Type::Real:
+            return shortestReal(*asReal());
+        case Type::String:
+            return std::get<std::string>(v_);
+        case Type::Data:
+            return "<" + std::to_string(asData()->size()) + " bytes>";
+        case Type::Date:
+            return shortestReal(asDate()->secondsSince1970);
         case Type::Array: {
             std::string out = "(";
             bool first = true;
@@ -226,9 +248,12 @@ std::string Value::description() const {
 bool Value::operator==(const Value& other) const {
     if (type() != other.type()) return false;
     switch (type()) {
-        case Type::Array: return *asArray() == *other.asArray();
-        case Type::Dictionary: return *asDictionary() == *other.asDictionary();
-        default: return v_ == other.v_;
+        case Type::Array:
+            return *asArray() == *other.asArray();
+        case Type::Dictionary:
+            return *asDictionary() == *other.asDictionary();
+        default:
+            return v_ == other.v_;
     }
 }
 

@@ -18,7 +18,7 @@ struct Date {
 };
 
 class Value {
-public:
+  public:
     enum class Type { Null, Bool, Integer, Real, String, Data, Date, Array, Dictionary };
     using Bytes = std::vector<std::uint8_t>;
     using Array = std::vector<Value>;
@@ -95,7 +95,7 @@ public:
 
     static const Value& null();
 
-private:
+  private:
     // Containers are shared and copied on write, so Values copy cheaply with value semantics.
     std::variant<std::monostate, bool, std::int64_t, double, std::string, Bytes, fv::Date,
                  std::shared_ptr<Array>, std::shared_ptr<Dictionary>>

@@ -48,7 +48,8 @@ void BackBuffer::prepare(int width, int height) {
         takePrepared(0, 0);
     }
     try {
-        prepared_ = std::async(std::launch::async, [width, height] { return newTouchedSurface(width, height); });
+        prepared_ =
+            std::async(std::launch::async, [width, height] { return newTouchedSurface(width, height); });
     } catch (const std::system_error&) {
         return;  // no thread to spare: the first frame makes its bitmap itself
     }

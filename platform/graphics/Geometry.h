@@ -42,10 +42,18 @@ inline constexpr CGRect CGRectZero{};
 inline constexpr UIEdgeInsets UIEdgeInsetsZero{};
 inline constexpr CGAffineTransform CGAffineTransformIdentity{};
 
-inline CGPoint CGPointMake(CGFloat x, CGFloat y) { return {x, y}; }
-inline CGSize CGSizeMake(CGFloat w, CGFloat h) { return {w, h}; }
-inline CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat w, CGFloat h) { return {{x, y}, {w, h}}; }
-inline UIEdgeInsets UIEdgeInsetsMake(CGFloat t, CGFloat l, CGFloat b, CGFloat r) { return {t, l, b, r}; }
+inline CGPoint CGPointMake(CGFloat x, CGFloat y) {
+    return {x, y};
+}
+inline CGSize CGSizeMake(CGFloat w, CGFloat h) {
+    return {w, h};
+}
+inline CGRect CGRectMake(CGFloat x, CGFloat y, CGFloat w, CGFloat h) {
+    return {{x, y}, {w, h}};
+}
+inline UIEdgeInsets UIEdgeInsetsMake(CGFloat t, CGFloat l, CGFloat b, CGFloat r) {
+    return {t, l, b, r};
+}
 
 // Standardised: a negative width or height moves the origin so that both are positive.
 CGRect CGRectStandardize(CGRect r);
@@ -85,8 +93,12 @@ CGSize CGSizeApplyAffineTransform(CGSize s, CGAffineTransform t);
 CGRect CGRectApplyAffineTransform(CGRect r, CGAffineTransform t);
 
 // Rounding half away from zero, and to single precision where arithmetic was single precision.
-inline CGFloat roundHalfAway(CGFloat v) { return std::round(v); }
-inline CGFloat toSinglePrecision(CGFloat v) { return static_cast<CGFloat>(static_cast<float>(v)); }
+inline CGFloat roundHalfAway(CGFloat v) {
+    return std::round(v);
+}
+inline CGFloat toSinglePrecision(CGFloat v) {
+    return static_cast<CGFloat>(static_cast<float>(v));
+}
 
 std::string NSStringFromCGRect(CGRect r);
 std::string NSStringFromCGPoint(CGPoint p);

@@ -18,7 +18,8 @@ void putBigEndian(std::vector<std::uint8_t>& out, std::uint32_t v) {
                            static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)});
 }
 
-void putChunk(std::vector<std::uint8_t>& out, const char type[4], const std::uint8_t* data, std::size_t size) {
+void putChunk(std::vector<std::uint8_t>& out, const char type[4], const std::uint8_t* data,
+              std::size_t size) {
     putBigEndian(out, static_cast<std::uint32_t>(size));
     const std::size_t start = out.size();
     out.insert(out.end(), type, type + 4);
@@ -28,7 +29,8 @@ void putChunk(std::vector<std::uint8_t>& out, const char type[4], const std::uin
 
 bool isOpaque(const unsigned char* data, int width, int height, int stride) {
     for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        const auto* row =
+            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
         for (int x = 0; x < width; ++x)
             if ((row[x] >> 24) != 0xff) return false;
     }
@@ -74,7 +76,8 @@ std::vector<std::uint8_t> PNGEncoder::encode(cairo_surface_t* surface) {
     const cairo_format_t format = cairo_image_surface_get_format(surface);
     if (format != CAIRO_FORMAT_ARGB32 && format != CAIRO_FORMAT_RGB24) return {};
     cairo_surface_flush(surface);
-    const int width = cairo_image_surface_get_width(surface), height = cairo_image_surface_get_height(surface);
+    const int width = cairo_image_surface_get_width(surface),
+              height = cairo_image_surface_get_height(surface);
     const int stride = cairo_image_surface_get_stride(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);
     if (!data || width <= 0 || height <= 0) return {};
@@ -84,8 +87,9 @@ std::vector<std::uint8_t> PNGEncoder::encode(cairo_surface_t* surface) {
     std::vector<std::uint8_t> raw(rowBytes * static_cast<std::size_t>(height));
     std::vector<std::uint8_t> scratch(rowBytes);
     for (int y = 0; y < height; ++y)
-        filterRow(reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride), width, alpha,
-                  format == CAIRO_FORMAT_ARGB32, raw.data() + rowBytes * static_cast<std::size_t>(y), scratch.data());
+        filterRow(reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride),
+                  width, alpha, format == CAIRO_FORMAT_ARGB32,
+                  raw.data() + rowBytes * static_cast<std::size_t>(y), scratch.data());
 
     std::unique_ptr<libdeflate_compressor, CompressorDeleter> compressor(
         libdeflate_alloc_compressor(kCompressionLevel));

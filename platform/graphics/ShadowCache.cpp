@@ -8,7 +8,8 @@ ShadowCache::~ShadowCache() {
     clear();
 }
 
-cairo_surface_t* ShadowCache::mask(const std::vector<double>& key, const std::function<cairo_surface_t*()>& make) {
+cairo_surface_t* ShadowCache::mask(const std::vector<double>& key,
+                                   const std::function<cairo_surface_t*()>& make) {
     for (const Entry& e : entries_)
         if (e.key == key) return e.mask;
     ++misses_;

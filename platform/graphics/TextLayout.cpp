@@ -282,8 +282,8 @@ struct LaidOutText::Kept {
 
     bool matches(const NSAttributedString& t, const TextStyle& s, CGFloat w) const {
         return width == w && fontGeneration == detail::fontGeneration() && alignment == s.alignment &&
-               lineBreakMode == s.lineBreakMode && numberOfLines == s.numberOfLines && fontsEqual(font, s.font) &&
-               text == t;
+               lineBreakMode == s.lineBreakMode && numberOfLines == s.numberOfLines &&
+               fontsEqual(font, s.font) && text == t;
     }
 };
 
@@ -293,7 +293,8 @@ LaidOutText::~LaidOutText() {
     kept_.reset();
 }
 
-LaidOutText::Kept& LaidOutText::layoutFor(const NSAttributedString& text, const TextStyle& style, CGFloat width) {
+LaidOutText::Kept& LaidOutText::layoutFor(const NSAttributedString& text, const TextStyle& style,
+                                          CGFloat width) {
     if (kept_ && kept_->matches(text, style, width)) return *kept_;
     auto layout = std::make_unique<Layout>(text, style, width);
     const CGSize shown = layout->shownSize();
@@ -308,7 +309,8 @@ CGSize LaidOutText::size(const NSAttributedString& text, const TextStyle& style,
     return layoutFor(text, style, maxWidth).shown;
 }
 
-void LaidOutText::draw(CGContext& context, const NSAttributedString& text, const TextStyle& style, CGRect rect) {
+void LaidOutText::draw(CGContext& context, const NSAttributedString& text, const TextStyle& style,
+                       CGRect rect) {
     rect = CGRectStandardize(rect);
     if (text.length() == 0 || rect.size.width <= 0 || rect.size.height <= 0) return;
     std::lock_guard lock(detail::pangoLock());

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/foundation/Value.h"
 #include "platform/foundation/NSError.h"
+#include "platform/foundation/Value.h"
 
 namespace fv {
 

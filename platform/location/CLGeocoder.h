@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "platform/foundation/NSError.h"
 #include "platform/foundation/NSObject.h"
 #include "platform/location/CLPlacemark.h"
-#include "platform/foundation/NSError.h"
 
 namespace fv {
 

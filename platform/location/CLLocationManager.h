@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "platform/foundation/NSError.h"
 #include "platform/foundation/NSObject.h"
 #include "platform/location/CLHeading.h"
 #include "platform/location/CLLocation.h"
-#include "platform/foundation/NSError.h"
 
 namespace fv {
 

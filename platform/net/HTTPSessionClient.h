@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/foundation/Value.h"
 #include "platform/foundation/NSError.h"
+#include "platform/foundation/Value.h"
 #include "platform/net/URLSession.h"
 
 namespace fv {

@@ -19,7 +19,8 @@ CALayer::~CALayer() {
 }
 
 CGRect CALayer::frame() const {
-    return {{position_.x - anchorPoint_.x * bounds_.size.width, position_.y - anchorPoint_.y * bounds_.size.height},
+    return {{position_.x - anchorPoint_.x * bounds_.size.width,
+             position_.y - anchorPoint_.y * bounds_.size.height},
             bounds_.size};
 }
 
@@ -29,11 +30,17 @@ void CALayer::setFrame(CGRect f) {
     position_ = {f.origin.x + anchorPoint_.x * f.size.width, f.origin.y + anchorPoint_.y * f.size.height};
 }
 
-void CALayer::setBounds(CGRect b) { bounds_ = b; }
+void CALayer::setBounds(CGRect b) {
+    bounds_ = b;
+}
 
-void CALayer::setPosition(CGPoint p) { position_ = p; }
+void CALayer::setPosition(CGPoint p) {
+    position_ = p;
+}
 
-void CALayer::addSublayer(const CALayerPtr& layer) { insertSublayer(layer, sublayers_.size()); }
+void CALayer::addSublayer(const CALayerPtr& layer) {
+    insertSublayer(layer, sublayers_.size());
+}
 
 void CALayer::insertSublayer(const CALayerPtr& layer, std::size_t index) {
     if (!layer || layer.get() == this) return;
@@ -95,7 +102,9 @@ void CALayer::removeAnimationForKey(const std::string& key) {
     std::erase_if(animations_, [&](auto& e) { return e.first == key; });
 }
 
-void CALayer::removeAllAnimations() { animations_.clear(); }
+void CALayer::removeAllAnimations() {
+    animations_.clear();
+}
 
 void CALayer::addBoundsPathTo(CGContext& context) const {
     CGRect r{{0, 0}, bounds_.size};
@@ -156,7 +165,8 @@ void CALayer::renderBorder(CGContext& context) {
     if (borderWidth <= 0 || !borderColor || borderColor->alpha() <= 0) return;
     CGRect r = CGRectInset(CGRect{{0, 0}, bounds_.size}, borderWidth / 2, borderWidth / 2);
     if (r.size.width <= 0 || r.size.height <= 0) return;
-    CGFloat radius = std::max<CGFloat>(0, std::min({cornerRadius - borderWidth / 2, r.size.width / 2, r.size.height / 2}));
+    CGFloat radius =
+        std::max<CGFloat>(0, std::min({cornerRadius - borderWidth / 2, r.size.width / 2, r.size.height / 2}));
     context.saveGState();
     context.setStrokeColor(borderColor);
     context.setLineWidth(borderWidth);
@@ -177,7 +187,8 @@ void CALayer::renderSublayers(const CGContextRef& context) {
         // Into the sublayer's space: its anchor point at its position, transformed around it.
         context->translateCTM(s->position_.x, s->position_.y);
         if (!CGAffineTransformIsIdentity(s->transform_)) context->concatCTM(s->transform_);
-        context->translateCTM(-s->anchorPoint_.x * s->bounds_.size.width, -s->anchorPoint_.y * s->bounds_.size.height);
+        context->translateCTM(-s->anchorPoint_.x * s->bounds_.size.width,
+                              -s->anchorPoint_.y * s->bounds_.size.height);
         s->renderInContext(context);
         context->restoreGState();
     }

@@ -70,7 +70,7 @@ class CALayer : public NSObject {
     // Sublayers, back to front. Adding a layer that has a superlayer moves it.
     const std::vector<CALayerPtr>& sublayers() const { return sublayers_; }
     void addSublayer(const CALayerPtr& layer);
-    void insertSublayer(const CALayerPtr& layer, std::size_t index);  // clamped to the count
+    void insertSublayer(const CALayerPtr& layer, std::size_t index);            // clamped to the count
     void insertSublayerBelow(const CALayerPtr& layer, const CALayer* sibling);  // none/unknown = bottom
     void insertSublayerAbove(const CALayerPtr& layer, const CALayer* sibling);  // none/unknown = top
     void removeFromSuperlayer();
@@ -112,7 +112,7 @@ class CALayer : public NSObject {
     CALayer() = default;
     ~CALayer() override;
 
-private:
+  private:
     friend class UIView;
     friend class UIApplication;
     CGRect bounds_ = CGRectZero;

@@ -7,8 +7,8 @@ namespace fv {
 
 Value valueWithColor(const UIColorPtr& color) {
     if (!color) return Value();
-    Value::Dictionary d{{"red", color->red()}, {"green", color->green()}, {"blue", color->blue()},
-                        {"alpha", color->alpha()}};
+    Value::Dictionary d{
+        {"red", color->red()}, {"green", color->green()}, {"blue", color->blue()}, {"alpha", color->alpha()}};
     return Value(std::move(d));
 }
 
@@ -32,7 +32,8 @@ std::optional<UIColorPtr> colorFromValue(const Value& v) {
     CGFloat alpha = v["alpha"].doubleValue(1.0);
     if (v.contains("white")) return UIColor::colorWithWhite(v["white"].doubleValue(), alpha);
     if (!v.contains("red") || !v.contains("green") || !v.contains("blue")) return std::nullopt;
-    return UIColor::colorWithRed(v["red"].doubleValue(), v["green"].doubleValue(), v["blue"].doubleValue(), alpha);
+    return UIColor::colorWithRed(v["red"].doubleValue(), v["green"].doubleValue(), v["blue"].doubleValue(),
+                                 alpha);
 }
 
 }  // namespace fv

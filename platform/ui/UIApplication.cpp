@@ -18,16 +18,20 @@ std::shared_ptr<UIApplication> UIApplication::sharedApplication() {
     return app;
 }
 
-std::vector<UIWindowPtr> UIApplication::windows() const { return windows_; }
+std::vector<UIWindowPtr> UIApplication::windows() const {
+    return windows_;
+}
 
-UIWindowPtr UIApplication::keyWindow() const { return keyWindow_.lock(); }
+UIWindowPtr UIApplication::keyWindow() const {
+    return keyWindow_.lock();
+}
 
 UIWindowPtr UIApplication::windowForPoint(CGPoint screenPoint) const {
     auto list = windows_;
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         // A window's own coordinates are screen coordinates shifted by its frame.
         CGPoint local{screenPoint.x - (*it)->frame().origin.x + (*it)->bounds().origin.x,
-                 screenPoint.y - (*it)->frame().origin.y + (*it)->bounds().origin.y};
+                      screenPoint.y - (*it)->frame().origin.y + (*it)->bounds().origin.y};
         if ((*it)->hitTest(local, nullptr)) return *it;
     }
     return nullptr;
@@ -43,7 +47,9 @@ UIViewPtr UIApplication::hitTest(CGPoint screenPoint) const {
     return nullptr;
 }
 
-void UIApplication::setStatusBarStyle(UIStatusBarStyle style, bool) { statusBarStyle_ = style; }
+void UIApplication::setStatusBarStyle(UIStatusBarStyle style, bool) {
+    statusBarStyle_ = style;
+}
 
 bool UIApplication::openURL(const std::string& url) {
     openedURLs_.push_back(url);
@@ -55,7 +61,8 @@ bool UIApplication::canOpenURL(const std::string& url) const {
     auto colon = url.find(':');
     if (colon == std::string::npos || colon == 0) return false;
     std::string scheme = url.substr(0, colon);
-    std::transform(scheme.begin(), scheme.end(), scheme.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(scheme.begin(), scheme.end(), scheme.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return installedSchemes_.count(scheme) > 0;
 }
 
@@ -84,8 +91,9 @@ void UIApplication::windowHidden(UIWindow* window) {
 }
 
 void UIApplication::windowLevelChanged() {
-    std::stable_sort(windows_.begin(), windows_.end(),
-                     [](const UIWindowPtr& a, const UIWindowPtr& b) { return a->windowLevel() < b->windowLevel(); });
+    std::stable_sort(windows_.begin(), windows_.end(), [](const UIWindowPtr& a, const UIWindowPtr& b) {
+        return a->windowLevel() < b->windowLevel();
+    });
 }
 
 void UIApplication::makeKey(UIWindow* window) {
@@ -96,7 +104,8 @@ void UIApplication::makeKey(UIWindow* window) {
 void UIApplication::scheduleLayoutPass() {
     if (!observerInstalled_) {
         observerInstalled_ = true;
-        RunLoop::main().addEndOfTurnObserver([] { UIApplication::sharedApplication()->layoutAndDisplayPass(); });
+        RunLoop::main().addEndOfTurnObserver(
+            [] { UIApplication::sharedApplication()->layoutAndDisplayPass(); });
     }
     if (passScheduled_) return;
     passScheduled_ = true;

@@ -62,7 +62,7 @@ class UIApplication : public UIResponder {
     // Drops every window and record; for test isolation.
     void reset();
 
-private:
+  private:
     friend class UIWindow;
     void windowShown(const UIWindowPtr& window);
     void windowHidden(UIWindow* window);

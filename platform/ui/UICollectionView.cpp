@@ -38,7 +38,8 @@ void UICollectionView::registerMembers(ClassBuilder<UICollectionView>& b) {
         [](UICollectionView& c, const NSObjectPtr& v) {
             // Through the list's own delegate type first: a screen that is a scroll-view delegate
             // along several paths has no unambiguous UIScrollViewDelegate base.
-            std::shared_ptr<UIScrollViewDelegate> typed = std::dynamic_pointer_cast<UICollectionViewDelegate>(v);
+            std::shared_ptr<UIScrollViewDelegate> typed =
+                std::dynamic_pointer_cast<UICollectionViewDelegate>(v);
             if (!typed) typed = std::dynamic_pointer_cast<UIScrollViewDelegate>(v);
             if (v && !typed) return false;
             c.setDelegate(typed);

@@ -26,7 +26,7 @@ class UIDevice : public NSObject {
     // Phone, system version "15.0".
     void reset();
 
-private:
+  private:
     UIUserInterfaceIdiom idiom_ = UIUserInterfaceIdiomPhone;
     std::string systemVersion_ = "15.0";
 };

@@ -25,9 +25,9 @@ class UITouch : public NSObject {
     UITouchPhase phase = UITouchPhaseBegan;
     double timestamp = 0;  // run-loop clock seconds
     int tapCount = 1;
-    CGPoint locationInWindowPoint;           // current location in window coordinates
-    CGPoint previousLocationInWindowPoint;   // location at the previous phase
-    std::weak_ptr<UIView> view;              // the hit-tested view the touch started in
+    CGPoint locationInWindowPoint;          // current location in window coordinates
+    CGPoint previousLocationInWindowPoint;  // location at the previous phase
+    std::weak_ptr<UIView> view;             // the hit-tested view the touch started in
     std::weak_ptr<UIWindow> window;
 
     // The location in `v`'s coordinates; none = window coordinates.

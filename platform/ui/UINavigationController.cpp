@@ -149,7 +149,8 @@ void UINavigationController::transition(const UIViewControllerPtr& from, const U
     // A popped controller is off the stack, so showTopView no longer sees its view; left in place it
     // would keep covering the screen below.
     if (from && from != to && !contains(from.get())) {
-        if (auto v = from->viewIfLoaded(); v && view_ && v->superview() == view_.get()) v->removeFromSuperview();
+        if (auto v = from->viewIfLoaded(); v && view_ && v->superview() == view_.get())
+            v->removeFromSuperview();
     }
     auto delegate = delegate_.lock();
     if (delegate && to) delegate->navigationControllerWillShowViewController(*this, to, animated);

@@ -21,7 +21,7 @@ class UIScreen : public NSObject {
     // Back to 375 x 667 at 2.0.
     void reset();
 
-private:
+  private:
     CGRect bounds_{{0, 0}, {375, 667}};
     CGFloat scale_ = 2.0;
 };

@@ -13,9 +13,19 @@ namespace fv {
 FV_REGISTER_CLASS(UIView);
 
 void UIView::registerMembers(ClassBuilder<UIView>& b) {
-    b.enumNames("contentMode", {{"scaleToFill", 0}, {"scaleAspectFit", 1}, {"scaleAspectFill", 2}, {"redraw", 3},
-                                {"center", 4}, {"top", 5}, {"bottom", 6}, {"left", 7}, {"right", 8},
-                                {"topLeft", 9}, {"topRight", 10}, {"bottomLeft", 11}, {"bottomRight", 12}});
+    b.enumNames("contentMode", {{"scaleToFill", 0},
+                                {"scaleAspectFit", 1},
+                                {"scaleAspectFill", 2},
+                                {"redraw", 3},
+                                {"center", 4},
+                                {"top", 5},
+                                {"bottom", 6},
+                                {"left", 7},
+                                {"right", 8},
+                                {"topLeft", 9},
+                                {"topRight", 10},
+                                {"bottomLeft", 11},
+                                {"bottomRight", 12}});
     b.property("hidden", &UIView::hidden, &UIView::setHidden);
     b.property("alpha", &UIView::alpha, &UIView::setAlpha);
     b.property("tag", &UIView::tag, &UIView::setTag);
@@ -25,7 +35,8 @@ void UIView::registerMembers(ClassBuilder<UIView>& b) {
     b.property("multipleTouchEnabled", &UIView::isMultipleTouchEnabled, &UIView::setMultipleTouchEnabled);
     b.property("contentMode", &UIView::contentMode, &UIView::setContentMode);
     b.property("autoresizingMask", &UIView::autoresizingMask, &UIView::setAutoresizingMask);
-    b.property("translatesAutoresizingMaskIntoConstraints", &UIView::translatesAutoresizingMaskIntoConstraints,
+    b.property("translatesAutoresizingMaskIntoConstraints",
+               &UIView::translatesAutoresizingMaskIntoConstraints,
                &UIView::setTranslatesAutoresizingMaskIntoConstraints);
     b.property(
         "frame", [](UIView& v) { return valueWithCGRect(v.frame()); },
@@ -54,13 +65,17 @@ void UIView::registerMembers(ClassBuilder<UIView>& b) {
         "layer", [](UIView& v) -> NSObjectPtr { return v.layer(); }, nullptr);
 }
 
-UIViewPtr UIView::create(CGRect frame) { return std::make_shared<UIView>(frame); }
+UIViewPtr UIView::create(CGRect frame) {
+    return std::make_shared<UIView>(frame);
+}
 
 UIView::UIView() : layer_(std::make_shared<CALayer>()) {
     layer_->view_ = this;
 }
 
-UIView::UIView(CGRect frame) : UIView() { setFrame(frame); }
+UIView::UIView(CGRect frame) : UIView() {
+    setFrame(frame);
+}
 
 UIView::~UIView() {
     for (auto& sub : subviews_)

@@ -59,7 +59,7 @@ inline constexpr CGFloat UIViewNoIntrinsicMetric = -1;
 // Implemented by the view controller that owns a root view: its layout calls arrive around the
 // view's own layout pass.
 class ViewControllerHooks {
-public:
+  public:
     virtual ~ViewControllerHooks() = default;
     virtual void viewWillLayoutSubviews() {}
     virtual void viewDidLayoutSubviews() {}
@@ -172,7 +172,10 @@ class UIView : public UIResponder {
 
     // ---- drawing ----
     void setNeedsDisplay();
-    void setNeedsDisplayInRect(CGRect rect) { (void)rect; setNeedsDisplay(); }
+    void setNeedsDisplayInRect(CGRect rect) {
+        (void)rect;
+        setNeedsDisplay();
+    }
     bool needsDisplay() const { return needsDisplay_; }
     // Draws the content into UIGraphicsGetCurrentContext(), in bounds coordinates, above the
     // background and layer sublayers and below the subviews. The base draws nothing.
@@ -254,7 +257,7 @@ class UIView : public UIResponder {
     // Used by layoutIfNeeded and the run loop's layout pass.
     void layoutSubtreeIfNeeded();
 
-protected:
+  protected:
     // The first-responder status was taken without this view's consent (endEditing(true), leaving
     // the window); editing views end their editing here.
     virtual void firstResponderStatusWasTakenAway() {}
@@ -263,7 +266,7 @@ protected:
     // view's appearance. Call from the constructor.
     void replaceLayer(const CALayerPtr& layer);
 
-private:
+  private:
     friend class UIWindow;
     friend class NSLayoutConstraint;
     friend void solveLayoutConstraints(UIView& root);

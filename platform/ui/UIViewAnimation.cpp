@@ -22,7 +22,8 @@ AnimationState& state() {
     return s;
 }
 
-void runAnimation(AnimationRecord record, const UIView::Animations& animations, UIView::Completion completion) {
+void runAnimation(AnimationRecord record, const UIView::Animations& animations,
+                  UIView::Completion completion) {
     auto& s = state();
     record.startTime = RunLoop::main().now();
     double total = std::max(0.0, record.delay) + std::max(0.0, record.duration);
@@ -55,7 +56,9 @@ bool AnimationRecord::changed(const UIView* v, const std::string& property) cons
     return false;
 }
 
-const std::vector<AnimationRecord>& AnimationLog::records() { return state().log; }
+const std::vector<AnimationRecord>& AnimationLog::records() {
+    return state().log;
+}
 
 void AnimationLog::clear() {
     auto& s = state();
@@ -88,7 +91,8 @@ void UIView::noteAnimatableChange(const char* property) {
 }
 
 void UIView::animateWithDuration(double duration, Animations animations, Completion completion) {
-    animateWithDuration(duration, 0, UIViewAnimationOptionCurveEaseInOut, std::move(animations), std::move(completion));
+    animateWithDuration(duration, 0, UIViewAnimationOptionCurveEaseInOut, std::move(animations),
+                        std::move(completion));
 }
 
 void UIView::animateWithDuration(double duration, double delay, unsigned options, Animations animations,
@@ -105,8 +109,8 @@ void UIView::animateWithDuration(double duration, double delay, CGFloat, CGFloat
     animateWithDuration(duration, delay, options, std::move(animations), std::move(completion));
 }
 
-void UIView::transitionWithView(const UIViewPtr& view, double duration, unsigned options, Animations animations,
-                                Completion completion) {
+void UIView::transitionWithView(const UIViewPtr& view, double duration, unsigned options,
+                                Animations animations, Completion completion) {
     AnimationRecord r;
     r.kind = AnimationRecord::Kind::Transition;
     r.duration = duration;
@@ -144,10 +148,16 @@ void UIView::performWithoutAnimation(const Animations& actions) {
     s.enabled = was;
 }
 
-bool UIView::areAnimationsEnabled() { return state().enabled; }
+bool UIView::areAnimationsEnabled() {
+    return state().enabled;
+}
 
-void UIView::setAnimationsEnabled(bool enabled) { state().enabled = enabled; }
+void UIView::setAnimationsEnabled(bool enabled) {
+    state().enabled = enabled;
+}
 
-bool UIView::isInAnimationBlock() { return state().enabled && !state().open.empty(); }
+bool UIView::isInAnimationBlock() {
+    return state().enabled && !state().open.empty();
+}
 
 }  // namespace fv

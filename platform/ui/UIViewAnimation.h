@@ -51,8 +51,8 @@ struct AnimationRecord {
     double duration = 0;
     double delay = 0;
     unsigned options = 0;
-    double startTime = 0;              // run-loop clock when started
-    std::weak_ptr<UIView> view;        // the transition's view; none for plain animations
+    double startTime = 0;        // run-loop clock when started
+    std::weak_ptr<UIView> view;  // the transition's view; none for plain animations
     // Every animatable change made inside the block: the view and the property name ("frame",
     // "alpha", "backgroundColor", "hidden", "transform", "center", "bounds", ...).
     std::vector<std::pair<std::weak_ptr<UIView>, std::string>> changes;
@@ -64,7 +64,7 @@ struct AnimationRecord {
 
 // The animations run since the last clear, oldest first; for tests.
 class AnimationLog {
-public:
+  public:
     static const std::vector<AnimationRecord>& records();
     static void clear();
     static const AnimationRecord* last();

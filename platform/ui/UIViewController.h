@@ -2,8 +2,8 @@
 // View controllers: a lazily loaded root view, the appearance lifecycle and modal presentation.
 //
 // The view loads on first access to view(): from the interface file named after the controller's
-// class (or the nib name given) in the bundle given (default: as UINib finds it), with the controller as the file's owner;
-// a plain full-screen view when there is no such file. viewDidLoad then runs exactly once.
+// class (or the nib name given) in the bundle given (default: as UINib finds it), with the controller as the
+// file's owner; a plain full-screen view when there is no such file. viewDidLoad then runs exactly once.
 //
 // Appearance calls come in pairs: viewWillAppear inside the call that shows the controller,
 // viewDidAppear once the transition ends; likewise for disappearing. A transition ends after

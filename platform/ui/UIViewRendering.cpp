@@ -69,8 +69,9 @@ namespace {
 bool paintsEveryPixel(UIView& view, CGFloat scale, int width, int height) {
     const CALayer& layer = *view.layer();
     const CGSize size = view.bounds().size;
-    return !view.isHidden() && layer.backgroundColor && layer.backgroundColor->alpha() >= 1 && view.alpha() >= 1 &&
-           layer.cornerRadius <= 0 && size.width * scale == width && size.height * scale == height;
+    return !view.isHidden() && layer.backgroundColor && layer.backgroundColor->alpha() >= 1 &&
+           view.alpha() >= 1 && layer.cornerRadius <= 0 && size.width * scale == width &&
+           size.height * scale == height;
 }
 
 }  // namespace

@@ -15,18 +15,28 @@ UIWindow::RootControllerHook& rootHook() {
 }
 }  // namespace
 
-UIWindowPtr UIWindow::create() { return std::make_shared<UIWindow>(); }
-UIWindowPtr UIWindow::create(CGRect frame) { return std::make_shared<UIWindow>(frame); }
+UIWindowPtr UIWindow::create() {
+    return std::make_shared<UIWindow>();
+}
+UIWindowPtr UIWindow::create(CGRect frame) {
+    return std::make_shared<UIWindow>(frame);
+}
 
 UIWindow::UIWindow() : UIWindow(UIScreen::mainScreen()->bounds()) {}
 
-UIWindow::UIWindow(CGRect frame) : UIView(frame) { UIView::setHidden(true); }
+UIWindow::UIWindow(CGRect frame) : UIView(frame) {
+    UIView::setHidden(true);
+}
 
 UIWindow::~UIWindow() = default;
 
-UIResponder* UIWindow::nextResponder() const { return UIApplication::sharedApplication().get(); }
+UIResponder* UIWindow::nextResponder() const {
+    return UIApplication::sharedApplication().get();
+}
 
-void UIWindow::setRootViewControllerHook(RootControllerHook hook) { rootHook() = std::move(hook); }
+void UIWindow::setRootViewControllerHook(RootControllerHook hook) {
+    rootHook() = std::move(hook);
+}
 
 void UIWindow::setRootViewController(NSObjectPtr controller) {
     if (controller == rootViewController_) return;
@@ -66,8 +76,12 @@ void UIWindow::prepareBackBuffer() {
     backBuffer_.prepare(bitmapPixels(size.width, scale), bitmapPixels(size.height, scale));
 }
 
-void UIWindow::makeKeyWindow() { UIApplication::sharedApplication()->makeKey(this); }
+void UIWindow::makeKeyWindow() {
+    UIApplication::sharedApplication()->makeKey(this);
+}
 
-bool UIWindow::isKeyWindow() const { return UIApplication::sharedApplication()->keyWindow().get() == this; }
+bool UIWindow::isKeyWindow() const {
+    return UIApplication::sharedApplication()->keyWindow().get() == this;
+}
 
 }  // namespace fv

@@ -36,8 +36,8 @@ class UIWindow : public UIView {
     void setRootViewController(NSObjectPtr controller);
     virtual void rootViewControllerDidChange(const NSObjectPtr& previous) { (void)previous; }
     // Installed once by the view-controller layer: puts the controller's view into the window, etc.
-    using RootControllerHook = std::function<void(UIWindow& window, const NSObjectPtr& previous,
-                                                  const NSObjectPtr& current)>;
+    using RootControllerHook =
+        std::function<void(UIWindow& window, const NSObjectPtr& previous, const NSObjectPtr& current)>;
     static void setRootViewControllerHook(RootControllerHook hook);
 
     UIWindowLevel windowLevel() const { return windowLevel_; }
@@ -61,7 +61,7 @@ class UIWindow : public UIView {
     // window's size at the screen's scale is made meanwhile on another thread.
     void prepareBackBuffer();
 
-private:
+  private:
     NSObjectPtr rootViewController_;
     UIWindowLevel windowLevel_ = UIWindowLevelNormal;
     std::weak_ptr<UIView> firstResponder_;

@@ -12,8 +12,8 @@
 #include "core/FrameworkResources.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/Log.h"
-#include "tests/support/TemporaryBundle.h"
 #include "platform/graphics/UIImage.h"
+#include "tests/support/TemporaryBundle.h"
 
 namespace fv {
 namespace {

@@ -256,8 +256,7 @@ TEST_F(SlidingButtonTest, SnapshotAtRest) {
     button->setButtonText("SLIDE TO TRANSFER");
     button->setButtonColor(UIColor::colorWithRed(0.05, 0.25, 0.32, 1));
     button->setDragPointColor(UIColor::colorWithRed(0.1, 0.6, 0.55, 1));
-    button->setImageName(
-        UIImage::imageNamed("slide_arrow", frameworkBundle()));
+    button->setImageName(UIImage::imageNamed("slide_arrow", frameworkBundle()));
     host.rootScreen()->view()->addSubview(button);
     host.runUntilIdle();
     EXPECT_TRUE(host.snapshot("SlidingButtonAtRest", button));

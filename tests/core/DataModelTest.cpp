@@ -106,7 +106,8 @@ TEST(ScreenRegistryTest, MakesOnlyRegisteredViewControllersAndReportsTheRest) {
     const auto reported = faults.faults();
     ASSERT_EQ(reported.size(), 2u);
     EXPECT_NE(reported[0].find("no screen class NoSuchViewController"), std::string::npos) << reported[0];
-    EXPECT_NE(reported[1].find("UIView is not a creatable view controller"), std::string::npos) << reported[1];
+    EXPECT_NE(reported[1].find("UIView is not a creatable view controller"), std::string::npos)
+        << reported[1];
 }
 
 TEST(DataModelTest, WizardScreenIsMadeOnceAndKeptAcrossRebuilds) {

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "core/ServiceAddresses.h"
 #include "core/DataModel.h"
+#include "core/ServiceAddresses.h"
 #include "core/ServiceConstants.h"
 #include "core/ServiceManager.h"
 #include "platform/foundation/Log.h"

@@ -71,13 +71,13 @@ struct Outcome {
 Outcome post(const std::string& url, const Value& body = Value::Dictionary{{"k", "v"}}) {
     auto outcome = std::make_shared<Outcome>();
     ServiceManager::sharedInstance()->PostService(body, url,
-                                                 [outcome](const auto& r, const auto& m, const auto& p) {
-                                                     ++outcome->calls;
-                                                     outcome->onMain = RunLoop::main().isMainThread();
-                                                     outcome->result = r;
-                                                     outcome->message = m;
-                                                     outcome->response = p;
-                                                 });
+                                                  [outcome](const auto& r, const auto& m, const auto& p) {
+                                                      ++outcome->calls;
+                                                      outcome->onMain = RunLoop::main().isMainThread();
+                                                      outcome->result = r;
+                                                      outcome->message = m;
+                                                      outcome->response = p;
+                                                  });
     EXPECT_EQ(outcome->calls, 0) << "the completion must not run inside the call";
     EXPECT_TRUE(RunLoop::main().pumpUntil([&] { return outcome->calls > 0; }, 5.0));
     RunLoop::main().pumpUntil([] { return false; }, 0.1);  // a second completion would show up here

@@ -22,7 +22,8 @@ bool names(const std::string& script, const std::string& package) {
     for (std::size_t at = script.find(package); at != std::string::npos; at = script.find(package, at + 1)) {
         const char before = at == 0 ? ' ' : script[at - 1];
         const char after = at + package.size() < script.size() ? script[at + package.size()] : ' ';
-        if ((before == ' ' || before == '(' || before == '\n') && (after == ' ' || after == '\n' || after == ')'))
+        if ((before == ' ' || before == '(' || before == '\n') &&
+            (after == ' ' || after == '\n' || after == ')'))
             return true;
     }
     return false;
@@ -85,11 +86,12 @@ TEST_F(SetupPackagesTest, NamesTheFontOfEveryCharacterTheScreensShow) {
     for (FcChar32 character : {0x2731u, 0x2026u, 0xE9u, 0xB7u}) {
         const std::string file = fontFileFor(character);
         ASSERT_FALSE(file.empty()) << "no installed font carries U+" << std::hex << character;
-        expectNamed(file, "the font for U+" + [&] {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "%04X", character);
-            return std::string(hex);
-        }());
+        expectNamed(
+            file, "the font for U+" + [&] {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "%04X", character);
+                return std::string(hex);
+            }());
     }
 }
 

@@ -25,8 +25,8 @@ const std::vector<Rule>& rules() {
         {"an SSN", regex(R"((^|[^0-9])[0-9]{3}[- ][0-9]{2}[- ][0-9]{4}([^0-9]|$))")},
         {"an SSN next to its key", regex(R"(ssn\W{0,4}[0-9]{9}([^0-9]|$))", icase)},
         {"a CVV next to its key", regex(R"((cvv2?|cvc2?|security.?code)\W{0,4}[0-9]{3,4}([^0-9]|$))", icase)},
-        {"a password", regex(R"((password|passwd|passcode|\bpin)["']?\s*[:=]\s*["']?(?!<hidden>)[^\s"',;}<]+)",
-                             icase)},
+        {"a password",
+         regex(R"((password|passwd|passcode|\bpin)["']?\s*[:=]\s*["']?(?!<hidden>)[^\s"',;}<]+)", icase)},
         {"a token or secret", regex(R"((token|secret)["']?\s*[:=]\s*["']?(?!<hidden>)[^\s"',;}<]+)", icase)},
     };
     return all;

@@ -157,10 +157,12 @@ void otherFunctionInThisProgram() {}
 // Code finds its own library's bundle from any of its functions, and nothing for a library that
 // registered none.
 TEST_F(BundleTest, BundleForTheLibraryHoldingAnAddress) {
-    NSBundle::registerBundle("com.example.program",
-                             {"FV_TEST_PROGRAM_BUNDLE", reinterpret_cast<const void*>(&anchorInThisProgram), {}});
+    NSBundle::registerBundle(
+        "com.example.program",
+        {"FV_TEST_PROGRAM_BUNDLE", reinterpret_cast<const void*>(&anchorInThisProgram), {}});
     env_.set("FV_TEST_PROGRAM_BUNDLE", dir_.path().c_str());
-    const auto bundle = NSBundle::bundleForAddress(reinterpret_cast<const void*>(&otherFunctionInThisProgram));
+    const auto bundle =
+        NSBundle::bundleForAddress(reinterpret_cast<const void*>(&otherFunctionInThisProgram));
     ASSERT_TRUE(bundle);
     EXPECT_EQ(bundle->bundleIdentifier(), "com.example.program");
     EXPECT_FALSE(NSBundle::bundleForAddress(::dlsym(RTLD_DEFAULT, "getpid")));  // the C library's

@@ -11,7 +11,7 @@
 namespace fv::testing {
 
 class DataTestDir {
-public:
+  public:
     DataTestDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "fv-data-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
@@ -38,7 +38,7 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-private:
+  private:
     std::string path_;
 };
 

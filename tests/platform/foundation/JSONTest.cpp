@@ -84,11 +84,13 @@ TEST_P(LongIntegerJSONTest, KeepsItsDigitsAndIsNeverRounded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Digits, LongIntegerJSONTest,
-                         ::testing::Values("9223372036854775808", "9999999999999999999", "18446744073709551616",
-                                           "-9223372036854775809", "123456789012345678901234567890"));
+                         ::testing::Values("9223372036854775808", "9999999999999999999",
+                                           "18446744073709551616", "-9223372036854775809",
+                                           "123456789012345678901234567890"));
 
 TEST(JSONTest, IntegersWithin64BitsStayNumbers) {
-    auto v = JSON::parse("[9223372036854775807, -9223372036854775808, 4111111111111111, 1.5e3, 12345678901234567890.5]");
+    auto v = JSON::parse(
+        "[9223372036854775807, -9223372036854775808, 4111111111111111, 1.5e3, 12345678901234567890.5]");
     ASSERT_TRUE(v);
     EXPECT_EQ((*v)[0], Value(static_cast<long long>(INT64_MAX)));
     EXPECT_EQ((*v)[1], Value(static_cast<long long>(INT64_MIN)));

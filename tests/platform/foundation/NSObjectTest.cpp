@@ -36,7 +36,7 @@ class Widget : public NSObject {
     int presses = 0;
     int inits = 0;
 
-private:
+  private:
     int count_ = 0;
     std::string title_;
 };
@@ -46,11 +46,11 @@ class FancyWidget : public Widget {
 };
 
 class Tracker : public NSObject {
-public:
+  public:
     explicit Tracker(int* deaths) : deaths_(deaths) {}
     ~Tracker() override { ++*deaths_; }
 
-private:
+  private:
     int* deaths_;
 };
 
@@ -76,7 +76,7 @@ TEST(NSObjectTest, MembersByNameAreInheritedAndMissingNamesAreSafe) {
     EXPECT_TRUE(w->setValueForKey("title", "Hi"));
     EXPECT_EQ(w->valueForKey("title").stringValue(), "Hi");
     EXPECT_FALSE(w->setValueForKey("title", Value::Array{}));  // wrong type refused
-    EXPECT_FALSE(w->setValueForKey("ratio", 2.0));              // read-only
+    EXPECT_FALSE(w->setValueForKey("ratio", 2.0));             // read-only
     EXPECT_FALSE(w->setValueForKey("missing", 1));
     EXPECT_TRUE(w->valueForKey("missing").isNull());
 

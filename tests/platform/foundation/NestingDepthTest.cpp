@@ -43,11 +43,13 @@ const Reader kReaders[] = {
      [](const std::string& text) { return PropertyList::readData(text).has_value(); }},
     {"KeyedArchive", NSKeyedArchiver::kMaxDepth,
      [](std::size_t d) {
-         return archive(repeat("<dict><key>$class</key><string>NSArray</string><key>NS.objects</key><array>", d) +
-                        repeat("</array></dict>", d));
+         return archive(
+             repeat("<dict><key>$class</key><string>NSArray</string><key>NS.objects</key><array>", d) +
+             repeat("</array></dict>", d));
      },
      [](const std::string& text) {
-         return NSKeyedUnarchiver::unarchiveObjectWithData(Value::Bytes(text.begin(), text.end())).has_value();
+         return NSKeyedUnarchiver::unarchiveObjectWithData(Value::Bytes(text.begin(), text.end()))
+             .has_value();
      }},
 };
 
@@ -64,7 +66,8 @@ TEST_P(NestingDepthTest, HostileDepthIsRefusedOnAWorkerThread) {
     const Reader& reader = GetParam();
     const std::string hostile = reader.nested(5500);
     EXPECT_FALSE(std::async(std::launch::async, [&] { return reader.accepts(hostile); }).get());
-    EXPECT_TRUE(std::async(std::launch::async, [&] { return reader.accepts(reader.nested(reader.maxDepth)); }).get());
+    EXPECT_TRUE(
+        std::async(std::launch::async, [&] { return reader.accepts(reader.nested(reader.maxDepth)); }).get());
 }
 
 INSTANTIATE_TEST_SUITE_P(Readers, NestingDepthTest, ::testing::ValuesIn(kReaders),

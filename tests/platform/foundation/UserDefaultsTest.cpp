@@ -16,7 +16,7 @@ namespace fv {
 namespace {
 
 class UserDefaultsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* name : {"FERNVAULT_DEFAULTS_PATH", "XDG_DATA_HOME", "HOME"})
             if (const char* v = std::getenv(name)) saved_[name] = v;
@@ -172,7 +172,7 @@ TEST_F(UserDefaultsTest, LocationFollowsTheEnvironment) {
 }
 
 mode_t modeOf(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
     return info.st_mode & 0777;
 }

@@ -11,8 +11,8 @@ namespace {
 bool allTransparent(cairo_surface_t* surface) {
     cairo_surface_flush(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);
-    const long bytes = static_cast<long>(cairo_image_surface_get_stride(surface)) *
-                       cairo_image_surface_get_height(surface);
+    const long bytes =
+        static_cast<long>(cairo_image_surface_get_stride(surface)) * cairo_image_surface_get_height(surface);
     return std::all_of(data, data + bytes, [](unsigned char b) { return b == 0; });
 }
 

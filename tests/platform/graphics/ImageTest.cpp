@@ -188,15 +188,16 @@ TEST(UIGraphics, ARendererMakesTheImageAnImageContextWouldWithoutACopy) {
     CGContextRef during;
     UIGraphicsBeginImageContextWithOptions({1, 1}, false, 1);
     const CGContextRef outer = UIGraphicsGetCurrentContext();
-    const UIImagePtr image = UIGraphicsImageRenderer({4, 3}, false, 2).imageWithActions([&](const CGContextRef& c) {
-        during = UIGraphicsGetCurrentContext();
-        EXPECT_EQ(during, c);
-        UIColor::redColor()->set();
-        UIRectFill({{0, 0}, {4, 3}});
-        UIColor::blueColor()->set();
-        UIRectFill({{0, 0}, {1, 1}});
-        UIGraphicsBeginImageContextWithOptions({1, 1}, false, 1);  // left open by the actions
-    });
+    const UIImagePtr image =
+        UIGraphicsImageRenderer({4, 3}, false, 2).imageWithActions([&](const CGContextRef& c) {
+            during = UIGraphicsGetCurrentContext();
+            EXPECT_EQ(during, c);
+            UIColor::redColor()->set();
+            UIRectFill({{0, 0}, {4, 3}});
+            UIColor::blueColor()->set();
+            UIRectFill({{0, 0}, {1, 1}});
+            UIGraphicsBeginImageContextWithOptions({1, 1}, false, 1);  // left open by the actions
+        });
     ASSERT_TRUE(image);
     EXPECT_NE(during, outer);
     EXPECT_EQ(during.use_count(), 1);  // only the test holds the renderer's context now

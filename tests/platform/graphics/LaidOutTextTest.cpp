@@ -32,7 +32,8 @@ TEST(LaidOutText, MeasuresAndDrawsWithOneLayoutUntilSomethingChanges) {
     const auto kept = drawn([&](CGContext& c) { text.draw(c, hello, style(17), rect); });
     drawn([&](CGContext& c) { text.draw(c, hello, style(17), rect); });
     EXPECT_EQ(text.layouts(), 1);
-    EXPECT_TRUE(kept->isEqual(*drawn([&](CGContext& c) { TextLayout::drawText(c, hello, style(17), rect); })));
+    EXPECT_TRUE(
+        kept->isEqual(*drawn([&](CGContext& c) { TextLayout::drawText(c, hello, style(17), rect); })));
 
     text.size(NSAttributedString("Hello, bank"), style(17), 200);
     EXPECT_EQ(text.layouts(), 2);

@@ -64,18 +64,23 @@ TEST_P(PNGRoundTrip, DecodesToTheSamePixels) {
     for (int y = 0; y < shape.height; ++y) {
         for (int x = 0; x < shape.width; ++x) {
             std::uint32_t va, vb;
-            std::memcpy(&va, cairo_image_surface_get_data(a) + y * cairo_image_surface_get_stride(a) + 4 * x, 4);
-            std::memcpy(&vb, cairo_image_surface_get_data(b) + y * cairo_image_surface_get_stride(b) + 4 * x, 4);
+            std::memcpy(&va, cairo_image_surface_get_data(a) + y * cairo_image_surface_get_stride(a) + 4 * x,
+                        4);
+            std::memcpy(&vb, cairo_image_surface_get_data(b) + y * cairo_image_surface_get_stride(b) + 4 * x,
+                        4);
             ASSERT_EQ(va >> 24, vb >> 24) << x << "," << y;
             for (int shift : {0, 8, 16})
-                ASSERT_NEAR(static_cast<int>((va >> shift) & 0xff), static_cast<int>((vb >> shift) & 0xff), 1);
+                ASSERT_NEAR(static_cast<int>((va >> shift) & 0xff), static_cast<int>((vb >> shift) & 0xff),
+                            1);
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, PNGRoundTrip,
-                         ::testing::Values(Shape{1, 1, CAIRO_FORMAT_ARGB32, false}, Shape{37, 13, CAIRO_FORMAT_ARGB32, false},
-                                           Shape{37, 13, CAIRO_FORMAT_ARGB32, true}, Shape{64, 9, CAIRO_FORMAT_RGB24, false},
+                         ::testing::Values(Shape{1, 1, CAIRO_FORMAT_ARGB32, false},
+                                           Shape{37, 13, CAIRO_FORMAT_ARGB32, false},
+                                           Shape{37, 13, CAIRO_FORMAT_ARGB32, true},
+                                           Shape{64, 9, CAIRO_FORMAT_RGB24, false},
                                            Shape{750, 40, CAIRO_FORMAT_ARGB32, false}));
 
 TEST(PNGEncoder, RefusesWhatIsNotAColourImage) {
@@ -95,8 +100,10 @@ TEST_P(PNGWriterWorkers, WritesEveryPictureWholeAndReportsThoseItCannot) {
     {
         PNGWriter writer(1, GetParam());
         for (int i = 0; i < 5; ++i)
-            EXPECT_TRUE(writer.write(noisyImage(40, 30 + i, CAIRO_FORMAT_ARGB32, false), (dir / (std::to_string(i) + ".png")).string()));
-        EXPECT_TRUE(writer.write(noisyImage(4, 4, CAIRO_FORMAT_ARGB32, false), (dir / "missing" / "x.png").string()));
+            EXPECT_TRUE(writer.write(noisyImage(40, 30 + i, CAIRO_FORMAT_ARGB32, false),
+                                     (dir / (std::to_string(i) + ".png")).string()));
+        EXPECT_TRUE(
+            writer.write(noisyImage(4, 4, CAIRO_FORMAT_ARGB32, false), (dir / "missing" / "x.png").string()));
         EXPECT_FALSE(writer.write(nullptr, (dir / "none.png").string()));
         const auto failed = writer.finish();
         ASSERT_EQ(failed.size(), 1u);

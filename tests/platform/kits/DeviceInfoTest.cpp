@@ -63,7 +63,8 @@ TEST_F(DeviceInfoTest, TheTestHostsResetHooksPutEveryKitBack) {
     list->dataSource = {"One"};
     ASSERT_TRUE(list->show());
     auto popup = DatePickerPopup::create(nullptr, nullptr, nullptr, "", true);
-    popup->show("T", "Done", "Cancel", Date{0}, std::nullopt, std::nullopt, DatePickerPopup::Mode::date, nullptr);
+    popup->show("T", "Done", "Cancel", Date{0}, std::nullopt, std::nullopt, DatePickerPopup::Mode::date,
+                nullptr);
     BankLinkViewController::setScriptedOutcome(BankLinkViewController::Outcome::exit());
 
     ResetHooks::runAll();

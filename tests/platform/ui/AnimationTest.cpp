@@ -8,7 +8,7 @@ namespace fv {
 namespace {
 
 class AnimationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RunLoop::main().setVirtualClock(true);
         RunLoop::main().reset();
@@ -20,7 +20,8 @@ protected:
 TEST_F(AnimationTest, ModelValuesAtOnceCompletionAfterDuration) {
     auto v = UIView::create({{0, 0}, {10, 10}});
     std::vector<bool> done;
-    UIView::animateWithDuration(0.3, [&] { v->setAlpha(0); }, [&](bool finished) { done.push_back(finished); });
+    UIView::animateWithDuration(
+        0.3, [&] { v->setAlpha(0); }, [&](bool finished) { done.push_back(finished); });
     EXPECT_EQ(v->alpha(), 0);
     RunLoop::main().advance(0.29);
     EXPECT_TRUE(done.empty());
@@ -30,7 +31,8 @@ TEST_F(AnimationTest, ModelValuesAtOnceCompletionAfterDuration) {
 
 TEST_F(AnimationTest, ZeroDurationCompletesNextTurnNeverInsideTheCall) {
     bool done = false;
-    UIView::animateWithDuration(0, [] {}, [&](bool) { done = true; });
+    UIView::animateWithDuration(
+        0, [] {}, [&](bool) { done = true; });
     EXPECT_FALSE(done);
     RunLoop::main().runOnce();
     EXPECT_TRUE(done);
@@ -39,10 +41,12 @@ TEST_F(AnimationTest, ZeroDurationCompletesNextTurnNeverInsideTheCall) {
 TEST_F(AnimationTest, LaterAnimationNeverCancelsEarlierCompletion) {
     auto v = UIView::create();
     std::vector<std::string> order;
-    UIView::animateWithDuration(0.5, [&] { v->setAlpha(0.2); }, [&](bool f) { order.push_back(f ? "first" : "x"); });
+    UIView::animateWithDuration(
+        0.5, [&] { v->setAlpha(0.2); }, [&](bool f) { order.push_back(f ? "first" : "x"); });
     RunLoop::main().advance(0.1);
-    UIView::animateWithDuration(0.2, 0.1, UIViewAnimationOptionCurveEaseOut, [&] { v->setAlpha(0.8); },
-                                [&](bool f) { order.push_back(f ? "second" : "x"); });
+    UIView::animateWithDuration(
+        0.2, 0.1, UIViewAnimationOptionCurveEaseOut, [&] { v->setAlpha(0.8); },
+        [&](bool f) { order.push_back(f ? "second" : "x"); });
     EXPECT_EQ(v->alpha(), 0.8);
     RunLoop::main().advance(0.35);  // second: 0.1 + 0.1 delay + 0.2 = 0.4
     EXPECT_EQ(order, std::vector<std::string>{"second"});

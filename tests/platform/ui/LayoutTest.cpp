@@ -9,7 +9,7 @@ namespace fv {
 namespace {
 
 class LayoutTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RunLoop::main().setVirtualClock(true);
         RunLoop::main().reset();
@@ -36,8 +36,8 @@ TEST_F(LayoutTest, EqualWidthChainWithPriorityAndInequality) {
     window->addSubview(cell);
     auto row = constrained();
     cell->addSubview(row);
-    auto width = NSLayoutConstraint::constraintWithItem(row, NSLayoutAttributeWidth, NSLayoutRelationEqual, nullptr,
-                                                        NSLayoutAttributeNotAnAttribute, 1, 0);
+    auto width = NSLayoutConstraint::constraintWithItem(row, NSLayoutAttributeWidth, NSLayoutRelationEqual,
+                                                        nullptr, NSLayoutAttributeNotAnAttribute, 1, 0);
     width->setPriority(750);
     row->addConstraint(width);
     cell->addConstraints({
@@ -47,8 +47,8 @@ TEST_F(LayoutTest, EqualWidthChainWithPriorityAndInequality) {
                                                NSLayoutAttributeTop, 1, 0),
         NSLayoutConstraint::constraintWithItem(row, NSLayoutAttributeBottom, NSLayoutRelationEqual, cell,
                                                NSLayoutAttributeBottom, 1, 0),
-        NSLayoutConstraint::constraintWithItem(row, NSLayoutAttributeWidth, NSLayoutRelationLessThanOrEqual, cell,
-                                               NSLayoutAttributeWidth, 1, -90),
+        NSLayoutConstraint::constraintWithItem(row, NSLayoutAttributeWidth, NSLayoutRelationLessThanOrEqual,
+                                               cell, NSLayoutAttributeWidth, 1, -90),
     });
     std::vector<UIViewPtr> buttons;
     UIViewPtr preceding;
@@ -63,7 +63,8 @@ TEST_F(LayoutTest, EqualWidthChainWithPriorityAndInequality) {
         buttons.push_back(button);
         preceding = button;
     }
-    row->addConstraints(NSLayoutConstraint::constraintsWithVisualFormat("[precedingView]|", {{"precedingView", preceding}}));
+    row->addConstraints(
+        NSLayoutConstraint::constraintsWithVisualFormat("[precedingView]|", {{"precedingView", preceding}}));
     width->setConstant(180);
     RunLoop::main().runUntilIdle();
     EXPECT_EQ(row->frame(), CGRectMake(120, 0, 180, 44));
@@ -89,21 +90,20 @@ TEST_F(LayoutTest, MalformedVisualFormatGivesNoConstraints) {
         EXPECT_TRUE(NSLayoutConstraint::constraintsWithVisualFormat(format, {{"a", a}}).empty()) << format;
     auto detached = constrained();
     EXPECT_TRUE(NSLayoutConstraint::constraintsWithVisualFormat("H:|[a]", {{"a", detached}}).empty());
-    EXPECT_EQ(NSLayoutConstraint::constraintsWithVisualFormat("H:|-(8)-[a(>=20@750)]-|", {{"a", a}}).size(), 3u);
+    EXPECT_EQ(NSLayoutConstraint::constraintsWithVisualFormat("H:|-(8)-[a(>=20@750)]-|", {{"a", a}}).size(),
+              3u);
 }
 
 class RecordingController : public UIResponder, public ViewControllerHooks {
-public:
+  public:
     void viewWillLayoutSubviews() override { log->push_back("will"); }
     void viewDidLayoutSubviews() override { log->push_back("did"); }
     std::vector<std::string>* log = nullptr;
 };
 
 class RecordingView : public UIView {
-public:
-    void layoutSubviews() override {
-        log->push_back(name + ":" + std::to_string(int(bounds().size.width)));
-    }
+  public:
+    void layoutSubviews() override { log->push_back(name + ":" + std::to_string(int(bounds().size.width))); }
     std::vector<std::string>* log = nullptr;
     std::string name;
 };

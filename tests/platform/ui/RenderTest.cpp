@@ -26,7 +26,7 @@ Pixel pixelAt(const UIImage& image, int x, int y) {
 }
 
 class CountingView : public UIView {
-public:
+  public:
     using UIView::UIView;
     void drawRect(CGRect) override {
         auto c = UIGraphicsGetCurrentContext();

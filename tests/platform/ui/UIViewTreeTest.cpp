@@ -9,7 +9,7 @@ namespace fv {
 namespace {
 
 class HookView : public UIView {
-public:
+  public:
     using UIView::UIView;
     void didMoveToSuperview() override { log.push_back(superview() ? "super" : "none"); }
     void didMoveToWindow() override { log.push_back(window() ? "window" : "nowindow"); }
@@ -18,7 +18,7 @@ public:
 };
 
 class UIViewTreeTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RunLoop::main().setVirtualClock(true);
         RunLoop::main().reset();

@@ -183,8 +183,15 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{
             "RangeBeyondTextRefused", "abc", {3, 0}, EditCase::Replace, {2, 5}, "", std::nullopt, "abc", 3},
         EditCase{"DeleteAtStartAsksNothing", "é", {0, 0}, EditCase::Delete, {}, "", std::nullopt, "é", 0},
-        EditCase{"CaretInsidePairMovesToItsStart", "😀x", {1, 0}, EditCase::Insert, {}, "y", NSRange{0, 0},
-                 "y😀x", 1}),
+        EditCase{"CaretInsidePairMovesToItsStart",
+                 "😀x",
+                 {1, 0},
+                 EditCase::Insert,
+                 {},
+                 "y",
+                 NSRange{0, 0},
+                 "y😀x",
+                 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- keyboard ----
