@@ -14,45 +14,24 @@
 #include "platform/foundation/Log.h"
 #include "platform/foundation/UserDefaults.h"
 #include "platform/testing/TestHost.h"
+#include "tests/cards/CardControlTestSupport.h"
 
 namespace fv {
 namespace {
 
 namespace fs = std::filesystem;
-using Option = CardControlOption;
+using test::allOffered;
+using test::card;
+using test::Option;
+using test::store;
 
 NSUserDefaults& defaults() {
     return NSUserDefaults::standardUserDefaults();
 }
 
-void store(const Value& root) {
-    ASSERT_TRUE(defaults().setObject(Value(NSKeyedArchiver::archivedDataWithRootObject(root)),
-                                     kCardControlDataDefaultsKey));
-}
-
 // Forgets the in-memory store, so the next load reads what reached the disk.
 void rereadFromDisk() {
     NSUserDefaults::resetStandardUserDefaultsForTesting();
-}
-
-Value card(const std::string& number, Value setting) {
-    Value entry;
-    entry.set(CardControlSettings::kCardNumber, number);
-    entry.set(CardControlSettings::kExp, "0929");
-    entry.set(CardControlSettings::kCVV, "123");
-    entry.set(CardControlSettings::kSetting, std::move(setting));
-    return entry;
-}
-
-Value allOffered() {
-    Value setting;
-    for (Option option : {Option::BlockInternational, Option::BlockCashAtm, Option::BlockOnlineEcommerce,
-                          Option::BlockTransactionGreaterThan, Option::ChangeCardPin})
-        setting.set(CardSettings::enableKey(option), true);
-    for (Option option : {Option::BlockInternational, Option::BlockCashAtm, Option::BlockOnlineEcommerce})
-        setting.set(CardSettings::valueKey(option), false);
-    setting.set(CardSettings::kInactive, false);
-    return setting;
 }
 
 class CardControlSettingsTest : public TestHostFixture {};
