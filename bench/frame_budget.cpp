@@ -5,9 +5,6 @@
 // - the example host's --fast walk of every road, with and without writing its pictures;
 // with the peak memory of each process.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,11 +15,10 @@
 #include <vector>
 
 #include "bench/support/FrameScreens.h"
+#include "bench/support/ProcessRun.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIViewRendering.h"
-
-extern char** environ;
 
 namespace {
 
@@ -91,60 +87,12 @@ void BM_TextScreenFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_TextScreenFrame)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond)->MinTime(1);
 
-struct ProcessRun {
-    double wallMs = 0;
-    long peakKiB = 0;
-    std::string output;
-    int status = -1;
-};
-
-// Runs a program to its end, reading what it prints. Its peak memory comes from GNU time started in
-// between: a child spawned straight from this (large) process would be charged this process's own
-// pages as its peak.
-ProcessRun runProcess(std::vector<std::string> args) {
-    ProcessRun run;
-    const std::string peakFile =
-        (std::filesystem::temp_directory_path() / ("fv-bench-peak-" + std::to_string(getpid()))).string();
-    args.insert(args.begin(), {"/usr/bin/time", "-f", "%M", "-o", peakFile});
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const auto start = Clock::now();
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeFds[1]);
-    if (spawned != 0) {
-        close(pipeFds[0]);
-        return run;
-    }
-    char buffer[4096];
-    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        run.output.append(buffer, static_cast<std::size_t>(n));
-    close(pipeFds[0]);
-    waitpid(pid, &run.status, 0);
-    run.wallMs = ms(Clock::now() - start);
-    if (FILE* f = std::fopen(peakFile.c_str(), "r")) {
-        if (std::fscanf(f, "%ld", &run.peakKiB) != 1) run.peakKiB = 0;
-        std::fclose(f);
-    }
-    std::remove(peakFile.c_str());
-    return run;
-}
-
 void BM_FirstFrameFreshProcess(benchmark::State& state) {
     std::vector<double> fromMain, wall, peak;
     for (auto _ : state) {
-        auto run = runProcess({FV_FIRST_FRAME_PROGRAM, std::to_string(state.range(0))});
+        auto run = bench::runProcess({FV_FIRST_FRAME_PROGRAM, std::to_string(state.range(0))}, true);
         double frame = 0;
-        if (run.status != 0 || std::sscanf(run.output.c_str(), "first_frame_ms %lf", &frame) != 1) {
+        if (!run.ok() || std::sscanf(run.output.c_str(), "first_frame_ms %lf", &frame) != 1) {
             state.SkipWithError("bench_first_frame failed");
             break;
         }
@@ -166,8 +114,8 @@ void BM_HostWalk(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<std::string> args{FV_HOST_PROGRAM, "--fast"};
         args.push_back(pictures ? dir.string() : "--no-pictures");
-        auto run = runProcess(args);
-        if (run.status != 0) {
+        auto run = bench::runProcess(args, true);
+        if (!run.ok()) {
             state.SkipWithError("the walk failed");
             break;
         }

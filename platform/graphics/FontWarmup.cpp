@@ -5,7 +5,6 @@
 #include <string>
 #include <thread>
 
-#include <glib-object.h>
 #include <hb.h>
 
 #include "platform/graphics/FontSupport.h"
@@ -49,12 +48,11 @@ void warmShaping() {
 // Builds what all text shares: fontconfig's configuration, the index of faces by name, the font map
 // and HarfBuzz's start. Faces at a size are left to the first frame: the worker cannot know which ones
 // a screen draws with, and text measured while the worker holds the font lock waits for it.
-void warm() {
+// `map` was made before the worker started, since the fontconfig load it starts is the longest of
+// these and the first text needs it; it runs on a thread of Pango's while the rest is built here.
+void warm(PangoFontMap* map) {
     UIFont::systemFontOfSize(17);
-    {
-        std::lock_guard lock(detail::pangoLock());
-        g_object_unref(detail::newPangoContext());
-    }
+    detail::adoptFontMap(map);
     warmShaping();
 }
 
@@ -63,7 +61,7 @@ void warm() {
 void warmFontsInBackground() {
     std::lock_guard lock(workerLock());
     if (worker()) return;
-    worker() = new std::thread(warm);
+    worker() = new std::thread(warm, detail::newFontMap());
     std::atexit(waitForFontWarmup);
 }
 
