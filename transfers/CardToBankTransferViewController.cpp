@@ -3,6 +3,7 @@
 #include "core/Constants.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
+#include "core/ScreenNames.h"
 
 namespace fv {
 
