@@ -115,7 +115,6 @@ void MyCardsViewController::viewDidLoad() {
 
 void MyCardsViewController::viewWillAppear(bool animated) {
     TransactionListBase::viewWillAppear(animated);
-    applyLightStatusBar();
     if (auto carousel = collectionView.peek()) carousel->reloadData();
 }
 

@@ -26,7 +26,6 @@ void CardToBankTransferViewController::viewDidLoad() {
 
 void CardToBankTransferViewController::viewWillAppear(bool animated) {
     TransferFormBase::viewWillAppear(animated);
-    applyLightStatusBar();
     setDefaultSelection();
 }
 
