@@ -2,15 +2,11 @@
 
 #include "controls/NSArraySwipeUtilityButtons.h"
 #include "core/DataModel.h"
+#include "core/ScreenNames.h"
 #include "core/ThemeManager.h"
 #include "platform/graphics/UIColorHex.h"
 
 namespace fv {
-
-namespace {
-// The origin tag that makes the card-to-bank transfer screen's back button pop back here.
-constexpr const char* kCameFromMyBankAccounts = "MY_BANK_ACCOUNTS";
-}  // namespace
 
 FV_REGISTER_CLASS(MyBankAccountsViewController);
 

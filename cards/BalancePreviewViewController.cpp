@@ -12,7 +12,8 @@ BalancePreviewViewController::~BalancePreviewViewController() = default;
 
 void BalancePreviewViewController::viewDidLoad() {
     BaseViewController::viewDidLoad();
-    // This screen leaves the status bar as the screen before it left it.
+    // No style of its own: every appearance, the first included, leaves the status bar as the screen
+    // before it left it.
     setStatusBarStyle(std::nullopt);
     formatView();
 }

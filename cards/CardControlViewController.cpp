@@ -76,7 +76,6 @@ void CardControlViewController::viewDidLoad() {
 
 void CardControlViewController::viewWillAppear(bool animated) {
     BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
     // Edits stay in memory; only the prompt to save forgets them.
     markSaved();
     collectionView->reloadData();

@@ -3,12 +3,12 @@
 #include "cards/CardCarousel.h"
 #include "cards/MyCardsCollectionViewCell.h"
 #include "cards/SingleWalletCollectionViewCell.h"
-#include "cards/TransactionsViewController.h"
 #include "cards/WalletCollectionViewCell.h"
 #include "controls/AttributedAmountString.h"
 #include "core/AppSettings.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
+#include "core/ScreenNames.h"
 #include "core/ThemeManager.h"
 #include "platform/graphics/GeometryValue.h"
 #include "platform/graphics/UIFont.h"
@@ -115,7 +115,6 @@ void MyCardsViewController::viewDidLoad() {
 
 void MyCardsViewController::viewWillAppear(bool animated) {
     TransactionListBase::viewWillAppear(animated);
-    applyLightStatusBar();
     if (auto carousel = collectionView.peek()) carousel->reloadData();
 }
 

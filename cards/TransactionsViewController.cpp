@@ -2,6 +2,7 @@
 
 #include "controls/AttributedAmountString.h"
 #include "core/FrameworkResources.h"
+#include "core/ScreenNames.h"
 #include "core/ThemeManager.h"
 
 namespace fv {

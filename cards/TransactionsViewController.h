@@ -2,8 +2,8 @@
 // The transaction history: the first card page's transactions under its day, the demonstration
 // balance, the detail pop-up of a tapped row, and pull-to-refresh at the top and the bottom that only
 // plays the controls' loading state (the demonstration data do not change). Opened from the home
-// screen of cards (cameFromView "HOME") its top-left control is a back arrow that pops it; as the root
-// of its own stack it shows the side-menu icon and only ends editing.
+// screen of cards (cameFromView kCameFromHome, core/ScreenNames.h) its top-left control is a back
+// arrow that pops it; as the root of its own stack it shows the side-menu icon and only ends editing.
 #include <memory>
 #include <string>
 
@@ -12,9 +12,6 @@
 #include "screenkit/TwoEndedRefresh.h"
 
 namespace fv {
-
-// The origin tag of a history pushed from the home screen of cards.
-inline constexpr const char* kCameFromHome = "HOME";
 
 class TransactionsViewController : public TransactionListBase, public TransactionsViewModelDelegate {
     FV_CLASS(TransactionsViewController, TransactionListBase)

@@ -2,6 +2,7 @@
 // Every screen's name, written once. A name is the screen's class and its interface file
 // ("<name>.xml" in the framework bundle). DataModel's stacks, the screens that open one another, the
 // example host and the tests all say `screen::CardToBankTransferViewController`, never the bare text.
+// Below them, the origin tags one screen hands the next, written once for the same reason.
 //
 // A new screen: add FV_SCREEN(Name) below and list it in kScreenNames, in the change that lands its
 // class, its interface file and its test (a test checks all three).
@@ -107,5 +108,13 @@ inline constexpr ScreenName kScreenNames[] = {
     screen::MicroPaymentsVerificationViewController,
     screen::AccountAddingConfirmationViewController,
 };
+
+// Origin tags: the screen that opens another hands one over ("cameFrom", "cameFromView"), and the
+// opened screen compares against it to decide what its back control does. Both ends read these, so
+// they cannot drift apart.
+// Card-to-bank transfer pushed from the user's bank accounts: back pops to the list.
+inline constexpr const char* kCameFromMyBankAccounts = "MY_BANK_ACCOUNTS";
+// Transaction history pushed from the home screen of cards: back pops to it.
+inline constexpr const char* kCameFromHome = "HOME";
 
 }  // namespace fv

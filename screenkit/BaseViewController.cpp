@@ -28,7 +28,6 @@ BaseViewController::~BaseViewController() = default;
 
 void BaseViewController::viewDidLoad() {
     UIViewController::viewDidLoad();
-    setNeedsStatusBarAppearanceUpdate();
     auto theme = ThemeManager::sharedInstance();
     ProgressHUD::setBackgroundColor(UIColor::whiteColor());
     ProgressHUD::setForegroundColor(theme->main_color());
@@ -40,7 +39,11 @@ void BaseViewController::viewDidLoad() {
 
 void BaseViewController::viewWillAppear(bool animated) {
     UIViewController::viewWillAppear(animated);
-    if (statusBarStyle_) UIApplication::sharedApplication()->setStatusBarStyle(*statusBarStyle_);
+    setNeedsStatusBarAppearanceUpdate();
+}
+
+UIStatusBarStyle BaseViewController::preferredStatusBarStyle() const {
+    return statusBarStyle_.value_or(UIApplication::sharedApplication()->statusBarStyle());
 }
 
 bool BaseViewController::textFieldShouldBeginEditing(UITextField* textField) {
@@ -82,10 +85,6 @@ UIViewControllerPtr BaseViewController::pushScreen(ScreenName name, const Screen
     }
     nav->pushViewController(next, true);
     return next;
-}
-
-void BaseViewController::applyLightStatusBar() {
-    UIApplication::sharedApplication()->setStatusBarStyle(UIStatusBarStyleLightContent);
 }
 
 void BaseViewController::applyThemeBand(UIView& band) {

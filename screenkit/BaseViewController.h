@@ -1,9 +1,9 @@
 #pragma once
-// The base of every screen: status bar, the shared progress overlay's look, banners, the themed alert,
-// the common field frame, opening the next screen by name, and what most screens repeat (the status
-// bar's style on each appearance, the band in the theme colour, back meaning pop). It takes the
-// text-field, text-view, scroll-view and navigation-controller delegate roles, so a screen can be the
-// delegate of its fields and lists. See screenkit/README.md for the shape of a screen.
+// The base of every screen: the status bar's style on each appearance, the shared progress overlay's
+// look, banners, the themed alert, the common field frame, opening the next screen by name, and what
+// most screens repeat (the band in the theme colour, back meaning pop). It takes the text-field,
+// text-view, scroll-view and navigation-controller delegate roles, so a screen can be the delegate of
+// its fields and lists. See screenkit/README.md for the shape of a screen.
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,10 +32,11 @@ class BaseViewController : public UIViewController,
     using UIViewController::UIViewController;
     ~BaseViewController() override;
 
-    // The platform's, then the status bar, the progress overlay's look and, on a navigation stack,
-    // the interactive pop gesture off. Screens call it first from their own.
+    // The platform's, then the progress overlay's look and, on a navigation stack, the interactive pop
+    // gesture off. Screens call it first from their own. It leaves the status bar alone: only an
+    // appearance sets it.
     void viewDidLoad() override;
-    // The platform's, then this screen's status bar style, if it has one.
+    // The platform's, then a status bar appearance update with this screen's style.
     void viewWillAppear(bool animated) override;
 
     // Records the field as the current one and allows editing.
@@ -55,17 +56,22 @@ class BaseViewController : public UIViewController,
     void CustomizeLayer(const CALayerPtr& layer);
 
     // Opens the screen `name` on this screen's navigation stack, animated, once `setup` has handed it
-    // what it needs. A fault, and nothing opened, when the screen is not built or refuses a setting;
-    // nothing either when this screen is on no stack (any more). Returns the opened screen.
+    // what it needs. A fault, and nothing opened, when no class is registered under the name, it
+    // fails to construct or it refuses a setting; nothing either when this screen is on no stack
+    // (any more). Returns the opened screen.
     UIViewControllerPtr pushScreen(ScreenName name, const ScreenSetup& setup = {});
 
-    // ---- what most screens repeat ----
+    // ---- status bar ----
     // The style each appearance gives the status bar: light, over the theme band, unless a screen
-    // says otherwise; none leaves the bar as the screen finds it.
+    // says otherwise before it appears; none leaves the bar as the screen finds it. The one way a
+    // screen sets the bar.
     std::optional<UIStatusBarStyle> statusBarStyle() const { return statusBarStyle_; }
     void setStatusBarStyle(std::optional<UIStatusBarStyle> style) { statusBarStyle_ = style; }
-    // The light status bar over the theme band, at once.
-    void applyLightStatusBar();
+    // This screen's style; with none, the style the bar has now, so that an appearance update
+    // changes nothing.
+    UIStatusBarStyle preferredStatusBarStyle() const override;
+
+    // ---- what most screens repeat ----
     // Fills `band` (the coloured top of a screen) with the theme's main colour.
     void applyThemeBand(UIView& band);
     // Back: pops this screen, animated.

@@ -3,6 +3,7 @@
 #include "core/Constants.h"
 #include "core/DataModel.h"
 #include "core/FrameworkResources.h"
+#include "core/ScreenNames.h"
 
 namespace fv {
 
@@ -25,7 +26,6 @@ void CardToBankTransferViewController::viewDidLoad() {
 
 void CardToBankTransferViewController::viewWillAppear(bool animated) {
     TransferFormBase::viewWillAppear(animated);
-    applyLightStatusBar();
     setDefaultSelection();
 }
 

@@ -12,9 +12,6 @@
 
 namespace fv {
 
-// The origin tag of an instance pushed from the user's bank accounts: its back button pops.
-inline constexpr const char* kCameFromMyBankAccounts = "MY_BANK_ACCOUNTS";
-
 class CardToBankTransferViewController : public TransferFormBase {
     FV_CLASS(CardToBankTransferViewController, TransferFormBase)
     static void registerMembers(ClassBuilder<CardToBankTransferViewController>& b);

@@ -22,7 +22,6 @@ void CardToCardTransferViewController::viewDidLoad() {
 
 void CardToCardTransferViewController::viewWillAppear(bool animated) {
     TransferFormBase::viewWillAppear(animated);
-    applyLightStatusBar();
     setDefaultSelection();
 }
 

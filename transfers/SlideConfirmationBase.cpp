@@ -18,7 +18,6 @@ SlideConfirmationBase::~SlideConfirmationBase() = default;
 
 void SlideConfirmationBase::viewWillAppear(bool animated) {
     BaseViewController::viewWillAppear(animated);
-    applyLightStatusBar();
     setDefaultSelection();
 }
 

@@ -20,6 +20,8 @@ using Names = std::vector<std::string>;
 
 // The header's back button, in window coordinates.
 constexpr CGPoint kBackButton{26, 42};
+// The card-to-bank transfer screen's back button, in window coordinates.
+constexpr CGPoint kTransferBackButton{32, 42};
 
 const Names kEveryAccountInFileOrder{"Everyday Checking", "Rainy Day Fund", "Holiday Savings",
                                      "Bills Account",     "Old Checking",   "College Fund"};
@@ -80,15 +82,19 @@ TEST_F(MyBankAccountsTest, ListsEveryAccountInFileOrderWithItsStatus) {
     EXPECT_EQ(UIApplication::sharedApplication()->statusBarStyle(), UIStatusBarStyleLightContent);
 }
 
-TEST_F(MyBankAccountsTest, AVerifiedAccountOpensTheTransferWithItChosenAndACameFrom) {
+TEST_F(MyBankAccountsTest, AVerifiedAccountOpensTheTransferWithItChosenWhoseBackReturnsHere) {
     ASSERT_TRUE(host.tap(row(kVerifiedRow)));
     settle();
     auto transfer = host.topViewController();
     ASSERT_EQ(std::string(transfer->className()), "CardToBankTransferViewController");
-    EXPECT_EQ(transfer->valueForKey("cameFrom"), Value("MY_BANK_ACCOUNTS"));
+    EXPECT_EQ(transfer->valueForKey("cameFrom"), Value(kCameFromMyBankAccounts));
     auto chosen = DataModel::sharedInstance()->selectedBankAccount();
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->nickName(), "Everyday Checking");
+
+    ASSERT_TRUE(host.tap(kTransferBackButton));
+    settle();
+    EXPECT_EQ(host.topViewController(), screen);
 }
 
 TEST_F(MyBankAccountsTest, DuringASearchATapRoutesByTheShownAccount) {

@@ -8,6 +8,7 @@
 #include "platform/foundation/Log.h"
 #include "platform/graphics/AttributedString.h"
 #include "platform/testing/TestHost.h"
+#include "platform/ui/UIApplication.h"
 
 namespace fv {
 namespace {
@@ -66,6 +67,56 @@ TEST_F(BalancePreviewTest, TypingAPasswordAndLoggingInChangeNothing) {
     EXPECT_EQ(screen->lbl_TotalAmount->attributedText()->string(), "$ 9500.75");
     EXPECT_TRUE(log.lines().empty());
 }
+
+// The preview has no status bar style of its own: on every appearance, the first included, the bar
+// stays as the screen before it left it. The styles are the screens' default and another one, neither
+// of them the platform's default.
+class BalancePreviewStatusBarTest : public BalancePreviewTest,
+                                    public ::testing::WithParamInterface<UIStatusBarStyle> {
+  protected:
+    // A screen that sets `style` on each appearance.
+    static std::shared_ptr<BaseViewController> screenWithStyle(UIStatusBarStyle style) {
+        auto screen = std::dynamic_pointer_cast<BaseViewController>(
+            ScreenRegistry::screenNamed(screen::VirtualCardViewController));
+        if (screen) screen->setStatusBarStyle(style);
+        return screen;
+    }
+    void settle() { host.advance(UIViewControllerTransitionDuration + 0.1); }
+};
+
+TEST_P(BalancePreviewStatusBarTest, EveryAppearanceLeavesTheBarAsTheScreenBeforeLeftIt) {
+    const UIStatusBarStyle before = GetParam();
+    const UIStatusBarStyle other =
+        before == UIStatusBarStyleLightContent ? UIStatusBarStyleDarkContent : UIStatusBarStyleLightContent;
+    auto app = UIApplication::sharedApplication();
+    auto previous = screenWithStyle(before);
+    ASSERT_TRUE(previous);
+    host.show(previous);
+    ASSERT_EQ(app->statusBarStyle(), before);
+
+    auto preview = previous->pushScreen(screen::BalancePreviewViewController);
+    ASSERT_TRUE(preview);
+    settle();
+    ASSERT_EQ(host.topViewController(), preview);
+    EXPECT_EQ(app->statusBarStyle(), before);
+
+    // A later appearance, back from a screen with the other style.
+    auto over = screenWithStyle(other);
+    ASSERT_TRUE(over);
+    host.navigationController()->pushViewController(over, true);
+    settle();
+    ASSERT_EQ(app->statusBarStyle(), other);
+    host.navigationController()->popViewControllerAnimated(true);
+    settle();
+    ASSERT_EQ(host.topViewController(), preview);
+    EXPECT_EQ(app->statusBarStyle(), other);
+}
+
+INSTANTIATE_TEST_SUITE_P(StylesBefore, BalancePreviewStatusBarTest,
+                         ::testing::Values(UIStatusBarStyleLightContent, UIStatusBarStyleDarkContent),
+                         [](const auto& info) {
+                             return info.param == UIStatusBarStyleLightContent ? "Light" : "Dark";
+                         });
 
 TEST_F(BalancePreviewTest, LooksAsDesigned) {
     ASSERT_TRUE(open());

@@ -20,12 +20,12 @@ class PushScreenTest : public TestHostFixture {
 TEST_F(PushScreenTest, OpensTheNamedScreenWithWhatItIsHanded) {
     auto screen = open();
     auto next = screen->pushScreen(screen::CardToBankTransferViewController,
-                                   ScreenSetup().value("cameFrom", Value("MY_BANK_ACCOUNTS")));
+                                   ScreenSetup().value("cameFrom", Value(kCameFromMyBankAccounts)));
     ASSERT_NE(next, nullptr);
     host.advance(UIViewControllerTransitionDuration);
     EXPECT_EQ(host.topViewController(), next);
     EXPECT_EQ(next->className(), "CardToBankTransferViewController");
-    EXPECT_EQ(next->valueForKey("cameFrom"), Value("MY_BANK_ACCOUNTS"));
+    EXPECT_EQ(next->valueForKey("cameFrom"), Value(kCameFromMyBankAccounts));
 }
 
 struct RefusedPush {

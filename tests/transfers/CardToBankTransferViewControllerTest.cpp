@@ -117,7 +117,7 @@ TEST_F(CardToBankRoadTest, AnInstanceFromMyBankAccountsShowsTheBackChevronAndPop
     auto screen = std::make_shared<CardToBankTransferViewController>("CardToBankTransferViewController",
                                                                      frameworkBundle());
     screen->setCameFrom(std::string(kCameFromMyBankAccounts));
-    EXPECT_EQ(screen->valueForKey("cameFrom"), Value("MY_BANK_ACCOUNTS"));
+    EXPECT_EQ(screen->valueForKey("cameFrom"), Value(kCameFromMyBankAccounts));
     host.show(screen);
     screen->view()->layoutIfNeeded();
     EXPECT_TRUE(
