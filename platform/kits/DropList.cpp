@@ -6,6 +6,7 @@
 #include "platform/graphics/GraphicsContext.h"
 #include "platform/graphics/TextLayout.h"
 #include "platform/kits/KitTouch.h"
+#include "platform/ui/UIApplication.h"
 #include "platform/ui/UIEvent.h"
 #include "platform/ui/UIScreen.h"
 
@@ -38,7 +39,8 @@ class DropListWindow : public UIWindow {
 
 // The full-window view of a shown list: it draws the rows and takes the touches on the list. A touch
 // that starts beside the list closes it and goes on to the screen below, so that the tap which leaves
-// the list also reaches the field or button the user meant.
+// the list also reaches the field or button the user meant; only a touch on the list's own field stays
+// here.
 class DropListView : public UIView {
   public:
     DropListView(std::weak_ptr<DropList> owner, std::vector<std::string> rows, CGRect listFrame,
@@ -56,9 +58,13 @@ class DropListView : public UIView {
     }
 
     // Hit testing happens once, as a touch starts, which is when a touch beside the list closes it.
+    // A touch on the list's own field is the exception: passed on, it would reach the field, which
+    // opens the list again. The list keeps that touch and closes as it ends.
     UIViewPtr hitTest(CGPoint p, UIEvent* event) override {
         if (isHidden() || CGRectContainsPoint(list_, p)) return UIView::hitTest(p, event);
-        if (auto owner = owner_.lock()) owner->hide();
+        auto owner = owner_.lock();
+        if (owner && landsOnAnchor(*owner, p)) return UIView::hitTest(p, event);
+        if (owner) owner->hide();
         return nullptr;
     }
 
@@ -70,6 +76,12 @@ class DropListView : public UIView {
         for (std::size_t i = 0; i < rows_.size(); ++i)
             if (CGRectContainsPoint(rowFrame(i), p)) return owner->picked(static_cast<long>(i));
         if (!CGRectContainsPoint(list_, p)) owner->hide();
+    }
+    // A touch kept on the anchor closes the list however it ends.
+    void touchesCancelled(const UITouchSet& touches, UIEvent*) override {
+        auto owner = owner_.lock();
+        if (touches.empty() || !owner) return;
+        if (!CGRectContainsPoint(list_, touches.front()->locationInView(this))) owner->hide();
     }
 
     void drawRect(CGRect) override {
@@ -102,6 +114,43 @@ class DropListView : public UIView {
     }
 
   private:
+    // Whether a touch at `p` would reach the anchor or the field it marks: the anchor, a view inside it,
+    // or a view of its box drawn behind it (an anchor that takes no touches lies over its field). A
+    // view drawn in front of the anchor, or of another box or window, covers it.
+    bool landsOnAnchor(const DropList& owner, CGPoint p) const {
+        auto anchor = owner.anchorView();
+        if (!anchor || !anchor->window() ||
+            !anchor->pointInside(anchor->convertPointFromView(p, this), nullptr))
+            return false;
+        const UIView* box = anchor->superview();
+        const UIViewPtr beneath = viewBeneath(convertPointToView(p, nullptr));
+        const UIView* reached = beneath.get();
+        while (reached && reached != anchor.get() && reached->superview() != box)
+            reached = reached->superview();
+        if (!reached || reached == anchor.get() || !box) return reached == anchor.get();
+        const auto& siblings = box->subviews();
+        const auto at = [&](const UIView* v) {
+            return std::find_if(siblings.begin(), siblings.end(),
+                                [v](const UIViewPtr& s) { return s.get() == v; });
+        };
+        return at(reached) < at(anchor.get());
+    }
+
+    // What a touch at a screen point would reach were the list's window not there.
+    UIViewPtr viewBeneath(CGPoint screenPoint) const {
+        const auto windows = UIApplication::sharedApplication()->windows();
+        auto below = std::find_if(windows.rbegin(), windows.rend(),
+                                  [this](const UIWindowPtr& w) { return w.get() == window(); });
+        if (below == windows.rend()) return nullptr;
+        for (++below; below != windows.rend(); ++below) {
+            const UIWindow& w = **below;
+            const CGPoint local{screenPoint.x - w.frame().origin.x + w.bounds().origin.x,
+                                screenPoint.y - w.frame().origin.y + w.bounds().origin.y};
+            if (auto hit = (*below)->hitTest(local, nullptr)) return hit;
+        }
+        return nullptr;
+    }
+
     std::weak_ptr<DropList> owner_;
     std::vector<std::string> rows_;
     CGRect list_;

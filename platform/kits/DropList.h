@@ -1,8 +1,9 @@
 #pragma once
 // A drop-down list of texts, shown against an anchor view in a window of its own above the screen.
 // A pick closes the list, then calls `selectionAction` with the row's index and text; a touch anywhere
-// outside the list closes it without a pick and goes on to whatever lies beneath. The rows' font is one
-// process-wide setting
+// outside the list closes it without a pick and goes on to whatever lies beneath, save a touch on the
+// anchor (or the field it marks), which only closes the list: reaching a field that opens its list, it
+// would open it again. The rows' font is one process-wide setting
 // (`DropList::appearance().setTextFont`), read each time a list is shown: the last setter wins.
 //
 // Placement: opening downwards, the list's top-left corner lies at the anchor's top-left corner plus

@@ -17,7 +17,6 @@
 #include "platform/ui/TouchDispatch.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIDevice.h"
-#include "platform/ui/UIKeyInput.h"
 #include "platform/ui/UINib.h"
 #include "platform/ui/UIScreen.h"
 #include "platform/ui/UIViewAnimation.h"
@@ -29,45 +28,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isShown(const UIView& v) {
-    return !v.isHidden() && v.alpha() >= 0.01;
+std::string nameOf(const UIViewPtr& view) {
+    return view ? view->className() : std::string("no view");
 }
 
-std::optional<std::string> textOf(const UIView& v) {
-    for (const char* key : {"text", "title", "currentTitle"}) {
-        auto value = v.valueForKey(key);
-        if (auto s = value.asString()) return s;
-    }
-    return std::nullopt;
-}
-
-// Front to back: later siblings and children are drawn over earlier ones.
-UIViewPtr findText(const UIViewPtr& v, const std::string& text) {
-    if (!v || !isShown(*v)) return nullptr;
-    const auto& subs = v->subviews();
-    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
-        if (auto found = findText(*it, text)) return found;
-    auto own = textOf(*v);
-    return own && *own == text ? v : nullptr;
-}
-
-void collectTexts(const UIViewPtr& v, std::vector<std::string>& out) {
-    if (!v || !isShown(*v)) return;
-    if (auto t = textOf(*v); t && !t->empty()) out.push_back(*t);
-    for (const auto& sub : v->subviews()) collectTexts(sub, out);
-}
-
-// Splits UTF-8 text into characters (code points), each typed as one keystroke.
-std::vector<std::string> characters(const std::string& text) {
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < text.size();) {
-        auto c = static_cast<unsigned char>(text[i]);
-        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
-        n = std::min(n, text.size() - i);
-        out.push_back(text.substr(i, n));
-        i += n;
-    }
-    return out;
+// Fails the test with the driver's problem, if any.
+bool passes(const char* step, const std::string& problem) {
+    if (!problem.empty()) ADD_FAILURE() << step << ": " << problem;
+    return problem.empty();
 }
 
 std::uint32_t pixelAt(cairo_surface_t* s, int x, int y) {
@@ -202,75 +170,39 @@ void TestHost::runUntilIdle() {
 }
 
 // ---- input ----
-
-// Through the touch dispatch, so recognisers see the touches before the views, as on a device.
-bool TestHost::deliverTouchSequence(const std::vector<CGPoint>& points, double stepSeconds) {
-    if (points.empty()) return false;
-    double time = RunLoop::main().now();
-    if (!TouchDispatch::touchDown(points.front(), time)) return false;
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        time += stepSeconds;
-        TouchDispatch::touchMove(points[i], time);
-    }
-    TouchDispatch::touchUp(points.back(), time);
-    runUntilIdle();
-    return true;
-}
+// Through the user driver, as the example host's walk goes: the touch dispatch shows recognisers the
+// touches before the views, as on a device. Taps hold the finger no time, so that they leave the clock
+// where the test put it.
 
 bool TestHost::tap(CGPoint windowPoint) {
-    return deliverTouchSequence({windowPoint}, 0);
+    return UserDriver::tapAt(windowPoint, 0).empty();
 }
 
 bool TestHost::tap(const UIViewPtr& view) {
-    const std::string what = view ? view->className() : std::string("no view");
-    const std::string problem = UserDriver::tap(view, what, 0);
-    if (!problem.empty()) ADD_FAILURE() << "tap: " << problem;
-    return problem.empty();
+    return passes("tap", UserDriver::tap(view, nameOf(view), 0));
 }
 
 std::string TestHost::tapMissing(const UIViewPtr& view) {
-    return UserDriver::tap(view, view ? view->className() : std::string("no view"), 0);
+    return UserDriver::tap(view, nameOf(view), 0);
 }
 
 bool TestHost::typeText(const UIViewPtr& field, const std::string& text) {
-    if (!field) return false;
-    if (!field->isFirstResponder() && !field->becomeFirstResponder()) return false;
-    auto* input = dynamic_cast<UIKeyInput*>(field.get());
-    if (!input || !field->isFirstResponder()) return false;
-    for (const auto& c : characters(text)) {
-        input->insertText(c);
-        runUntilIdle();
-    }
-    return true;
+    return passes("typeText", UserDriver::type(field, text, nameOf(field), 0));
 }
 
 bool TestHost::deleteBackward(const UIViewPtr& field, int count) {
-    if (!field) return false;
-    if (!field->isFirstResponder() && !field->becomeFirstResponder()) return false;
-    auto* input = dynamic_cast<UIKeyInput*>(field.get());
-    if (!input) return false;
-    for (int i = 0; i < count; ++i) input->deleteBackward();
-    runUntilIdle();
-    return true;
+    return passes("deleteBackward", UserDriver::deleteBackward(field, count, nameOf(field), 0));
 }
 
 bool TestHost::drag(const UIViewPtr& view, CGPoint from, CGPoint to, double velocity) {
-    if (!view || !view->window()) return false;
-    runUntilIdle();
     constexpr int kSteps = 10;
-    double speed = velocity > 0 ? velocity : 1000;
-    double distance = std::hypot(to.x - from.x, to.y - from.y);
-    std::vector<CGPoint> points;
-    for (int i = 0; i <= kSteps; ++i) {
-        double t = static_cast<double>(i) / kSteps;
-        CGPoint local{from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t};
-        points.push_back(view->convertPointToView(local, nullptr));
-    }
-    return deliverTouchSequence(points, distance / speed / kSteps);
+    const double speed = velocity > 0 ? velocity : 1000;
+    const double seconds = std::hypot(to.x - from.x, to.y - from.y) / speed;
+    return passes("drag", UserDriver::drag(view, from, to, seconds, kSteps, nameOf(view)));
 }
 
 bool TestHost::pan(const UIViewPtr& view, CGPoint translation, double velocity) {
-    if (!view) return false;
+    if (!view) return passes("pan", "no view");
     CGRect b = view->bounds();
     CGPoint c{CGRectGetMidX(b), CGRectGetMidY(b)};
     return drag(view, c, {c.x + translation.x, c.y + translation.y}, velocity);
@@ -283,17 +215,15 @@ UIViewPtr TestHost::outlet(const NSObjectPtr& owner, const std::string& name) {
 }
 
 UIViewPtr TestHost::findViewWithText(const std::string& text, const UIViewPtr& root) const {
-    if (root) return findText(root, text);
+    if (root) return UserDriver::viewWithText(root, text);
     auto overlays = overlayWindows();
     for (auto it = overlays.rbegin(); it != overlays.rend(); ++it)
-        if (auto found = findText(*it, text)) return found;
-    return findText(window_, text);
+        if (auto found = UserDriver::viewWithText(*it, text)) return found;
+    return UserDriver::viewWithText(window_, text);
 }
 
 std::vector<std::string> TestHost::visibleTexts(const UIViewPtr& root) {
-    std::vector<std::string> out;
-    collectTexts(root, out);
-    return out;
+    return UserDriver::visibleTexts(root);
 }
 
 std::vector<UIWindowPtr> TestHost::overlayWindows() const {
@@ -307,7 +237,7 @@ std::vector<UIViewPtr> TestHost::overlayViews() const {
     std::vector<UIViewPtr> views;
     for (const auto& w : overlayWindows())
         for (const auto& v : w->subviews())
-            if (isShown(*v)) views.push_back(v);
+            if (UserDriver::isShown(v.get())) views.push_back(v);
     return views;
 }
 

@@ -69,12 +69,16 @@ class TestHost {
     // A touch down and up at a point in window coordinates, delivered to whatever is hit there.
     // False when nothing is hit.
     bool tap(CGPoint windowPoint);
-    // Makes `field` first responder, then types `text` one character (code point) at a time through its
-    // key input. False when the field refuses focus or takes no text.
+    // Taps `field` through the user driver unless it is being edited already, then types `text` one
+    // character (code point) at a time through its key input. False, and the test fails saying why,
+    // when the tap does not reach the field or does not make it first responder.
     bool typeText(const UIViewPtr& field, const std::string& text);
+    // Reaches `field` the same way, then presses the delete key `count` times.
     bool deleteBackward(const UIViewPtr& field, int count = 1);
-    // A finger down at `from`, moved in even steps to `to` (both in `view`'s coordinates), then up.
-    // The steps are spaced in time so the finger moves at `velocity` points per second (0 = 1000).
+    // A finger down at `from`, moved in even steps to `to` (both in `view`'s coordinates), then up,
+    // through the user driver. The steps are spaced in time so the finger moves at `velocity` points
+    // per second (0 = 1000). False, and the test fails, as for tap: the view is not on screen or the
+    // finger comes down on another view.
     bool drag(const UIViewPtr& view, CGPoint from, CGPoint to, double velocity = 0);
     // A drag from the view's centre by `translation`.
     bool pan(const UIViewPtr& view, CGPoint translation, double velocity = 0);
@@ -118,8 +122,6 @@ class TestHost {
     }
 
   private:
-    bool deliverTouchSequence(const std::vector<CGPoint>& windowPoints, double stepSeconds);
-
     FaultCollector faults_;
     UIWindowPtr window_;
     UINavigationControllerPtr nav_;

@@ -12,7 +12,6 @@ namespace fv {
 namespace {
 
 constexpr double kSlice = 0.05;
-constexpr double kTapHold = 0.05;
 
 RunLoop& loop() {
     return RunLoop::main();
@@ -22,6 +21,11 @@ bool isWithin(const UIView* view, const UIView* ancestor) {
     for (; view; view = view->superview())
         if (view == ancestor) return true;
     return false;
+}
+
+// The one visibility rule: a view hidden or all but transparent shows nothing, itself or inside it.
+bool drawn(const UIView& v) {
+    return !v.isHidden() && v.alpha() >= 0.01;
 }
 
 std::optional<std::string> textOf(const UIView& v) {
@@ -43,16 +47,54 @@ std::vector<std::string> characters(const std::string& text) {
     return out;
 }
 
+std::string notOnScreen(const UIViewPtr& view, const std::string& what) {
+    if (!view || !view->window() || !UserDriver::isShown(view.get())) return what + " is not on the screen";
+    return "";
+}
+
+// Where a touch meant for `view` went, when that was not the view or inside it.
+std::string missed(const UIViewPtr& hit, const UIViewPtr& view, const std::string& what) {
+    if (hit && isWithin(hit.get(), view.get())) return "";
+    return "a touch on " + what + " reached " + (hit ? hit->className() : std::string("nothing"));
+}
+
+// A finger down at `from`, `steps` even moves to `to` over `seconds`, then up; window points. Keeps
+// the view the finger came down on in `startedOn`, alive whatever the touches do to it.
+bool dragSequence(CGPoint from, CGPoint to, double seconds, int steps, UIViewPtr& startedOn) {
+    loop().runUntilIdle();
+    steps = std::max(steps, 1);
+    const double start = loop().now();
+    if (!TouchDispatch::touchDown(from, start)) return false;
+    startedOn = TouchDispatch::touchedView();
+    for (int i = 1; i <= steps; ++i) {
+        const double f = static_cast<double>(i) / steps;
+        TouchDispatch::touchMove({from.x + (to.x - from.x) * f, from.y + (to.y - from.y) * f},
+                                 start + seconds * f);
+    }
+    TouchDispatch::touchUp(to);
+    loop().runUntilIdle();
+    return true;
+}
+
+// The key input of `field`, tapped first unless it is being edited already.
+UIKeyInput* reachForKeys(const UIViewPtr& field, const std::string& what, double hold, std::string& problem) {
+    if (!field || !field->isFirstResponder()) problem = UserDriver::tap(field, what, hold);
+    if (!problem.empty()) return nullptr;
+    auto* input = dynamic_cast<UIKeyInput*>(field.get());
+    if (!input || !field->isFirstResponder()) problem = what + " takes no typing";
+    return problem.empty() ? input : nullptr;
+}
+
 }  // namespace
 
 bool UserDriver::isShown(const UIView* view) {
     for (; view; view = view->superview())
-        if (view->isHidden() || view->alpha() < 0.01) return false;
+        if (!drawn(*view)) return false;
     return true;
 }
 
 std::string UserDriver::tap(const UIViewPtr& view, const std::string& what, double hold) {
-    if (!view || !view->window() || !isShown(view.get())) return what + " is not on the screen";
+    if (auto problem = notOnScreen(view, what); !problem.empty()) return problem;
     loop().runUntilIdle();
     const CGRect b = view->bounds();
     const CGPoint point = view->convertPointToView({CGRectGetMidX(b), CGRectGetMidY(b)}, nullptr);
@@ -61,37 +103,54 @@ std::string UserDriver::tap(const UIViewPtr& view, const std::string& what, doub
     const auto hit = TouchDispatch::touchedView();
     TouchDispatch::touchUp(point, now + hold);
     loop().runUntilIdle();
-    if (!hit || !isWithin(hit.get(), view.get()))
-        return "a touch on " + what + " reached " + (hit ? hit->className() : std::string("nothing"));
-    return "";
+    return missed(hit, view, what);
 }
 
-std::string UserDriver::tapAt(CGPoint windowPoint) {
+std::string UserDriver::tapAt(CGPoint windowPoint, double hold) {
     loop().runUntilIdle();
     const double now = loop().now();
     if (!TouchDispatch::touchDown(windowPoint, now)) return "nothing takes a touch there";
-    TouchDispatch::touchUp(windowPoint, now + kTapHold);
+    TouchDispatch::touchUp(windowPoint, now + hold);
     loop().runUntilIdle();
     return "";
 }
 
 std::string UserDriver::drag(CGPoint from, CGPoint to, double seconds, int steps) {
-    loop().runUntilIdle();
-    if (!TouchDispatch::drag(from, to, seconds, steps)) return "nothing takes a touch where the drag starts";
-    loop().runUntilIdle();
+    UIViewPtr startedOn;
+    if (!dragSequence(from, to, seconds, steps, startedOn))
+        return "nothing takes a touch where the drag starts";
     return "";
 }
 
-std::string UserDriver::type(const UIViewPtr& field, const std::string& text, const std::string& what) {
-    if (auto problem = tap(field, what); !problem.empty()) return problem;
-    auto window = field->window();
-    const auto responder = window ? window->firstResponderView() : nullptr;
-    auto* input = dynamic_cast<UIKeyInput*>(responder.get());
-    if (!input || responder != field) return what + " takes no typing";
+std::string UserDriver::drag(const UIViewPtr& view, CGPoint from, CGPoint to, double seconds, int steps,
+                             const std::string& what) {
+    if (auto problem = notOnScreen(view, what); !problem.empty()) return problem;
+    UIViewPtr startedOn;
+    if (!dragSequence(view->convertPointToView(from, nullptr), view->convertPointToView(to, nullptr), seconds,
+                      steps, startedOn))
+        return "nothing takes a touch on " + what;
+    return missed(startedOn, view, what);
+}
+
+std::string UserDriver::type(const UIViewPtr& field, const std::string& text, const std::string& what,
+                             double hold) {
+    std::string problem;
+    auto* input = reachForKeys(field, what, hold, problem);
+    if (!input) return problem;
     for (const auto& c : characters(text)) {
         input->insertText(c);
         loop().runUntilIdle();
     }
+    return "";
+}
+
+std::string UserDriver::deleteBackward(const UIViewPtr& field, int count, const std::string& what,
+                                       double hold) {
+    std::string problem;
+    auto* input = reachForKeys(field, what, hold, problem);
+    if (!input) return problem;
+    for (int i = 0; i < count; ++i) input->deleteBackward();
+    loop().runUntilIdle();
     return "";
 }
 
@@ -110,12 +169,21 @@ UIViewPtr UserDriver::outlet(const NSObjectPtr& owner, const std::string& name) 
 
 // Front to back: later siblings and children are drawn over earlier ones.
 UIViewPtr UserDriver::viewWithText(const UIViewPtr& root, const std::string& text) {
-    if (!root || root->isHidden() || root->alpha() < 0.01) return nullptr;
+    if (!root || !drawn(*root)) return nullptr;
     const auto& subs = root->subviews();
     for (auto it = subs.rbegin(); it != subs.rend(); ++it)
         if (auto found = viewWithText(*it, text)) return found;
     auto own = textOf(*root);
     return own && *own == text ? root : nullptr;
+}
+
+std::vector<std::string> UserDriver::visibleTexts(const UIViewPtr& root) {
+    std::vector<std::string> out;
+    if (!root || !drawn(*root)) return out;
+    if (auto own = textOf(*root); own && !own->empty()) out.push_back(*own);
+    for (const auto& sub : root->subviews())
+        for (auto& text : visibleTexts(sub)) out.push_back(std::move(text));
+    return out;
 }
 
 UIControlPtr UserDriver::controlWiredTo(const UIViewPtr& root, const NSObject* target,

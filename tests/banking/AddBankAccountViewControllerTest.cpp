@@ -114,6 +114,22 @@ TEST_F(AddBankAccountTest, TheAccountTypeFieldOpensTheListInsteadOfAKeyboard) {
     EXPECT_EQ(form->tf_AccountType.get()->text(), "Money Market");
 }
 
+TEST_F(AddBankAccountTest, ATapOnTheAccountTypeFieldWhileItsListIsOpenClosesIt) {
+    ASSERT_TRUE(host.tap(form->tf_AccountType.get()));
+    ASSERT_TRUE(form->dropList->isVisible());
+    const CGRect field =
+        form->tf_AccountType.get()->convertRectToView(form->tf_AccountType.get()->bounds(), nullptr);
+    ASSERT_TRUE(host.tap(CGPoint{CGRectGetMidX(field), CGRectGetMidY(field)}));
+    EXPECT_FALSE(form->dropList->isVisible());
+    EXPECT_FALSE(DropList::visibleList());
+    EXPECT_FALSE(form->tf_AccountType.get()->isFirstResponder());
+    EXPECT_FALSE(Keyboard::isVisible());
+    EXPECT_EQ(form->tf_AccountType.get()->text(), "Checking");
+    // The field still opens it on the next tap.
+    ASSERT_TRUE(host.tap(form->tf_AccountType.get()));
+    EXPECT_TRUE(form->dropList->isVisible());
+}
+
 TEST_F(AddBankAccountTest, AnUntouchedFormHandsOverTheFirstTypeAndEmptyTexts) {
     auto confirmation = submitAndChoose("Bank Link");
     ASSERT_TRUE(confirmation);

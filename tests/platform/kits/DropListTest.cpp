@@ -4,6 +4,7 @@
 
 #include "KitTestSupport.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/TouchDispatch.h"
 #include "platform/ui/UITextField.h"
 
 namespace fv {
@@ -82,6 +83,65 @@ TEST_F(DropListTest, ATapBesideTheListClosesItAndReachesTheViewBeneath) {
     ASSERT_TRUE(list->select(0));
     EXPECT_EQ(picks, (Picks{{0, "Checking"}}));
     EXPECT_FALSE(field->isFirstResponder());
+}
+
+// A field that opens the list instead of taking the keyboard, as forms with a picked value have it.
+class OpensTheList : public UITextFieldDelegate {
+  public:
+    explicit OpensTheList(DropListPtr list) : list_(std::move(list)) {}
+    bool textFieldShouldBeginEditing(UITextField*) override {
+        ++opened;
+        list_->show();
+        return false;
+    }
+    int opened = 0;
+
+  private:
+    DropListPtr list_;
+};
+
+TEST_F(DropListTest, ATapOnTheAnchorsFieldClosesTheListAndLeavesItClosed) {
+    // The anchor takes no touches and lies over its field, as on the forms.
+    auto field = UITextField::create(anchor->frame());
+    anchor->setUserInteractionEnabled(false);
+    anchor->superview()->insertSubviewBelow(field, anchor.get());
+    auto opener = std::make_shared<OpensTheList>(list);
+    field->setDelegate(opener);
+    ASSERT_TRUE(host.tap(field));
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(opener->opened, 1);
+
+    const CGRect onScreen = field->convertRectToView(field->bounds(), nullptr);
+    ASSERT_TRUE(host.tap(CGPoint{CGRectGetMidX(onScreen), CGRectGetMidY(onScreen)}));
+    EXPECT_FALSE(list->isVisible());
+    host.advance(1);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(opener->opened, 1) << "the touch stops at the list";
+    EXPECT_FALSE(field->isFirstResponder());
+    EXPECT_TRUE(picks.empty());
+    // The next tap opens it again.
+    ASSERT_TRUE(host.tap(field));
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(opener->opened, 2);
+}
+
+TEST_F(DropListTest, ATouchOnTheAnchorThatIsCancelledClosesTheList) {
+    ASSERT_TRUE(list->show());
+    const CGRect onScreen = anchor->convertRectToView(anchor->bounds(), nullptr);
+    ASSERT_TRUE(TouchDispatch::touchDown({CGRectGetMidX(onScreen), CGRectGetMidY(onScreen)}));
+    EXPECT_TRUE(list->isVisible());
+    ASSERT_TRUE(TouchDispatch::touchCancel());
+    EXPECT_FALSE(list->isVisible());
+}
+
+TEST_F(DropListTest, ATapWhereSomethingCoversTheAnchorReachesWhatCoversIt) {
+    list->direction = DropList::Direction::bottom;
+    auto cover = UITextField::create({{0, 80}, {375, 80}});
+    host.rootScreen()->view()->addSubview(cover);
+    ASSERT_TRUE(list->show());
+    ASSERT_TRUE(host.tap(cover));
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(cover->isFirstResponder());
 }
 
 TEST_F(DropListTest, AnyDirectionOpensUpwardsWhenTheRowsDoNotFitBelow) {

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/testing/TestHost.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/TouchDispatch.h"
 #include "platform/ui/UIDevice.h"
+#include "platform/ui/UITextField.h"
 #include "tests/platform/ui/support/SampleViews.h"
 
 namespace fv {
@@ -96,6 +99,48 @@ TEST_F(SampleScreenTest, PadActionSheetAnchorsToItsSourceOrIsCentred) {
     CGRect bounds = host.window()->bounds();
     EXPECT_NEAR(CGRectGetMidX(centred->cardFrame()), CGRectGetMidX(bounds), 0.5);
     EXPECT_NEAR(CGRectGetMidY(centred->cardFrame()), CGRectGetMidY(bounds), 0.5);
+}
+
+// Typing taps the field first, as a person does, so a field no one could touch takes no keys.
+TEST_F(SampleScreenTest, TypingTapsTheFieldAndFailsWhereAPersonCouldNotReachIt) {
+    auto screen = openSample();
+    auto field = UITextField::create({{20, 300}, {335, 44}});
+    screen->view()->addSubview(field);
+    field->setHidden(true);
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host.typeText(field, "a")), "UITextField is not on the screen");
+    field->setHidden(false);
+    auto cover = UIView::create(field->frame());
+    screen->view()->addSubview(cover);
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host.deleteBackward(field)),
+                            "a touch on UITextField reached UIView");
+    cover->removeFromSuperview();
+    // A disabled control takes no touches: the finger comes down on the screen behind.
+    field->setEnabled(false);
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host.typeText(field, "a")), "a touch on UITextField reached UIView");
+    EXPECT_EQ(field->text(), "");
+
+    field->setEnabled(true);
+    ASSERT_TRUE(host.typeText(field, "ab"));
+    EXPECT_EQ(TouchDispatch::touchedView(), field);
+    EXPECT_TRUE(Keyboard::isVisible());
+    // Being edited, the field takes keys with no touch, as from the keyboard that is up.
+    screen->view()->addSubview(cover);
+    ASSERT_TRUE(host.typeText(field, "c"));
+    ASSERT_TRUE(host.deleteBackward(field, 2));
+    EXPECT_EQ(field->text(), "a");
+}
+
+TEST_F(SampleScreenTest, ADragThatStartsOnAnotherViewFailsAndSaysWhere) {
+    auto screen = openSample();
+    auto title = screen->lbl_title.lock();
+    auto card = std::static_pointer_cast<UIView>(title->superview()->weak_from_this().lock());
+    EXPECT_TRUE(host.drag(card, {8, 8}, {8, 60}));
+    EXPECT_EQ(TouchDispatch::touchedView(), card);
+    // A label takes no touches: a finger on it comes down on the card.
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host.pan(title, {0, 40})), "a touch on UILabel reached UIView");
+    auto button = screen->btn_next.lock();
+    button->setHidden(true);
+    EXPECT_NONFATAL_FAILURE(EXPECT_FALSE(host.pan(button, {0, -40})), "UIButton is not on the screen");
 }
 
 }  // namespace
