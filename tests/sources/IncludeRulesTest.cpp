@@ -240,7 +240,10 @@ TEST_F(IncludeRules, TheLayersForbidWhatTheyMust) {
                              Planted{"platform/ui/Planted.cpp", "platform/net/URLSession.h"},
                              Planted{"platform/camera/Planted.cpp", "platform/kits/DropList.h"},
                              Planted{"platform/kits/Planted.cpp", "core/DataModel.h"},
-                             Planted{"examples/host/Planted.cpp", "cards/MyCardsViewController.h"}}) {
+                             Planted{"examples/host/Planted.cpp", "cards/MyCardsViewController.h"},
+                             Planted{"examples/host/Planted.cpp", "screenkit/BaseViewController.h"},
+                             Planted{"examples/host/Planted.cpp", "core/ServiceManager.h"},
+                             Planted{"examples/host/Planted.cpp", "platform/testing/TestHost.h"}}) {
         const Deps* deps = governing(p.file, deps_);
         ASSERT_NE(deps, nullptr) << p.file;
         EXPECT_TRUE(violation(p.file, p.target, *deps, folders)) << p.file << " may include " << p.target;
@@ -249,6 +252,11 @@ TEST_F(IncludeRules, TheLayersForbidWhatTheyMust) {
     ASSERT_NE(screens, nullptr);
     for (const char* shared : {"screenkit/BaseViewController.h", "core/DataModel.h", "transfers/Other.h"})
         EXPECT_FALSE(violation("transfers/Planted.cpp", shared, *screens, folders)) << shared;
+    // The example host reaches the framework through the headers its DEPS names one by one.
+    const Deps* host = governing("examples/host/Planted.cpp", deps_);
+    ASSERT_NE(host, nullptr);
+    for (const char* named : {"core/SDKManager.h", "platform/testing/UserDriver.h", "examples/host/Roads.h"})
+        EXPECT_FALSE(violation("examples/host/Planted.cpp", named, *host, folders)) << named;
 }
 
 // The platform finds the framework's files through the bundle the framework registers, never by name.
