@@ -9,6 +9,7 @@
 // --no-pictures renders every step but writes nothing.
 #include <string>
 
+#include "core/FrameworkResources.h"
 #include "examples/host/HostApplication.h"
 #include "examples/host/Roads.h"
 #include "examples/host/Walkthrough.h"
@@ -54,6 +55,14 @@ int main(int argc, char** argv) {
         }
     }
 
+    // Every framework screen is made from the bundle's files: without it a road would only fail
+    // halfway, on a screen with nothing bound.
+    if (!fv::frameworkBundle()) {
+        fv::log(
+            "fernvault_host: no framework bundle, so no road can be walked (FERNVAULT_BUNDLE_PATH names "
+            "its folder when it is not installed beside the library)");
+        return 1;
+    }
     fv::HostApplication app(options);
     fv::Walkthrough walk(app, pictures ? output : "");
     const bool ok = only ? only->walk(walk) : walk.runAll();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <mutex>
+#include <set>
 #include <system_error>
 
 #include "platform/foundation/Log.h"
@@ -110,11 +111,23 @@ const void* libraryBaseOf(const void* anchor) {
     return base;
 }
 
+// Said once per process for each variable and value: every resource the framework loads looks for
+// its bundle again, and the folder is looked for again too, in case it appears meanwhile.
+void reportMissingFolder(const std::string& variable, const std::string& value) {
+    static std::mutex mutex;
+    static std::set<std::string> reported;
+    {
+        std::lock_guard lock(mutex);
+        if (!reported.insert(variable + '\n' + value).second) return;
+    }
+    log(variable + " names no folder: " + value);
+}
+
 std::optional<fs::path> folderOf(const NSBundle::Location& location) {
     if (!location.environmentVariable.empty()) {
         if (auto env = envOrEmpty(location.environmentVariable.c_str()); !env.empty()) {
             if (isDirectory(env)) return fs::path(env);
-            log(location.environmentVariable + " names no folder: " + env);
+            reportMissingFolder(location.environmentVariable, env);
             return std::nullopt;
         }
     }

@@ -15,7 +15,7 @@
 #include "platform/testing/TestHost.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/UIToolbar.h"
-#include "tests/banking/support/BundleWithFile.h"
+#include "tests/banking/BundleWithFile.h"
 
 namespace fv {
 namespace {

@@ -13,7 +13,7 @@
 #include "platform/testing/TestHost.h"
 #include "platform/ui/UINib.h"
 #include "screenkit/BannerMessages.h"
-#include "tests/banking/support/BundleWithFile.h"
+#include "tests/banking/BundleWithFile.h"
 
 namespace fv {
 namespace {

@@ -11,7 +11,7 @@
 #include "core/ThemeManager.h"
 #include "platform/foundation/Log.h"
 #include "platform/testing/TestHost.h"
-#include "tests/banking/support/BundleWithFile.h"
+#include "tests/banking/BundleWithFile.h"
 
 namespace fv {
 namespace {

@@ -1,4 +1,10 @@
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <memory>
+#include <string>
 
 #include "examples/host/Roads.h"
 #include "examples/host/roads/TransferRoad.h"
@@ -51,6 +57,29 @@ TEST_F(HostWalkthrough, StopsAtAStepThatDoesNotReachWhatItExpects) {
                   {"never", "not reached", [] { return std::string(); }}}));
     EXPECT_TRUE(console.contains("02 nowhere: FAILED: the host has no button for the road no such road"));
     EXPECT_FALSE(console.contains("never"));
+}
+
+// Without the framework bundle a road could only fail halfway: the program says so and stops before
+// its first road, with a failing exit.
+TEST_F(HostWalkthrough, TheProgramStopsBeforeItsFirstRoadWithoutTheFrameworkBundle) {
+    const std::string missing = (dir_ / "no-bundle").string();
+    const std::string command =
+        "FERNVAULT_BUNDLE_PATH='" + missing + "' '" FV_HOST_PROGRAM "' --fast --no-pictures 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+    ASSERT_TRUE(pipe);
+    std::vector<std::string> lines;
+    char line[1024];
+    while (std::fgets(line, sizeof line, pipe.get())) lines.emplace_back(line);
+    const int status = ::pclose(pipe.release());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 0);
+    std::string said;
+    for (const auto& l : lines) said += l;
+    EXPECT_EQ(
+        std::count(lines.begin(), lines.end(), "FERNVAULT_BUNDLE_PATH names no folder: " + missing + "\n"), 1)
+        << said;
+    EXPECT_NE(said.find("fernvault_host: no framework bundle"), std::string::npos) << said;
+    EXPECT_EQ(said.find("01 host"), std::string::npos) << said;
 }
 
 }  // namespace

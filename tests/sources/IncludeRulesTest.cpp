@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,6 +10,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "core/Constants.h"
@@ -17,25 +20,49 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A folder's DEPS file lists the folders its sources (and those of its subfolders without a DEPS of
-// their own) may include besides itself; "*" allows any. Lines starting with '#' are comments.
+// A folder's DEPS file lists the folders, or single headers, its sources (and those of its subfolders
+// without a DEPS of their own) may include besides itself; "*" allows any. Lines starting with '#'
+// are comments.
 struct Deps {
     std::string folder;  // relative to the source tree
     std::vector<std::string> allowed;
 };
 
 const fs::path kRoot = FV_SOURCE_DIR;
+// The build this test was built in, wherever it lies.
+const fs::path kBinaryDir = FV_BINARY_DIR;
 
 bool isUnder(const std::string& path, const std::string& folder) {
     return path.rfind(folder + "/", 0) == 0;
 }
 
-std::string sourcePath(const fs::path& p) {
-    return fs::relative(p, kRoot).generic_string();
-}
+// What a scan reads: the project's sources under `root`, never a build's. A build folder may lie
+// anywhere in the tree under any name (an IDE's cmake-build-debug, b/, _build/), and it holds
+// sources of its own: CMake's compiler checks, the install and embedding checks' copies. Every
+// folder CMake has configured holds its cache; the build this test runs in is known even without it.
+struct Tree {
+    fs::path root;
+    fs::path binaryDir;
 
-Deps readDeps(const fs::path& file) {
-    Deps deps{sourcePath(file.parent_path()), {}};
+    std::string sourcePath(const fs::path& p) const { return fs::relative(p, root).generic_string(); }
+
+    bool isBuildFolder(const fs::path& dir) const {
+        std::error_code ec;
+        return fs::exists(dir / "CMakeCache.txt", ec) || fs::equivalent(dir, binaryDir, ec);
+    }
+
+    // Hidden folders, build/ and out/ at the top (where builds and the demo write) and build folders.
+    bool skipped(const fs::path& dir) const {
+        const std::string name = dir.filename().string();
+        return name.empty() || name[0] == '.' ||
+               (dir.parent_path() == root && (name == "build" || name == "out")) || isBuildFolder(dir);
+    }
+};
+
+const Tree kTree{kRoot, kBinaryDir};
+
+Deps readDeps(const fs::path& file, const Tree& tree) {
+    Deps deps{tree.sourcePath(file.parent_path()), {}};
     std::ifstream in(file);
     for (std::string line; std::getline(in, line);) {
         line.erase(0, line.find_first_not_of(" \t"));
@@ -46,11 +73,10 @@ Deps readDeps(const fs::path& file) {
 }
 
 // The folders at the top of the tree: an include naming one of them is a project include.
-std::set<std::string> projectFolders() {
+std::set<std::string> projectFolders(const Tree& tree = kTree) {
     std::set<std::string> out;
-    for (const auto& entry : fs::directory_iterator(kRoot))
-        if (entry.is_directory() && entry.path().filename().string()[0] != '.')
-            out.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(tree.root))
+        if (entry.is_directory() && !tree.skipped(entry.path())) out.insert(entry.path().filename().string());
     return out;
 }
 
@@ -61,7 +87,7 @@ std::optional<std::string> violation(const std::string& file, const std::string&
     if (top == target || !folders.count(top)) return std::nullopt;  // beside the file, or not ours
     if (isUnder(target, deps.folder)) return std::nullopt;
     for (const auto& allowed : deps.allowed)
-        if (allowed == "*" || isUnder(target, allowed)) return std::nullopt;
+        if (allowed == "*" || allowed == target || isUnder(target, allowed)) return std::nullopt;
     return file + " includes " + target + ", which " + deps.folder + "/DEPS does not allow";
 }
 
@@ -70,29 +96,24 @@ struct Source {
     std::vector<std::string> includes;
 };
 
-bool skipped(const fs::path& dir) {
-    const std::string name = dir.filename().string();
-    return name.empty() || name[0] == '.' ||
-           (dir.parent_path() == kRoot && (name == "build" || name == "out"));
-}
-
 // Every source file of the tree with the project includes it makes, and every DEPS file by folder.
-void scan(std::vector<Source>& sources, std::map<std::string, Deps>& deps) {
+void scan(const Tree& tree, std::vector<Source>& sources, std::map<std::string, Deps>& deps) {
     static const std::regex include(R"re(^\s*#\s*include\s*"([^"]+)")re");
-    for (auto it = fs::recursive_directory_iterator(kRoot); it != fs::recursive_directory_iterator(); ++it) {
-        if (it->is_directory() && skipped(it->path())) {
+    for (auto it = fs::recursive_directory_iterator(tree.root); it != fs::recursive_directory_iterator();
+         ++it) {
+        if (it->is_directory() && tree.skipped(it->path())) {
             it.disable_recursion_pending();
             continue;
         }
         if (!it->is_regular_file()) continue;
         if (it->path().filename() == "DEPS") {
-            Deps d = readDeps(it->path());
+            Deps d = readDeps(it->path(), tree);
             deps[d.folder] = d;
             continue;
         }
         const auto ext = it->path().extension();
         if (ext != ".h" && ext != ".cpp") continue;
-        Source src{sourcePath(it->path()), {}};
+        Source src{tree.sourcePath(it->path()), {}};
         std::ifstream in(it->path());
         for (std::string line; std::getline(in, line);) {
             std::smatch m;
@@ -113,7 +134,7 @@ const Deps* governing(const std::string& file, const std::map<std::string, Deps>
 
 class IncludeRules : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { scan(sources_, deps_); }
+    static void SetUpTestSuite() { scan(kTree, sources_, deps_); }
     static inline std::vector<Source> sources_;
     static inline std::map<std::string, Deps> deps_;
 };
@@ -133,12 +154,72 @@ TEST_F(IncludeRules, EveryIncludeIsOneItsFolderAllows) {
     }
 }
 
-TEST_F(IncludeRules, DepsFilesNameFoldersThatExist) {
+TEST_F(IncludeRules, DepsFilesNameWhatExists) {
     for (const auto& [folder, deps] : deps_)
         for (const auto& allowed : deps.allowed)
             if (allowed != "*") {
-                EXPECT_TRUE(fs::is_directory(kRoot / allowed)) << folder << "/DEPS names " << allowed;
+                EXPECT_TRUE(fs::is_directory(kRoot / allowed) || fs::is_regular_file(kRoot / allowed))
+                    << folder << "/DEPS names " << allowed;
             }
+}
+
+// A tree made up for one test, removed afterwards.
+class PlantedTree {
+  public:
+    PlantedTree() {
+        std::string pattern = (fs::temp_directory_path() / "fv-sources-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) root = pattern;
+    }
+    ~PlantedTree() {
+        std::error_code ec;
+        if (!root.empty()) fs::remove_all(root, ec);
+    }
+    PlantedTree(const PlantedTree&) = delete;
+    PlantedTree& operator=(const PlantedTree&) = delete;
+
+    void write(const std::string& file, const std::string& text = "") const {
+        fs::create_directories((root / file).parent_path());
+        std::ofstream(root / file) << text;
+    }
+
+    fs::path root;
+};
+
+// Only the project's sources are held to the rules: the build folders in the tree, whatever their
+// names, are skipped whole, and a source folder is read whatever its name.
+TEST(SourceScan, ReadsNoBuildFolderWhereverItLies) {
+    PlantedTree t;
+    ASSERT_FALSE(t.root.empty());
+    t.write("core/DEPS", "platform\n");
+    t.write("core/Entry.h", "#include \"platform/Thing.h\"\n");
+    t.write("platform/DEPS");
+    t.write("platform/Thing.h");
+    t.write("platform/build/Part.cpp");
+    for (const std::string build : {"cmake-build-debug", "b", "_build"}) {
+        t.write(build + "/CMakeCache.txt");
+        t.write(build + "/CMakeFiles/3.25.1/CompilerIdCXX/CMakeCXXCompilerId.cpp");
+        t.write(build + "/install-check/prefix/include/fernvault/core/Entry.h");
+        t.write(build + "/embed-check/host/main.cpp");
+    }
+    t.write("core/tools/CMakeCache.txt");
+    t.write("core/tools/Generated.cpp");
+    // The build the test runs in counts even while it has no cache (deleted to configure afresh).
+    t.write("work/header-check/core/Entry.cpp");
+    t.write("build/check/Generated.cpp");
+    t.write("out/Picture.cpp");
+    t.write(".cache/clangd/Index.h");
+
+    const Tree tree{t.root, t.root / "work"};
+    std::vector<Source> sources;
+    std::map<std::string, Deps> deps;
+    scan(tree, sources, deps);
+    std::set<std::string> files;
+    for (const auto& src : sources) files.insert(src.file);
+    EXPECT_EQ(files, (std::set<std::string>{"core/Entry.h", "platform/Thing.h", "platform/build/Part.cpp"}));
+    std::set<std::string> depsFolders;
+    for (const auto& [folder, d] : deps) depsFolders.insert(folder);
+    EXPECT_EQ(depsFolders, (std::set<std::string>{"core", "platform"}));
+    EXPECT_EQ(projectFolders(tree), (std::set<std::string>{"core", "platform"}));
 }
 
 // The rules the layers rest on, read from the files themselves: a planted include breaks them.
@@ -159,7 +240,10 @@ TEST_F(IncludeRules, TheLayersForbidWhatTheyMust) {
                              Planted{"platform/ui/Planted.cpp", "platform/net/URLSession.h"},
                              Planted{"platform/camera/Planted.cpp", "platform/kits/DropList.h"},
                              Planted{"platform/kits/Planted.cpp", "core/DataModel.h"},
-                             Planted{"examples/host/Planted.cpp", "cards/MyCardsViewController.h"}}) {
+                             Planted{"examples/host/Planted.cpp", "cards/MyCardsViewController.h"},
+                             Planted{"examples/host/Planted.cpp", "screenkit/BaseViewController.h"},
+                             Planted{"examples/host/Planted.cpp", "core/ServiceManager.h"},
+                             Planted{"examples/host/Planted.cpp", "platform/testing/TestHost.h"}}) {
         const Deps* deps = governing(p.file, deps_);
         ASSERT_NE(deps, nullptr) << p.file;
         EXPECT_TRUE(violation(p.file, p.target, *deps, folders)) << p.file << " may include " << p.target;
@@ -168,6 +252,11 @@ TEST_F(IncludeRules, TheLayersForbidWhatTheyMust) {
     ASSERT_NE(screens, nullptr);
     for (const char* shared : {"screenkit/BaseViewController.h", "core/DataModel.h", "transfers/Other.h"})
         EXPECT_FALSE(violation("transfers/Planted.cpp", shared, *screens, folders)) << shared;
+    // The example host reaches the framework through the headers its DEPS names one by one.
+    const Deps* host = governing("examples/host/Planted.cpp", deps_);
+    ASSERT_NE(host, nullptr);
+    for (const char* named : {"core/SDKManager.h", "platform/testing/UserDriver.h", "examples/host/Roads.h"})
+        EXPECT_FALSE(violation("examples/host/Planted.cpp", named, *host, folders)) << named;
 }
 
 // The platform finds the framework's files through the bundle the framework registers, never by name.
@@ -178,7 +267,8 @@ TEST(PlatformLayer, NamesNotTheFrameworkBundle) {
             if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
             std::ifstream in(entry.path());
             const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            EXPECT_EQ(text.find(kFrameworkBundleIdentifier), std::string::npos) << sourcePath(entry.path());
+            EXPECT_EQ(text.find(kFrameworkBundleIdentifier), std::string::npos)
+                << kTree.sourcePath(entry.path());
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "DataTestDir.h"
+#include "platform/foundation/Log.h"
 
 namespace fv {
 namespace {
@@ -149,6 +150,32 @@ TEST_F(BundleTest, RegisteredBundleByIdentifier) {
     EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.library"));
     all = NSBundle::allFrameworks();
     for (const auto& b : all) EXPECT_NE(b->bundleIdentifier(), "com.example.library");
+}
+
+// Every resource the framework loads looks for its bundle: a variable naming no folder is said once
+// for each value it takes, not once per look, and the folder is still looked for.
+TEST_F(BundleTest, AVariableNamingNoFolderIsSaidOncePerValue) {
+    NSBundle::registerBundle("com.example.missing",
+                             {"FV_TEST_MISSING_BUNDLE",
+                              reinterpret_cast<const void*>(&NSBundle::preferredLanguages),
+                              {"resources"}});
+    const std::string first = dir_ / "first";
+    const std::string second = dir_ / "second";
+    LogCapture console;
+    env_.set("FV_TEST_MISSING_BUNDLE", first.c_str());
+    for (int look = 0; look < 5; ++look) EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.missing"));
+    env_.set("FV_TEST_MISSING_BUNDLE", second.c_str());
+    for (int look = 0; look < 3; ++look) EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.missing"));
+    env_.set("FV_TEST_MISSING_BUNDLE", first.c_str());
+    EXPECT_FALSE(NSBundle::bundleWithIdentifier("com.example.missing"));
+    EXPECT_EQ(console.lines(),
+              (std::vector<std::string>{"FV_TEST_MISSING_BUNDLE names no folder: " + first,
+                                        "FV_TEST_MISSING_BUNDLE names no folder: " + second}));
+
+    std::filesystem::create_directories(first);
+    const auto bundle = NSBundle::bundleWithIdentifier("com.example.missing");
+    ASSERT_TRUE(bundle);
+    EXPECT_EQ(bundle->resourcePath(), std::filesystem::canonical(first).string());
 }
 
 void anchorInThisProgram() {}

@@ -1,4 +1,4 @@
-#include "tests/banking/support/BundleWithFile.h"
+#include "tests/banking/BundleWithFile.h"
 
 #include <unistd.h>
 
