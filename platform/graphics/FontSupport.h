@@ -13,14 +13,6 @@ namespace fv::detail {
 std::recursive_mutex& pangoLock();
 // One font map for the process, at 72 dpi so that a point is a unit.
 PangoFontMap* sharedFontMap();
-// Pango has fontconfig load the process's current configuration (the host's; the system's, a few
-// milliseconds of work, when the host has none yet) on a thread of its own when the process's first
-// font map is made, and no map can list its fonts before that load has ended. newFontMap makes a map
-// apart, which starts that load at once; adoptFontMap waits for it holding no lock of ours, so text and
-// font registration go on meanwhile, then makes the map the shared one unless there is one by then
-// (it then drops it).
-PangoFontMap* newFontMap();
-void adoptFontMap(PangoFontMap* map);
 // Drops the shared map so the next use sees newly registered fonts.
 void resetFontMap();
 // Changes whenever the map is dropped: text laid out under another generation is stale.

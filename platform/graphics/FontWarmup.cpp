@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include <glib-object.h>
 #include <hb.h>
 
 #include "platform/graphics/FontSupport.h"
@@ -48,11 +49,12 @@ void warmShaping() {
 // Builds what all text shares: fontconfig's configuration, the index of faces by name, the font map
 // and HarfBuzz's start. Faces at a size are left to the first frame: the worker cannot know which ones
 // a screen draws with, and text measured while the worker holds the font lock waits for it.
-// `map` was made before the worker started, since the fontconfig load it starts is the longest of
-// these and the first text needs it; it runs on a thread of Pango's while the rest is built here.
-void warm(PangoFontMap* map) {
+void warm() {
     UIFont::systemFontOfSize(17);
-    detail::adoptFontMap(map);
+    {
+        std::lock_guard lock(detail::pangoLock());
+        g_object_unref(detail::newPangoContext());
+    }
     warmShaping();
 }
 
@@ -61,7 +63,7 @@ void warm(PangoFontMap* map) {
 void warmFontsInBackground() {
     std::lock_guard lock(workerLock());
     if (worker()) return;
-    worker() = new std::thread(warm, detail::newFontMap());
+    worker() = new std::thread(warm);
     std::atexit(waitForFontWarmup);
 }
 

@@ -275,39 +275,18 @@ unsigned& generationSlot() {
 }
 }  // namespace
 
-namespace {
-// Lists the map's fonts, so it waits for Pango's fontconfig start (see newFontMap).
-void configure(PangoFontMap* map) {
-    pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map), FontConfiguration::shared());
-    pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(map), 72);
-}
-}  // namespace
-
 PangoFontMap* sharedFontMap() {
     std::lock_guard lock(pangoLock());
     PangoFontMap*& map = fontMapSlot();
     if (!map) {
+        // The first map also has Pango load fontconfig's current configuration (the host's, else the
+        // system's) on a thread of its own; the font worker makes it early enough that text rarely
+        // waits for that.
         map = pango_cairo_font_map_new();
-        configure(map);
+        pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map), FontConfiguration::shared());
+        pango_cairo_font_map_set_resolution(PANGO_CAIRO_FONT_MAP(map), 72);
     }
     return map;
-}
-
-PangoFontMap* newFontMap() {
-    return pango_cairo_font_map_new();
-}
-
-void adoptFontMap(PangoFontMap* fresh) {
-    // Returns once Pango's fontconfig start has ended, and touches no configuration of ours.
-    pango_fc_font_map_get_config(PANGO_FC_FONT_MAP(fresh));
-    std::lock_guard lock(pangoLock());
-    PangoFontMap*& map = fontMapSlot();
-    if (map) {
-        g_object_unref(fresh);
-        return;
-    }
-    configure(fresh);
-    map = fresh;
 }
 
 // A fresh map reads the fonts fontconfig knows now; nothing keeps Pango objects between calls.
