@@ -16,6 +16,7 @@
 
 #include "bench/support/FrameScreens.h"
 #include "bench/support/ProcessRun.h"
+#include "bench/support/Spread.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/ui/UIApplication.h"
 #include "platform/ui/UIViewRendering.h"
@@ -29,11 +30,7 @@ double ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-double median(std::vector<double> v) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
+using bench::median;
 
 // Frames of ours and of the twin in turn, so that a drift of the machine's speed hits both alike.
 void pairFrames(benchmark::State& state, UIView& view, bench::RawTwin& twin, double scale) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bench/support/ProcessRun.h"
+#include "bench/support/Spread.h"
 
 namespace {
 
@@ -27,20 +28,7 @@ struct Side {
     std::vector<double> frame, wall, cpu, peak;
 };
 
-struct Summary {
-    double median = 0, low = 0, high = 0;
-};
-
-Summary summarize(std::vector<double> v) {
-    Summary s;
-    if (v.empty()) return s;
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    s.median = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-    s.low = v.front();
-    s.high = v.back();
-    return s;
-}
+using fv::bench::spreadOf;
 
 bool parseSide(const std::string& text, Side& side) {
     const auto eq = text.find('=');
@@ -69,8 +57,8 @@ bool runOnce(Side& side, bool keep) {
 }
 
 void print(const Side& side) {
-    const auto f = summarize(side.frame), w = summarize(side.wall), c = summarize(side.cpu),
-               p = summarize(side.peak);
+    const auto f = spreadOf(side.frame), w = spreadOf(side.wall), c = spreadOf(side.cpu),
+               p = spreadOf(side.peak);
     std::printf("| %s | %.1f ms (%.1f-%.1f) | %.1f ms (%.1f-%.1f) | %.1f ms (%.1f-%.1f) | %.1f MiB |\n",
                 side.label.c_str(), f.median, f.low, f.high, w.median, w.low, w.high, c.median, c.low, c.high,
                 p.median);
@@ -108,9 +96,9 @@ int main(int argc, char** argv) {
     std::printf("| --- | --- | --- | --- | --- |\n");
     for (const auto& side : sides) print(side);
     std::printf("\n");
-    const double a = summarize(sides[0].frame).median;
+    const double a = spreadOf(sides[0].frame).median;
     for (std::size_t i = 1; i < sides.size(); ++i) {
-        const double b = summarize(sides[i].frame).median;
+        const double b = spreadOf(sides[i].frame).median;
         if (b > 0)
             std::printf("first frame, %s against %s: %+.1f %%\n", sides[0].label.c_str(),
                         sides[i].label.c_str(), (a / b - 1) * 100);

@@ -58,20 +58,10 @@ std::string missed(const UIViewPtr& hit, const UIViewPtr& view, const std::strin
     return "a touch on " + what + " reached " + (hit ? hit->className() : std::string("nothing"));
 }
 
-// A finger down at `from`, `steps` even moves to `to` over `seconds`, then up; window points. Keeps
-// the view the finger came down on in `startedOn`, alive whatever the touches do to it.
+// Through the touch dispatch, settled before and after.
 bool dragSequence(CGPoint from, CGPoint to, double seconds, int steps, UIViewPtr& startedOn) {
     loop().runUntilIdle();
-    steps = std::max(steps, 1);
-    const double start = loop().now();
-    if (!TouchDispatch::touchDown(from, start)) return false;
-    startedOn = TouchDispatch::touchedView();
-    for (int i = 1; i <= steps; ++i) {
-        const double f = static_cast<double>(i) / steps;
-        TouchDispatch::touchMove({from.x + (to.x - from.x) * f, from.y + (to.y - from.y) * f},
-                                 start + seconds * f);
-    }
-    TouchDispatch::touchUp(to);
+    if (!TouchDispatch::drag(from, to, seconds, steps, &startedOn)) return false;
     loop().runUntilIdle();
     return true;
 }
@@ -83,6 +73,12 @@ UIKeyInput* reachForKeys(const UIViewPtr& field, const std::string& what, double
     auto* input = dynamic_cast<UIKeyInput*>(field.get());
     if (!input || !field->isFirstResponder()) problem = what + " takes no typing";
     return problem.empty() ? input : nullptr;
+}
+
+void collectTexts(const UIViewPtr& view, std::vector<std::string>& out) {
+    if (!view || !drawn(*view)) return;
+    if (auto own = textOf(*view); own && !own->empty()) out.push_back(*own);
+    for (const auto& sub : view->subviews()) collectTexts(sub, out);
 }
 
 }  // namespace
@@ -179,10 +175,7 @@ UIViewPtr UserDriver::viewWithText(const UIViewPtr& root, const std::string& tex
 
 std::vector<std::string> UserDriver::visibleTexts(const UIViewPtr& root) {
     std::vector<std::string> out;
-    if (!root || !drawn(*root)) return out;
-    if (auto own = textOf(*root); own && !own->empty()) out.push_back(*own);
-    for (const auto& sub : root->subviews())
-        for (auto& text : visibleTexts(sub)) out.push_back(std::move(text));
+    collectTexts(root, out);
     return out;
 }
 

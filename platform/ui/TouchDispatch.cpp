@@ -223,10 +223,12 @@ bool TouchDispatch::tap(CGPoint point) {
     return true;
 }
 
-bool TouchDispatch::drag(CGPoint from, CGPoint to, double duration, int steps) {
+bool TouchDispatch::drag(CGPoint from, CGPoint to, double duration, int steps,
+                         std::shared_ptr<UIView>* startedOn) {
     if (steps < 1) steps = 1;
     double start = RunLoop::main().now();
     if (!touchDown(from, start)) return false;
+    if (startedOn) *startedOn = touchedView();
     for (int i = 1; i <= steps; ++i) {
         double f = static_cast<double>(i) / steps;
         touchMove({from.x + (to.x - from.x) * f, from.y + (to.y - from.y) * f}, start + duration * f);

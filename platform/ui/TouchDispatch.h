@@ -27,8 +27,10 @@ class TouchDispatch {
 
     // A finger down and up at `point`, 0.05 s apart.
     static bool tap(CGPoint point);
-    // A finger down at `from`, `steps` even moves to `to` over `duration` seconds, then up.
-    static bool drag(CGPoint from, CGPoint to, double duration = 0.25, int steps = 10);
+    // A finger down at `from`, `steps` even moves to `to` over `duration` seconds, then up. With
+    // `startedOn`, keeps the view the finger came down on there, alive whatever the touches do to it.
+    static bool drag(CGPoint from, CGPoint to, double duration = 0.25, int steps = 10,
+                     std::shared_ptr<UIView>* startedOn = nullptr);
 
     // Whether any finger is down.
     static bool isTouching();

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "core/Constants.h"
+#include "tests/support/DataTestDir.h"
 
 namespace fv {
 namespace {
@@ -163,53 +162,31 @@ TEST_F(IncludeRules, DepsFilesNameWhatExists) {
             }
 }
 
-// A tree made up for one test, removed afterwards.
-class PlantedTree {
-  public:
-    PlantedTree() {
-        std::string pattern = (fs::temp_directory_path() / "fv-sources-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) root = pattern;
-    }
-    ~PlantedTree() {
-        std::error_code ec;
-        if (!root.empty()) fs::remove_all(root, ec);
-    }
-    PlantedTree(const PlantedTree&) = delete;
-    PlantedTree& operator=(const PlantedTree&) = delete;
-
-    void write(const std::string& file, const std::string& text = "") const {
-        fs::create_directories((root / file).parent_path());
-        std::ofstream(root / file) << text;
-    }
-
-    fs::path root;
-};
-
 // Only the project's sources are held to the rules: the build folders in the tree, whatever their
 // names, are skipped whole, and a source folder is read whatever its name.
 TEST(SourceScan, ReadsNoBuildFolderWhereverItLies) {
-    PlantedTree t;
-    ASSERT_FALSE(t.root.empty());
+    testing::DataTestDir t;
+    ASSERT_FALSE(t.path().empty());
     t.write("core/DEPS", "platform\n");
     t.write("core/Entry.h", "#include \"platform/Thing.h\"\n");
-    t.write("platform/DEPS");
-    t.write("platform/Thing.h");
-    t.write("platform/build/Part.cpp");
+    t.write("platform/DEPS", "");
+    t.write("platform/Thing.h", "");
+    t.write("platform/build/Part.cpp", "");
     for (const std::string build : {"cmake-build-debug", "b", "_build"}) {
-        t.write(build + "/CMakeCache.txt");
-        t.write(build + "/CMakeFiles/3.25.1/CompilerIdCXX/CMakeCXXCompilerId.cpp");
-        t.write(build + "/install-check/prefix/include/fernvault/core/Entry.h");
-        t.write(build + "/embed-check/host/main.cpp");
+        t.write(build + "/CMakeCache.txt", "");
+        t.write(build + "/CMakeFiles/3.25.1/CompilerIdCXX/CMakeCXXCompilerId.cpp", "");
+        t.write(build + "/install-check/prefix/include/fernvault/core/Entry.h", "");
+        t.write(build + "/embed-check/host/main.cpp", "");
     }
-    t.write("core/tools/CMakeCache.txt");
-    t.write("core/tools/Generated.cpp");
+    t.write("core/tools/CMakeCache.txt", "");
+    t.write("core/tools/Generated.cpp", "");
     // The build the test runs in counts even while it has no cache (deleted to configure afresh).
-    t.write("work/header-check/core/Entry.cpp");
-    t.write("build/check/Generated.cpp");
-    t.write("out/Picture.cpp");
-    t.write(".cache/clangd/Index.h");
+    t.write("work/header-check/core/Entry.cpp", "");
+    t.write("build/check/Generated.cpp", "");
+    t.write("out/Picture.cpp", "");
+    t.write(".cache/clangd/Index.h", "");
 
-    const Tree tree{t.root, t.root / "work"};
+    const Tree tree{t.path(), fs::path(t.path()) / "work"};
     std::vector<Source> sources;
     std::map<std::string, Deps> deps;
     scan(tree, sources, deps);

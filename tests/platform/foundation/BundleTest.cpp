@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "DataTestDir.h"
 #include "platform/foundation/Log.h"
+#include "tests/support/DataTestDir.h"
 
 namespace fv {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "DataTestDir.h"
+#include "tests/support/DataTestDir.h"
 
 namespace fv {
 namespace {

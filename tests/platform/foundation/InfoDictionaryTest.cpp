@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "DataTestDir.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FoundationVersion.h"
+#include "tests/support/DataTestDir.h"
 
 namespace fv {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "DataTestDir.h"
+#include "tests/support/DataTestDir.h"
 
 namespace fv {
 namespace {

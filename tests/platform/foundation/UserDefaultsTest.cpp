@@ -7,10 +7,10 @@
 
 #include <filesystem>
 
-#include "DataTestDir.h"
 #include "platform/foundation/KeyedArchiver.h"
 #include "platform/foundation/Log.h"
 #include "platform/foundation/PropertyList.h"
+#include "tests/support/DataTestDir.h"
 
 namespace fv {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// A fresh temporary folder per test, removed afterwards; the data tests never touch the real home.
+// A fresh temporary folder per test, removed afterwards, so tests never write beside real files.
 #include <unistd.h>
 
 #include <cstdlib>
